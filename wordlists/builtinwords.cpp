@@ -1,0 +1,25 @@
+#include "builtinwords.h"
+
+#include "casefold.h"
+
+namespace vantro {
+
+SortedTextList builtInSourceList()
+{
+    SortedTextList source;
+    for (const char *entry : builtInWordTable())
+        source.AddItem(QString::fromUtf8(entry));
+    return source;
+}
+
+SortedTextList wordListFromSource(const SortedTextList &source)
+{
+    SortedTextList words;
+    for (const QString &item : source.items()) {
+        if (!item.isEmpty())
+            words.AddItem(lowerCaseForm(item));
+    }
+    return words;
+}
+
+} // namespace vantro

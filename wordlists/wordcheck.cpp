@@ -1,0 +1,70 @@
+#include "wordcheck.h"
+
+#include "casefold.h"
+#include "windows1252.h"
+
+#include <QCoreApplication>
+
+namespace vantro {
+
+namespace {
+
+QString codeName(char32_t c)
+{
+    return QLatin1String("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("WordCheck", text);
+}
+
+QString describe(char32_t c, qsizetype position)
+{
+    if (c == u'"')
+        return tr("Character %1 is a double quote (\"), which would end the quoted text of the "
+                  "filter entry early.")
+            .arg(position);
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
+        return tr("Character %1 is a control character (%2), which a filter entry cannot hold.")
+            .arg(position)
+            .arg(codeName(c));
+    return tr("Character %1, \"%2\" (%3), cannot be written in the server's code page "
+              "(Windows-1252).")
+        .arg(position)
+        .arg(QString::fromUcs4(&c, 1), codeName(c));
+}
+
+bool isRefused(char32_t c)
+{
+    if (c == u'"' || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
+        return true;
+    return !isWindows1252(c);
+}
+
+} // namespace
+
+std::optional<WordProblem> findWordProblem(const QString &word)
+{
+    const qsizetype size = word.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = word.at(i).unicode();
+        if (!isRefused(c))
+            continue;
+        // Every character before the first refused one is a single code unit (the code page
+        // holds no surrogate), so the index gives the character position.
+        if (QChar::isHighSurrogate(c) && i + 1 < size && word.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(word.at(i), word.at(i + 1));
+        return WordProblem{i + 1, c, describe(c, i + 1)};
+    }
+    return std::nullopt;
+}
+
+NewWord prepareNewWord(const QString &typed)
+{
+    NewWord word{lowerCaseForm(typed), std::nullopt};
+    word.problem = findWordProblem(word.text);
+    return word;
+}
+
+} // namespace vantro
