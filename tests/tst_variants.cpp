@@ -1,0 +1,145 @@
+#include "variants.h"
+
+#include <QTest>
+
+using namespace vantro;
+
+class TestVariants : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rows_data();
+    void rows();
+    void variantListKeepsEachTextOnce_data();
+    void variantListKeepsEachTextOnce();
+    void sourceListSkipsEmptyWords();
+    void bulkBuildEqualsInsertingOneByOne();
+    void largeListsAreNotCapped();
+    void secondBuildExpandsVariants();
+};
+
+void TestVariants::rows_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("maxUsage");
+    QTest::addColumn<QStringList>("variants");
+
+    QTest::newRow("gosh") << "gosh" << false
+                          << QStringList{"gosh",  "gosh!", "gosh.", "GOSH", "GOSH!",
+                                         "GOSH.", "Gosh",  "Gosh!", "Gosh."};
+    QTest::newRow("gosh, max usage")
+        << "gosh" << true << QStringList{"gosh",  "gosh!", "gosh.", "GOSH",  "GOSH!", "GOSH.",
+                                         "gosh?", "GOSH?", "gosh_", "GOSH_", "_gosh", "_GOSH",
+                                         "Gosh",  "Gosh!", "Gosh.", "_Gosh", "Gosh?", "Gosh_"};
+    QTest::newRow("phrase capitalises only its first character")
+        << "your mom" << false
+        << QStringList{"your mom",  "your mom!", "your mom.", "YOUR MOM", "YOUR MOM!",
+                       "YOUR MOM.", "Your mom",  "Your mom!", "Your mom."};
+    QTest::newRow("symbol first: capitalised equals plain")
+        << "$ex" << false
+        << QStringList{"$ex", "$ex!", "$ex.", "$EX", "$EX!", "$EX.", "$ex", "$ex!", "$ex."};
+    QTest::newRow("blanks only") << "  " << false << QStringList{"  ",  "  !", "  .", "  ", "  !",
+                                                                 "  .", "  ",  "  !", "  ."};
+}
+
+void TestVariants::rows()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, maxUsage);
+    QFETCH(QStringList, variants);
+    QCOMPARE(expandWord(word, maxUsage), variants);
+}
+
+void TestVariants::variantListKeepsEachTextOnce_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("maxUsage");
+    QTest::addColumn<QStringList>("variants");
+
+    QTest::newRow("gosh in list order")
+        << QStringList{"gosh"} << false << QStringList{"GOSH",  "Gosh",  "gosh",  "GOSH!", "Gosh!",
+                                                       "gosh!", "GOSH.", "Gosh.", "gosh."};
+    QTest::newRow("one letter: upper and capitalised forms merge")
+        << QStringList{"a"} << true
+        << QStringList{"_A", "_a", "A", "a", "A!", "a!", "A.", "a.", "A?", "a?", "A_", "a_"};
+    QTest::newRow("digits: three texts")
+        << QStringList{"42"} << false << QStringList{"42", "42!", "42."};
+    QTest::newRow("digits with max usage: six texts")
+        << QStringList{"42"} << true << QStringList{"_42", "42", "42!", "42.", "42?", "42_"};
+    QTest::newRow("a word twice gives its variants once")
+        << QStringList{"ok", "ok"} << false
+        << QStringList{"OK", "Ok", "ok", "OK!", "Ok!", "ok!", "OK.", "Ok.", "ok."};
+}
+
+void TestVariants::variantListKeepsEachTextOnce()
+{
+    QFETCH(QStringList, words);
+    QFETCH(bool, maxUsage);
+    QFETCH(QStringList, variants);
+
+    SortedTextList source;
+    for (const QString &word : words)
+        source.AddItem(word);
+    QCOMPARE(buildVariantList(source, maxUsage).items(), variants);
+}
+
+void TestVariants::sourceListSkipsEmptyWords()
+{
+    SortedTextList wordList = SortedTextList::fromUnsorted({"", "gosh", "", " "});
+    const SortedTextList source = sourceListFrom(wordList);
+    QCOMPARE(source.items(), QStringList({" ", "gosh"}));
+
+    QCOMPARE(buildVariantList(SortedTextList::fromUnsorted({"", ""}), true).ListCount(), 0);
+    QCOMPARE(buildVariantList(SortedTextList(), false).ListCount(), 0);
+}
+
+void TestVariants::bulkBuildEqualsInsertingOneByOne()
+{
+    const QStringList words = {"ass",  "a$$",  "a-s-s", "as s",     "as_s", "bs",
+                               "b.s.", "d'oh", "doh",   "f*ck",     "fu",   "fu-",
+                               "_x",   "x_",   "mom",   "your mom", "é"};
+    SortedTextList source;
+    for (const QString &word : words)
+        source.AddItem(word);
+
+    for (const bool maxUsage : {false, true}) {
+        SortedTextList oneByOne;
+        for (const QString &word : source.items()) {
+            for (const QString &variant : expandWord(word, maxUsage))
+                oneByOne.AddItem(variant);
+        }
+        // Removal of equal neighbours the slow way: compare, remove, compare again.
+        qsizetype position = 0;
+        while (position + 1 < oneByOne.ListCount()) {
+            if (oneByOne.List(position) == oneByOne.List(position + 1))
+                oneByOne.RemoveItem(position);
+            else
+                ++position;
+        }
+        QCOMPARE(buildVariantList(source, maxUsage).items(), oneByOne.items());
+    }
+}
+
+void TestVariants::largeListsAreNotCapped()
+{
+    SortedTextList source;
+    for (int i = 0; i < 4000; ++i)
+        source.AddItem(QStringLiteral("w%1x").arg(i));
+    QCOMPARE(buildVariantList(source, false).ListCount(), 36000);
+    QCOMPARE(buildVariantList(source, true).ListCount(), 72000);
+}
+
+void TestVariants::secondBuildExpandsVariants()
+{
+    const SortedTextList first = buildVariantList(SortedTextList::fromUnsorted({"gosh"}), false);
+    const SortedTextList second = buildVariantList(first, false);
+    QVERIFY(second.items().contains(QStringLiteral("gosh!!")));
+    QVERIFY(second.items().contains(QStringLiteral("GOSH!.")));
+    // Every variant of the first Build is a plain form of the second.
+    for (const QString &variant : first.items())
+        QVERIFY(second.items().contains(variant));
+}
+
+QTEST_APPLESS_MAIN(TestVariants)
+#include "tst_variants.moc"
