@@ -52,6 +52,7 @@ private slots:
     void unopenableTargetWritesNothing();
     void unsafeVariantWritesNothing();
     void fullDeviceReportsTheReason();
+    void failedWriteCutsTheFileBack_data();
     void failedWriteCutsTheFileBack();
 
 private:
@@ -230,8 +231,16 @@ void TestFilterWriter::fullDeviceReportsTheReason()
              qPrintable(result.error));
 }
 
+void TestFilterWriter::failedWriteCutsTheFileBack_data()
+{
+    QTest::addColumn<bool>("reportSteps");
+    QTest::newRow("headless, lines gathered") << false;
+    QTest::newRow("every step reported, a write per line") << true;
+}
+
 void TestFilterWriter::failedWriteCutsTheFileBack()
 {
+    QFETCH(bool, reportSteps);
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
     QByteArray before = "// earlier content\r\n";
     before += QByteArray(4000, 'x');
@@ -240,8 +249,12 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
     // The limit falls in the middle of an entry line of the block.
     const SortedTextList variants = variantsOf({"gosh", "heck", "darn", "frick"}, true);
     const int status = runWithFileSizeLimit(before.size() + 500, [&] {
-        const FilterWriteResult result = WriteFilterFile(path, variants);
-        return result.failed() && result.error.contains(path) ? 0 : 1;
+        int steps = 0;
+        const FilterStepHandler handler = [&](const FilterStep &) { return ++steps > 0; };
+        const FilterWriteResult result =
+            WriteFilterFile(path, variants, reportSteps ? handler : FilterStepHandler());
+        const bool stoppedMidway = !reportSteps || (steps > 0 && steps < variants.ListCount());
+        return result.failed() && result.error.contains(path) && stoppedMidway ? 0 : 1;
     });
     QCOMPARE(status, 0);
     QCOMPARE(readAll(path), before);

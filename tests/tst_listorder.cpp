@@ -127,12 +127,13 @@ void TestListOrder::addItemPlacesTexts()
 void TestListOrder::bulkSortEqualsInsertion()
 {
     // Random texts over an alphabet rich in the characters the order treats specially.
-    const QString alphabet = QStringLiteral("aAbB-' _$0.é");
+    QString alphabet = QString::fromUtf8("aAbB-' _$0.\u00e9\u00c9\u2019\u20ac\U0001F600\U00010400");
+    alphabet += QChar(u'\0'); // also a NUL, and (from the pairs above) lone surrogates
     QRandomGenerator random(20261209);
     QStringList texts;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 20000; ++i) {
         QString text;
-        const int length = random.bounded(5);
+        const int length = random.bounded(12);
         for (int j = 0; j < length; ++j)
             text += alphabet.at(random.bounded(alphabet.size()));
         texts << text;

@@ -53,6 +53,27 @@ qint64 rank(char32_t c)
 
 } // namespace
 
+void appendOrderKey(const QString &text, std::string &key)
+{
+    // Each character becomes a token whose first byte gives its group, so tokens compare as the
+    // characters do: other ASCII characters as themselves (0x00 to 0x7F), other characters as
+    // 0x80 and three code bytes, ASCII letters and digits as 0x90 and up, and the remaining
+    // letters and digits as 0xE0 and three code bytes.
+    OrderCursor cursor(text);
+    for (qint64 next = cursor.next(); next >= 0; next = cursor.next()) {
+        const auto c = char32_t(next);
+        const bool alphanumeric = isLetterOrDigit(c);
+        if (c < 0x80) {
+            key.push_back(char(alphanumeric ? 0x90 + (c - 0x30) : c));
+        } else {
+            key.push_back(char(alphanumeric ? 0xE0 : 0x80));
+            key.push_back(char((c >> 16) & 0xFF));
+            key.push_back(char((c >> 8) & 0xFF));
+            key.push_back(char(c & 0xFF));
+        }
+    }
+}
+
 int compareListOrder(const QString &a, const QString &b)
 {
     OrderCursor ca(a);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 namespace vantro {
 
 // The order of every word list, which ignores letter case:
@@ -14,6 +16,10 @@ namespace vantro {
 //    identical texts always stand next to each other.
 // Returns a negative number, zero or a positive number as a sorts before, with or after b.
 int compareListOrder(const QString &a, const QString &b);
+
+// Appends to the key a byte string whose plain byte order (as by memcmp, a prefix first) is the
+// first step of the list order: texts whose keys are equal are equal under that step.
+void appendOrderKey(const QString &text, std::string &key);
 
 inline bool listOrderLess(const QString &a, const QString &b)
 {

@@ -3,14 +3,85 @@
 #include "listorder.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace vantro {
 
+namespace {
+
+// A text to be sorted, with its order key (see appendOrderKey()) in a shared byte store.
+struct SortEntry
+{
+    quint64 head; // the key's first eight bytes, big-endian, zero-padded
+    quint32 index;
+    quint32 keyStart;
+    quint32 keyLength;
+};
+
+// Sorts by head alone, one byte at a time from the last, in linear time.
+void radixSortByHead(std::vector<SortEntry> &entries)
+{
+    std::vector<SortEntry> buffer(entries.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::array<std::size_t, 257> starts{};
+        for (const SortEntry &entry : entries)
+            ++starts[((entry.head >> shift) & 0xFF) + 1];
+        if (std::find(starts.begin(), starts.end(), entries.size()) != starts.end())
+            continue; // every entry has the same byte here
+        for (std::size_t i = 1; i < starts.size(); ++i)
+            starts[i] += starts[i - 1];
+        for (const SortEntry &entry : entries)
+            buffer[starts[(entry.head >> shift) & 0xFF]++] = entry;
+        entries.swap(buffer);
+    }
+}
+
+} // namespace
+
 SortedTextList SortedTextList::fromUnsorted(QStringList texts)
 {
+    // Every text gets its order key once; the entries are then sorted by the keys' first bytes in
+    // linear time, and only runs with equal first bytes are compared in full.
+    std::string keys;
+    std::vector<SortEntry> entries;
+    entries.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const std::size_t start = keys.size();
+        appendOrderKey(texts.at(i), keys);
+        const std::size_t length = keys.size() - start;
+        quint64 head = 0;
+        for (std::size_t j = 0; j < 8; ++j)
+            head = (head << 8) | (j < length ? quint8(keys[start + j]) : 0);
+        entries.push_back({head, quint32(i), quint32(start), quint32(length)});
+    }
+    radixSortByHead(entries);
+
+    const auto less = [&](const SortEntry &a, const SortEntry &b) {
+        const std::string_view ka(keys.data() + a.keyStart, a.keyLength);
+        const std::string_view kb(keys.data() + b.keyStart, b.keyLength);
+        if (ka != kb)
+            return ka < kb;
+        const QString &x = texts.at(a.index);
+        const QString &y = texts.at(b.index);
+        if (x.size() != y.size())
+            return x.size() < y.size();
+        return QString::compare(x, y, Qt::CaseSensitive) < 0;
+    };
+    for (auto run = entries.begin(); run != entries.end();) {
+        const auto end = std::find_if(run, entries.end(),
+                                      [&](const SortEntry &e) { return e.head != run->head; });
+        if (end - run > 1)
+            std::sort(run, end, less);
+        run = end;
+    }
+
     SortedTextList list;
-    std::stable_sort(texts.begin(), texts.end(), listOrderLess);
-    list.m_items = std::move(texts);
+    list.m_items.reserve(texts.size());
+    for (const SortEntry &entry : entries)
+        list.m_items.append(std::move(texts[entry.index]));
     return list;
 }
 

@@ -33,15 +33,27 @@ bool isWindows1252(char32_t c)
 std::optional<QByteArray> encodeWindows1252(QStringView text)
 {
     QByteArray bytes;
-    bytes.reserve(text.size());
+    if (!appendWindows1252(bytes, text))
+        return std::nullopt;
+    return bytes;
+}
+
+bool appendWindows1252(QByteArray &bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char *out = bytes.data() + start;
     for (const QChar unit : text) {
         // A surrogate is never in the code page, so code units suffice here.
-        const int byte = byteOf(unit.unicode());
-        if (byte < 0)
-            return std::nullopt;
-        bytes.append(static_cast<char>(byte));
+        const char16_t c = unit.unicode();
+        const int byte = c < 0x80 ? int(c) : byteOf(c);
+        if (byte < 0) {
+            bytes.resize(start);
+            return false;
+        }
+        *out++ = static_cast<char>(byte);
     }
-    return bytes;
+    return true;
 }
 
 QString decodeWindows1252(QByteArrayView bytes)

@@ -18,6 +18,10 @@ bool isWindows1252(char32_t c);
 // The bytes of a text, one per character; nothing when a character has no byte.
 std::optional<QByteArray> encodeWindows1252(QStringView text);
 
+// Appends the bytes of the text and returns true; when a character has no byte, returns false and
+// leaves the bytes as they were.
+bool appendWindows1252(QByteArray &bytes, QStringView text);
+
 // The text of bytes read from such a file.
 QString decodeWindows1252(QByteArrayView bytes);
 
