@@ -1,0 +1,143 @@
+#include "filterwriter.h"
+
+#include "cipher.h"
+#include "filterentry.h"
+#include "windows1252.h"
+#include "wordcheck.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <optional>
+
+namespace vantro {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FilterWriter", text);
+}
+
+FilterWriteResult failure(const QString &error)
+{
+    FilterWriteResult result;
+    result.status = FilterWriteResult::Status::Failed;
+    result.error = error;
+    return result;
+}
+
+// The reason the first variant that cannot go into an entry line is refused.
+std::optional<QString> unwritableVariant(const SortedTextList &variants)
+{
+    for (const QString &variant : variants.items()) {
+        if (const auto problem = findWordProblem(variant)) {
+            return tr("The variant \"%1\" cannot be written into a filter entry. %2")
+                .arg(variant, problem->message);
+        }
+    }
+    return std::nullopt;
+}
+
+// Lines are handed to the device in chunks of whole lines: one write per line when every step is
+// reported (the file then holds each entry before its step is seen), else about this many bytes.
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+// The block itself, for variants that have passed unwritableVariant().
+FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &variants,
+                                    const FilterStepHandler &afterStep)
+{
+    FilterWriteResult result;
+    QByteArray pending = QByteArrayLiteral("\r\n");
+    const auto writePending = [&] {
+        const bool written = out.write(pending) == pending.size();
+        pending.clear();
+        return written;
+    };
+    const auto fail = [&] {
+        FilterWriteResult failed = failure(out.errorString());
+        failed.entriesWritten = result.entriesWritten;
+        return failed;
+    };
+
+    const qsizetype count = variants.ListCount();
+    for (qsizetype position = 0; position < count; ++position) {
+        const QString &variant = variants.List(position);
+        const bool written = !variant.isEmpty();
+        if (written) {
+            // Checked above: every character has its byte.
+            appendWindows1252(pending, FormatFilterEntry(variant, MakeReplacement(variant)));
+            ++result.entriesWritten;
+        }
+        if ((afterStep || pending.size() >= kChunkBytes) && !writePending())
+            return fail();
+        if (afterStep && !afterStep(FilterStep{position, count, variant, written})) {
+            result.status = FilterWriteResult::Status::Stopped;
+            break;
+        }
+    }
+    if (!pending.isEmpty() && !writePending())
+        return fail();
+    return result;
+}
+
+} // namespace
+
+QString filterTargetFileName(int check2Value)
+{
+    return check2Value == 1 ? QStringLiteral("localization.txt") : QStringLiteral("badnames.txt");
+}
+
+QString filterTargetPath(const QString &directory, int check2Value)
+{
+    return QDir(directory).filePath(filterTargetFileName(check2Value));
+}
+
+FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variants,
+                                   const FilterStepHandler &afterStep)
+{
+    if (const auto refusal = unwritableVariant(variants))
+        return failure(*refusal);
+    return writeCheckedBlock(out, variants, afterStep);
+}
+
+FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &variants,
+                                  const FilterStepHandler &afterStep)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (const auto refusal = unwritableVariant(variants)) {
+        FilterWriteResult result = failure(*refusal);
+        result.path = path;
+        return result;
+    }
+
+    QFile file(path);
+    // Unbuffered: the block does its own buffering in whole lines, and a short write (a full
+    // disk) shows in the result of the write that hit it, with nothing left pending.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        FilterWriteResult result =
+            failure(tr("Cannot open \"%1\" for appending: %2").arg(shownPath, file.errorString()));
+        result.path = path;
+        return result;
+    }
+    const qint64 sizeBefore = file.size();
+
+    FilterWriteResult result = writeCheckedBlock(file, variants, afterStep);
+    result.path = path;
+    if (result.failed()) {
+        QString error = tr("Writing to \"%1\" failed: %2.").arg(shownPath, result.error);
+        if (file.resize(sizeBefore))
+            error += QLatin1Char(' ') + tr("The file was left as it was before this Build.");
+        else
+            error +=
+                QLatin1Char(' ') +
+                tr("It could not be cut back to its earlier size: %1.").arg(file.errorString());
+        result.error = error;
+        result.entriesWritten = 0;
+    }
+    file.close();
+    return result;
+}
+
+} // namespace vantro
