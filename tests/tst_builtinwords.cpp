@@ -4,6 +4,7 @@
 
 #include "builtinwords.h"
 #include "listorder.h"
+#include "wordcheck.h"
 
 #include <QHash>
 #include <QTest>
@@ -94,6 +95,12 @@ bool hasAtMostOneDoubleGap(const QString &text)
     return !text.contains(QStringLiteral("   ")) && text.count(QStringLiteral("  ")) <= 1;
 }
 
+// Every entry goes into the filter files as it is, so each must be writable there.
+bool isWritableInFilterEntry(const QString &text)
+{
+    return !findWordProblem(text).has_value();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(EntryRule)
@@ -139,6 +146,7 @@ void TestBuiltInWords::everyEntryKeepsRule_data()
     QTest::newRow("2 to 22 characters") << EntryRule(hasAllowedLength);
     QTest::newRow("no gap wider than two spaces, at most one double gap")
         << EntryRule(hasAtMostOneDoubleGap);
+    QTest::newRow("writable into a filter entry") << EntryRule(isWritableInFilterEntry);
 }
 
 void TestBuiltInWords::everyEntryKeepsRule()
