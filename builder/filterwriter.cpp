@@ -119,7 +119,11 @@ FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &var
     result.path = path;
     if (result.failed()) {
         QString error = tr("Writing to \"%1\" failed: %2.").arg(shownPath, result.error);
-        if (file.resize(sizeBefore))
+        // A device such as /dev/full or a pipe has no size to cut back to.
+        if (file.isSequential())
+            error += QLatin1Char(' ') + tr("It is not a regular file, so what reached it before "
+                                           "the failure cannot be taken back.");
+        else if (file.resize(sizeBefore))
             error += QLatin1Char(' ') + tr("The file was left as it was before this Build.");
         else
             error +=
