@@ -42,10 +42,13 @@ WordFile readWordFile(QByteArrayView bytes)
         if (isBlank(line))
             continue;
 
-        // A decoder of its own per line, so that its error flag speaks of this line only. The
-        // byte-order mark was dealt with above; one at the start of a later line is a character
-        // like any other (and refused, as the code page has none).
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // A decoder of its own per line, so that its error flag speaks of this line only, and a
+        // stateless one, so that a sequence cut off at the line's end is an error rather than
+        // held back for more input. The byte-order mark was dealt with above; one at the start
+        // of a later line is a character like any other (and refused, as the code page has
+        // none).
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder.decode(line);
         if (decoder.hasError()) {
             file.problems.append({lineNumber, tr("The line is not valid UTF-8.")});
