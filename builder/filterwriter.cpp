@@ -28,9 +28,19 @@ FilterWriteResult failure(const QString &error)
     return result;
 }
 
+// One write, normally. A write cut short (a file size limit reached inside the line) leaves no
+// error on the device; writing the rest then fails with the system's reason, which the caller
+// reports.
 bool writeAll(QIODevice &out, const QByteArray &bytes)
 {
-    return out.write(bytes) == bytes.size();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 // The reason the first variant that cannot go into an entry line is refused.
