@@ -41,12 +41,12 @@ public:
 
     // The text up to the next double quote, which is consumed; the opening quote is taken
     // already. False when no closing quote follows.
-    bool takeQuotedRest(QString &text)
+    bool takeQuotedRest(QStringView &text)
     {
         const qsizetype close = m_line.indexOf(u'"', m_position);
         if (close < 0)
             return false;
-        text = m_line.sliced(m_position, close - m_position).toString();
+        text = m_line.sliced(m_position, close - m_position);
         m_position = close + 1;
         return true;
     }

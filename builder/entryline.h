@@ -16,9 +16,11 @@ struct EntryLine
     };
 
     Kind kind = Kind::Other;
-    QString text;        // Entry only: the text the server replaces
-    QString replacement; // Entry only
-    QString problem;     // Malformed only: a whole sentence
+    // Entry only: the text the server replaces and its replacement, as views into the parsed
+    // line, which must outlive them.
+    QStringView text;
+    QStringView replacement;
+    QString problem; // Malformed only: a whole sentence
 };
 
 // A line whose first character other than spaces and tabs is "{" is an entry line; every other

@@ -16,7 +16,7 @@ QString tr(const char *text)
 
 // A text as it may be shown on a terminal: control characters, which could drive the terminal,
 // are shown as \xNN.
-QString shown(const QString &text)
+QString shown(QStringView text)
 {
     QString result;
     result.reserve(text.size());
@@ -28,6 +28,23 @@ QString shown(const QString &text)
             result += c;
     }
     return result;
+}
+
+// An entry by its two texts, which are views into the checked text.
+struct EntryKey
+{
+    QStringView text;
+    QStringView replacement;
+
+    bool operator==(const EntryKey &other) const
+    {
+        return text == other.text && replacement == other.replacement;
+    }
+};
+
+size_t qHash(const EntryKey &key, size_t seed)
+{
+    return qHashMulti(seed, key.text, key.replacement);
 }
 
 QString longerMessage(const EntryLine &entry)
@@ -54,9 +71,8 @@ CheckCounts &CheckCounts::operator+=(const CheckCounts &other)
 LocalizationCheck checkLocalizationText(QStringView text)
 {
     LocalizationCheck check;
-    // Neither part of an entry holds a double quote, so text and replacement joined by one
-    // identify the entry.
-    QHash<QString, qsizetype> firstLineOfEntry;
+    // The keys are views into the text, which outlives the table.
+    QHash<EntryKey, qsizetype> firstLineOfEntry;
     qsizetype lineNumber = 0;
     while (!text.isEmpty()) {
         ++lineNumber;
@@ -85,14 +101,14 @@ LocalizationCheck checkLocalizationText(QStringView text)
             check.findings.append(
                 {CheckFinding::Kind::LongerReplacement, lineNumber, longerMessage(entry)});
         }
-        const QString key = entry.text + u'"' + entry.replacement;
-        const auto first = firstLineOfEntry.constFind(key);
-        if (first == firstLineOfEntry.cend()) {
-            firstLineOfEntry.insert(key, lineNumber);
+        // Line numbers start at 1, so a slot still at 0 is new.
+        qsizetype &first = firstLineOfEntry[EntryKey{entry.text, entry.replacement}];
+        if (first == 0) {
+            first = lineNumber;
         } else {
             ++check.counts.repeated;
             check.findings.append({CheckFinding::Kind::Repeated, lineNumber,
-                                   tr("warning: repeats the entry of line %1.").arg(*first)});
+                                   tr("warning: repeats the entry of line %1.").arg(first)});
         }
     }
     return check;

@@ -431,7 +431,7 @@ void CliTest::writeFailuresLeaveEverythingAsItWas_data()
                                            << "badnames.txt";
     QTest::newRow("disk full (file size limit)")
         << QStringList{"build", "--max"} << "file size limit"
-        << "badnames.txt";
+        << "File too large";
     QTest::newRow("standard output full")
         << QStringList{"build", "--stdout"} << "full standard output"
         << "standard output";
