@@ -28,6 +28,20 @@ FilterWriteResult failure(const QString &error)
     return result;
 }
 
+// One write, normally. A write cut short (a file size limit reached inside it) leaves no error on
+// the device; writing the rest then fails with the system's reason, which the caller reports.
+bool writeAll(QIODevice &out, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
+}
+
 // The reason the first variant that cannot go into an entry line is refused.
 std::optional<QString> unwritableVariant(const SortedTextList &variants)
 {
@@ -51,7 +65,7 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
     FilterWriteResult result;
     QByteArray pending = QByteArrayLiteral("\r\n");
     const auto writePending = [&] {
-        const bool written = out.write(pending) == pending.size();
+        const bool written = writeAll(out, pending);
         pending.clear();
         return written;
     };
@@ -127,7 +141,11 @@ FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &var
     result.path = path;
     if (result.failed()) {
         QString error = tr("Writing to \"%1\" failed: %2.").arg(shownPath, result.error);
-        if (file.resize(sizeBefore))
+        // A device such as /dev/full or a pipe has no size to cut back to.
+        if (file.isSequential())
+            error += QLatin1Char(' ') + tr("It is not a regular file, so what reached it before "
+                                           "the failure cannot be taken back.");
+        else if (file.resize(sizeBefore))
             error += QLatin1Char(' ') + tr("The file was left as it was before this Build.");
         else
             error +=

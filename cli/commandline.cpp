@@ -1,0 +1,135 @@
+#include "commandline.h"
+
+#include "command.h"
+#include "console.h"
+
+#include <QCoreApplication>
+
+namespace vantro::cli {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+QList<Command> allCommands()
+{
+    return {buildCommand(), checkCommand(), listCommand(), expandCommand()};
+}
+
+const Command *findCommand(const QList<Command> &commands, const QString &name)
+{
+    for (const Command &command : commands) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+QString overview(const QList<Command> &commands)
+{
+    QString text = tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
+                      "and checks localization files for entries that can crash the server.") +
+                   QLatin1String("\n\n") + tr("Commands:") + QLatin1Char('\n');
+    for (const Command &command : commands)
+        text += QLatin1String("  ") + command.name.leftJustified(8) + command.summary + u'\n';
+    text += u'\n' + tr("Run \"%1 COMMAND --help\" for the options of a command.")
+                        .arg(QCoreApplication::applicationName());
+    return text;
+}
+
+// The text broken into lines of at most the width at spaces, as the parser does with the option
+// descriptions. Lines that start with a space are laid out already and kept as they are.
+QString wrapped(const QString &text, qsizetype width = 79)
+{
+    QStringList lines;
+    for (const QString &paragraph : text.split(u'\n')) {
+        if (paragraph.startsWith(u' ')) {
+            lines.append(paragraph);
+            continue;
+        }
+        QString line;
+        for (const QString &word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines.append(line);
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        lines.append(line);
+    }
+    return lines.join(u'\n');
+}
+
+void writeVersion()
+{
+    writeOut(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() +
+             u'\n');
+}
+
+} // namespace
+
+ExitStatus usageError(const QString &commandName, const QString &message)
+{
+    const QString program = QCoreApplication::applicationName();
+    const QString help = commandName.isEmpty() ? program : program + u' ' + commandName;
+    reportError(message);
+    writeError(tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
+    return ExitStatus::Usage;
+}
+
+ExitStatus runCommandLine(const QStringList &arguments)
+{
+    const QList<Command> commands = allCommands();
+
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.setApplicationDescription(wrapped(overview(commands)));
+    parser.addPositionalArgument(QStringLiteral("command"), tr("The command to run."),
+                                 QStringLiteral("COMMAND [OPTIONS] [ARGUMENTS]"));
+
+    // The first pass only finds the command: the options of the command are not known yet, so
+    // errors are left for the second pass.
+    const bool parsed = parser.parse(arguments);
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        if (!parsed)
+            return usageError({}, parser.errorText());
+        if (parser.isSet(version)) {
+            writeVersion();
+            return ExitStatus::Success;
+        }
+        if (parser.isSet(help)) {
+            writeOut(parser.helpText());
+            return ExitStatus::Success;
+        }
+        return usageError({}, tr("No command given."));
+    }
+
+    const Command *command = findCommand(commands, positional.first());
+    if (!command)
+        return usageError({}, tr("Unknown command \"%1\".").arg(positional.first()));
+
+    parser.clearPositionalArguments();
+    parser.setApplicationDescription(wrapped(command->description));
+    parser.addPositionalArgument(command->name, command->summary);
+    command->addArguments(parser);
+    if (!parser.parse(arguments))
+        return usageError(command->name, parser.errorText());
+    if (parser.isSet(version)) {
+        writeVersion();
+        return ExitStatus::Success;
+    }
+    if (parser.isSet(help)) {
+        writeOut(parser.helpText());
+        return ExitStatus::Success;
+    }
+    QStringList commandArguments = parser.positionalArguments();
+    commandArguments.removeFirst();
+    return command->run(parser, commandArguments);
+}
+
+} // namespace vantro::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vantro::cli {
+
+// The exit statuses of every command, as Unix tools use them.
+enum class ExitStatus
+{
+    Success = 0,
+    Failure = 1, // the command ran and failed, or found what it looks for (check)
+    Usage = 2,   // the command line is wrong, or check could not read a file
+};
+
+} // namespace vantro::cli
