@@ -27,11 +27,11 @@ constexpr std::array<char, 128> kLookup = makeLookup();
 
 QString MakeReplacement(const QString &word)
 {
-    QString replacement = word;
-    for (QChar &c : replacement) {
+    QString replacement(word.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(replacement.data());
+    for (const QChar c : word) {
         const char16_t code = c.unicode();
-        if (code < kLookup.size() && kLookup[code] != 0)
-            c = QLatin1Char(kLookup[code]);
+        *out++ = (code < kLookup.size() && kLookup[code] != 0) ? char16_t(kLookup[code]) : code;
     }
     return replacement;
 }

@@ -63,10 +63,12 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
                                     const FilterStepHandler &afterStep)
 {
     FilterWriteResult result;
-    QByteArray pending = QByteArrayLiteral("\r\n");
+    QByteArray pending;
+    pending.reserve(kChunkBytes + 4096);
+    pending += "\r\n";
     const auto writePending = [&] {
         const bool written = writeAll(out, pending);
-        pending.clear();
+        pending.resize(0); // keeps the buffer for the next chunk
         return written;
     };
     const auto fail = [&] {
