@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace vantro::cli {
 
 namespace {
@@ -93,19 +95,24 @@ ExitStatus runCommandLine(const QStringList &arguments)
 
     // The first pass only finds the command: the options of the command are not known yet, so
     // errors are left for the second pass.
+    // --version and --help answer at once, for the program or for the command.
+    const auto answered = [&]() -> std::optional<ExitStatus> {
+        if (parser.isSet(version))
+            writeVersion();
+        else if (parser.isSet(help))
+            writeOut(parser.helpText());
+        else
+            return std::nullopt;
+        return ExitStatus::Success;
+    };
+
     const bool parsed = parser.parse(arguments);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (!parsed)
             return usageError({}, parser.errorText());
-        if (parser.isSet(version)) {
-            writeVersion();
-            return ExitStatus::Success;
-        }
-        if (parser.isSet(help)) {
-            writeOut(parser.helpText());
-            return ExitStatus::Success;
-        }
+        if (const auto status = answered())
+            return *status;
         return usageError({}, tr("No command given."));
     }
 
@@ -119,14 +126,8 @@ ExitStatus runCommandLine(const QStringList &arguments)
     command->addArguments(parser);
     if (!parser.parse(arguments))
         return usageError(command->name, parser.errorText());
-    if (parser.isSet(version)) {
-        writeVersion();
-        return ExitStatus::Success;
-    }
-    if (parser.isSet(help)) {
-        writeOut(parser.helpText());
-        return ExitStatus::Success;
-    }
+    if (const auto status = answered())
+        return *status;
     QStringList commandArguments = parser.positionalArguments();
     commandArguments.removeFirst();
     return command->run(parser, commandArguments);
