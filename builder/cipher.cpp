@@ -1,0 +1,39 @@
+#include "cipher.h"
+
+#include <array>
+#include <string_view>
+
+namespace vantro {
+
+namespace {
+
+// The substitution table as input and output characters, pair by pair.
+constexpr std::string_view kInputs = "abcdefghijklmnopqrstuvwxyz$.-_ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::string_view kOutputs = "zx89wvuts2rqop0n1mlkjihgfedcbaZX76WVUTS4RQ0P5N2MLKJIHGFE";
+static_assert(kInputs.size() == 56 && kOutputs.size() == 56);
+
+// Direct lookup by character code; zero where the table has no row.
+constexpr std::array<char, 128> makeLookup()
+{
+    std::array<char, 128> lookup{};
+    for (std::size_t i = 0; i < kInputs.size(); ++i)
+        lookup[static_cast<unsigned char>(kInputs[i])] = kOutputs[i];
+    return lookup;
+}
+
+constexpr std::array<char, 128> kLookup = makeLookup();
+
+} // namespace
+
+QString MakeReplacement(const QString &word)
+{
+    QString replacement = word;
+    for (QChar &c : replacement) {
+        const char16_t code = c.unicode();
+        if (code < kLookup.size() && kLookup[code] != 0)
+            c = QLatin1Char(kLookup[code]);
+    }
+    return replacement;
+}
+
+} // namespace vantro

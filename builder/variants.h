@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sortedtextlist.h"
+
+#include <QStringList>
+
+namespace vantro {
+
+// The variants of one non-empty word, in the order of the variant rows: the plain (P),
+// upper-case (U) and capitalised (C) forms, bare and with "!" or "." behind them; with Max usage
+// also "?" and "_" behind and "_" in front. 9 texts, or 18 with Max usage.
+QStringList expandWord(const QString &plain, bool maxUsage);
+
+// The non-empty items of a word list, unchanged: the source list of a Build.
+SortedTextList sourceListFrom(const SortedTextList &wordList);
+
+// Every variant of every non-empty source word, in list order, each text once.
+SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage);
+
+} // namespace vantro
