@@ -28,9 +28,21 @@ FilterWriteResult failure(const QString &error)
     return result;
 }
 
+// One write per call. Only when that write comes back short is the rest tried again: a file
+// that has just run out of room takes what fits without an error, and the second try is what
+// fails with the system's reason (disk full, file too large) for the message.
 bool writeAll(QIODevice &out, const QByteArray &bytes)
 {
-    return out.write(bytes) == bytes.size();
+    qint64 written = out.write(bytes);
+    if (written <= 0 || written == bytes.size())
+        return written == bytes.size();
+    while (written < bytes.size()) {
+        const qint64 more = out.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0)
+            return false;
+        written += more;
+    }
+    return true;
 }
 
 // The reason the first variant that cannot go into an entry line is refused.
