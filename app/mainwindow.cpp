@@ -199,8 +199,14 @@ void MainWindow::text1_Click()
     const int row = selected.first().row();
     if (m_building)
         m_wordsAddedDuringBuild.removeOne(m_wordList->list().List(row));
+
+    // The keyboard cursor moves to the word that takes the removed one's place, unselected. Left
+    // on the removed row, the view would move it itself and select that word too.
+    QItemSelectionModel *selection = m_text1->selectionModel();
+    const int nextRow = row + 1 < m_wordList->rowCount() ? row + 1 : row - 1;
+    selection->clearSelection();
+    selection->setCurrentIndex(m_wordList->index(nextRow), QItemSelectionModel::NoUpdate);
     m_wordList->removeItem(row);
-    m_text1->selectionModel()->clearSelection();
 }
 
 } // namespace vantro
