@@ -46,6 +46,8 @@ void MainWindow::Command1_Click()
     m_building = true;
     m_exitRequested = false;
     m_wordsAddedDuringBuild.clear();
+    m_variantsToShow.clear();
+    m_entriesWritten = 0;
     m_entryPause.reset();
     BusyPointer busy;
 
@@ -65,17 +67,24 @@ void MainWindow::Command1_Click()
     if (!window || m_exitRequested)
         return;
     m_building = false;
-    busy.restore();
-    if (result.failed())
+    if (result.failed()) {
+        m_variantsToShow.clear();
+        busy.restore();
         recoverFromFailedBuild(wordsBefore, result.error);
+        return;
+    }
+    showWrittenVariants();
 }
 
 bool MainWindow::afterFilterStep(const FilterStep &step)
 {
     if (step.written) {
         m_entryPause.start();
-        m_wordList->addItem(step.variant);
+        m_variantsToShow.append(step.variant);
+        if (m_variantsToShow.size() >= kEntriesShownTogether)
+            showWrittenVariants();
         const QPointer<MainWindow> window(this);
+        emit filterEntryWritten(++m_entriesWritten);
         if (!m_entryPause.wait() || !window || m_exitRequested)
             return false;
     }
@@ -84,6 +93,13 @@ bool MainWindow::afterFilterStep(const FilterStep &step)
     m_label5->setText(
         tr("Processing Word %1 of %2").arg(QString::number(counter), QString::number(step.count)));
     return true;
+}
+
+void MainWindow::showWrittenVariants()
+{
+    for (const QString &variant : std::as_const(m_variantsToShow))
+        m_wordList->addItem(variant);
+    m_variantsToShow.clear();
 }
 
 void MainWindow::recoverFromFailedBuild(const SortedTextList &wordsBefore, const QString &error)

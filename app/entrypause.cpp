@@ -4,8 +4,16 @@
 #include <QEventLoop>
 
 #include <algorithm>
+#include <thread>
 
 namespace vantro {
+
+namespace {
+
+// How long before the end of a pause the timer wakes the event loop.
+constexpr std::chrono::milliseconds kTimerLead{1};
+
+} // namespace
 
 EntryPause::EntryPause(QObject *parent) : QObject(parent)
 {
@@ -19,26 +27,30 @@ EntryPause::EntryPause(QObject *parent) : QObject(parent)
 
 void EntryPause::start()
 {
-    m_clock.start();
-    // Armed now, the timer's deadline is measured from the entry itself, not from the end of
-    // whatever work comes before wait().
-    m_wakeUp.start(static_cast<int>(kLongerThanMs + 1));
+    m_end = Clock::now() + kLength;
+    // Armed now, the timer counts from the entry itself, not from the end of whatever work comes
+    // before wait().
+    m_wakeUp.start(kLength - kTimerLead);
 }
 
 bool EntryPause::wait()
 {
+    using std::chrono::ceil;
+    using std::chrono::milliseconds;
+
     QCoreApplication::processEvents();
-    while (!m_stopped && !m_clock.hasExpired(kLongerThanMs)) {
-        if (!m_wakeUp.isActive()) {
-            const qint64 remaining = kLongerThanMs + 1 - m_clock.elapsed();
-            m_wakeUp.start(static_cast<int>(std::max<qint64>(1, remaining)));
-        }
+    const Clock::time_point wakeUpAt = m_end - kTimerLead;
+    while (!m_stopped && Clock::now() < wakeUpAt) {
+        if (!m_wakeUp.isActive())
+            m_wakeUp.start(std::max(milliseconds(1), ceil<milliseconds>(wakeUpAt - Clock::now())));
         QEventLoop waitLoop;
         m_waitLoop = &waitLoop;
         waitLoop.exec();
         m_waitLoop = nullptr;
     }
     m_wakeUp.stop();
+    if (!m_stopped)
+        std::this_thread::sleep_until(m_end);
     return !m_stopped;
 }
 

@@ -27,6 +27,11 @@ class MainWindow : public QWidget
     Q_OBJECT
 
 public:
+    // While a Build writes, the word list receives its variants in groups of this many entries
+    // (about ten times a second): repainting the list after every entry would cost more processor
+    // time than all the rest of the Build.
+    static constexpr qsizetype kEntriesShownTogether = 8;
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -49,6 +54,10 @@ public:
     const SortedTextList &variantList() const { return m_list2; }
     bool isBuilding() const { return m_building; }
 
+signals:
+    // A Build has written its n-th entry and is about to pause.
+    void filterEntryWritten(qsizetype n);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -58,6 +67,7 @@ private:
     void connectHandlers();
 
     bool afterFilterStep(const FilterStep &step);
+    void showWrittenVariants();
     void recoverFromFailedBuild(const SortedTextList &wordsBefore, const QString &error);
 
     QLabel *m_label1 = nullptr;
@@ -81,6 +91,8 @@ private:
     EntryPause m_entryPause;
     bool m_building = false;
     bool m_exitRequested = false;
+    qsizetype m_entriesWritten = 0;
+    QStringList m_variantsToShow; // written, not yet in the word list
     // Words the user added while a Build was writing, so that a failed Build gives them back.
     QStringList m_wordsAddedDuringBuild;
 };

@@ -76,18 +76,17 @@ const Entries kGoshMaxUsage = {
     {"Gosh_", "U0lta"}, {"gosh_", "u0lta"},
 };
 
-// Runs the action from the event loop once the word list has received its n-th row, which the
-// Build adds right before the pause of its n-th entry.
-void afterRowsAdded(QAbstractItemModel *model, int n, std::function<void()> action)
+// Runs the action from the pause that follows the Build's n-th entry.
+void afterEntries(MainWindow *window, qsizetype n, std::function<void()> action)
 {
-    auto rowsSeen = std::make_shared<int>(0);
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(model, &QAbstractItemModel::rowsInserted, model, [=] {
-        if (++*rowsSeen != n)
-            return;
-        QObject::disconnect(*connection);
-        QTimer::singleShot(0, model, action);
-    });
+    *connection =
+        QObject::connect(window, &MainWindow::filterEntryWritten, window, [=](qsizetype written) {
+            if (written != n)
+                return;
+            QObject::disconnect(*connection);
+            QTimer::singleShot(0, window, action);
+        });
 }
 
 } // namespace
@@ -499,8 +498,8 @@ void MainWindowTest::secondBuildExpandsVariants()
 void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
 {
     setWords({"gosh"});
-    auto *model = control<QListView>("text1")->model();
-    afterRowsAdded(model, 2, [this] {
+    // By then the first entries' variants are in the word list.
+    afterEntries(m_window.get(), MainWindow::kEntriesShownTogether, [this] {
         QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
         control<QLineEdit>("Text3")->setText(QStringLiteral("Added"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
@@ -542,7 +541,7 @@ void MainWindowTest::failedBuild()
     setWords(words);
     if (fileSizeLimit == 0)
         QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
-    afterRowsAdded(control<QListView>("text1")->model(), 1, [this] {
+    afterEntries(m_window.get(), 1, [this] {
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     });
@@ -591,7 +590,7 @@ void MainWindowTest::exitDuringBuild()
 {
     QFETCH(bool, byExitButton);
     setWords({"gosh"});
-    afterRowsAdded(control<QListView>("text1")->model(), 3, [this, byExitButton] {
+    afterEntries(m_window.get(), 3, [this, byExitButton] {
         if (byExitButton)
             QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
         else
