@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPointer>
 
 namespace vantro {
 
@@ -59,14 +58,14 @@ void MainWindow::Command1_Click()
 
     m_label4->setText(QStringLiteral("0"));
     const QString target = filterTargetPath(QDir::currentPath(), m_check2->isChecked() ? 1 : 0);
-    const QPointer<MainWindow> window(this);
     const FilterWriteResult result = WriteFilterFile(
         target, m_list2, [this](const FilterStep &step) { return afterFilterStep(step); });
-
-    // After Exit the window is on its way out: leave it as it is.
-    if (!window || m_exitRequested)
-        return;
     m_building = false;
+
+    // Exit has closed the window (it is hidden, not destroyed, until the program ends): the
+    // Build ends here and shows nothing more.
+    if (m_exitRequested)
+        return;
     if (result.failed()) {
         m_variantsToShow.clear();
         busy.restore();
@@ -78,14 +77,15 @@ void MainWindow::Command1_Click()
 
 bool MainWindow::afterFilterStep(const FilterStep &step)
 {
+    if (m_exitRequested)
+        return false;
     if (step.written) {
         m_entryPause.start();
         m_variantsToShow.append(step.variant);
         if (m_variantsToShow.size() >= kEntriesShownTogether)
             showWrittenVariants();
-        const QPointer<MainWindow> window(this);
         emit filterEntryWritten(++m_entriesWritten);
-        if (!m_entryPause.wait() || !window || m_exitRequested)
+        if (!m_entryPause.wait())
             return false;
     }
     const qsizetype counter = m_label4->text().toLongLong() + 1;
