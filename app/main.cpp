@@ -1,20 +1,21 @@
-// Placeholder start until the window lands: does the start-up work and prints the word count.
-#include "builtinwords.h"
-#include "startupfiles.h"
+// Starts the tool: the one window, shown once start-up has succeeded.
+#include "appinfo.h"
+#include "mainwindow.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QApplication>
 
-#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    if (const auto error = vantro::rewriteBadWordFile(QDir::currentPath())) {
-        std::fprintf(stderr, "%s\n", qPrintable(*error));
-        return 1;
-    }
-    const auto words = vantro::wordListFromSource(vantro::builtInSourceList());
-    std::printf("%lld words\n", static_cast<long long>(words.ListCount()));
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(vantro::appinfo::kProductName));
+    QApplication::setApplicationVersion(QString::fromLatin1(vantro::appinfo::kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vantro::appinfo::kDesktopFileName));
+
+    vantro::MainWindow window;
+    if (!window.Form_Load())
+        return EXIT_FAILURE;
+    window.show();
+    return app.exec();
 }

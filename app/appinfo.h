@@ -1,0 +1,11 @@
+#pragma once
+
+namespace vantro::appinfo {
+
+// The product's name and version, as the application object and the desktop entry give them.
+inline constexpr char kProductName[] = "Vantro Bad Word Filter Tool";
+inline constexpr char kVersion[] = "1.00";
+// Names the installed desktop entry and icon.
+inline constexpr char kDesktopFileName[] = "vantro-filter-tool";
+
+} // namespace vantro::appinfo

@@ -1,0 +1,609 @@
+// The main window driven as a user would: start-up, tab order, Add Word, removal, and Builds
+// that write, fail and are cut short by Exit.
+#include "builtinwords.h"
+#include "listorder.h"
+#include "mainwindow.h"
+#include "sortedtextlist.h"
+#include "startupfiles.h"
+#include "wordcheck.h"
+#include "wordlistmodel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using vantro::MainWindow;
+using vantro::SortedTextList;
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+using Entries = QList<std::pair<QByteArray, QByteArray>>;
+
+QByteArray entryLines(const Entries &entries)
+{
+    QByteArray lines;
+    for (const auto &[variant, replacement] : entries)
+        lines += "{ \"" + variant + "\" \"" + replacement + "\" }\r\n";
+    return lines;
+}
+
+QStringList variantsOf(const Entries &entries)
+{
+    QStringList variants;
+    for (const auto &entry : entries)
+        variants.append(QString::fromLatin1(entry.first));
+    return variants;
+}
+
+// The basic variants of "gosh" in list order, with their replacements.
+const Entries kGoshBasic = {
+    {"GOSH", "U5LT"},   {"Gosh", "U0lt"},   {"gosh", "u0lt"},
+    {"GOSH!", "U5LT!"}, {"Gosh!", "U0lt!"}, {"gosh!", "u0lt!"},
+    {"GOSH.", "U5LTc"}, {"Gosh.", "U0ltc"}, {"gosh.", "u0ltc"},
+};
+
+const Entries kGoshMaxUsage = {
+    {"_GOSH", "aU5LT"}, {"_Gosh", "aU0lt"}, {"_gosh", "au0lt"}, {"GOSH", "U5LT"},
+    {"Gosh", "U0lt"},   {"gosh", "u0lt"},   {"GOSH!", "U5LT!"}, {"Gosh!", "U0lt!"},
+    {"gosh!", "u0lt!"}, {"GOSH.", "U5LTc"}, {"Gosh.", "U0ltc"}, {"gosh.", "u0ltc"},
+    {"GOSH?", "U5LT?"}, {"Gosh?", "U0lt?"}, {"gosh?", "u0lt?"}, {"GOSH_", "U5LTa"},
+    {"Gosh_", "U0lta"}, {"gosh_", "u0lta"},
+};
+
+// Runs the action from the pause that follows the Build's n-th entry.
+void afterEntries(MainWindow *window, qsizetype n, std::function<void()> action)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection =
+        QObject::connect(window, &MainWindow::filterEntryWritten, window, [=](qsizetype written) {
+            if (written != n)
+                return;
+            QObject::disconnect(*connection);
+            QTimer::singleShot(0, window, action);
+        });
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpState();
+    void controls_data();
+    void controls();
+    void startUpRewritesBadWordFile_data();
+    void startUpRewritesBadWordFile();
+    void startUpFailureKeepsWindowHidden();
+    void tabOrder();
+
+    void addWord_data();
+    void addWord();
+    void addWordRefusesUnsafeText_data();
+    void addWordRefusesUnsafeText();
+    void removeSelectedWord_data();
+    void removeSelectedWord();
+
+    void build_data();
+    void build();
+    void secondBuildExpandsVariants();
+    void buildKeepsEditsAndIgnoresSecondBuild();
+    void failedBuild_data();
+    void failedBuild();
+    void exitDuringBuild_data();
+    void exitDuringBuild();
+
+private:
+    template <typename Control> Control *control(const char *name) const
+    {
+        auto *found = m_window->findChild<Control *>(QLatin1String(name));
+        if (!found)
+            qFatal("The window has no control %s of the expected kind", name);
+        return found;
+    }
+    std::unique_ptr<MainWindow> startedWindow();
+    void setWords(const QStringList &words);
+    int rowOf(const char *word) const
+    {
+        return static_cast<int>(m_window->wordList()->list().items().indexOf(QLatin1String(word)));
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previousDir;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_warnings;
+};
+
+std::unique_ptr<MainWindow> MainWindowTest::startedWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->setWarningReporter([this](const QString &message) { m_warnings.append(message); });
+    return window;
+}
+
+void MainWindowTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    m_warnings.clear();
+    m_window = startedWindow();
+    QVERIFY(m_window->Form_Load());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QDir::setCurrent(m_previousDir));
+    m_dir.reset();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void MainWindowTest::setWords(const QStringList &words)
+{
+    m_window->wordList()->setList(SortedTextList::fromUnsorted(words));
+}
+
+void MainWindowTest::startUpState()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Vantro Bad Word Filter Tool"));
+    QCOMPARE(m_window->size(), QSize(709, 635));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QVERIFY(!m_window->windowIcon().isNull());
+
+    // Every non-empty row of the built-in table, lower-cased, in list order.
+    const auto table = vantro::builtInWordTable();
+    const auto nonEmptyRows =
+        std::count_if(table.begin(), table.end(), [](const char *row) { return *row != '\0'; });
+    auto *text1 = control<QListView>("text1");
+    QCOMPARE(text1->model()->rowCount(), static_cast<int>(nonEmptyRows));
+    QCOMPARE(m_window->sourceList().ListCount(), static_cast<qsizetype>(table.size()));
+    const SortedTextList &shown = m_window->wordList()->list();
+    for (qsizetype i = 0; i < shown.ListCount(); ++i) {
+        QCOMPARE(shown.List(i), shown.List(i).toLower());
+        if (i > 0)
+            QVERIFY(!vantro::listOrderLess(shown.List(i), shown.List(i - 1)));
+    }
+    QCOMPARE(m_window->variantList().ListCount(), 0);
+
+    const QString instructions = control<QPlainTextEdit>("Text2")->toPlainText();
+    QVERIFY(instructions.startsWith(QStringLiteral("Instructions\n\nBecause of an exploit")));
+    QCOMPARE(
+        instructions,
+        QString(vantro::instructionsText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    QVERIFY(control<QLineEdit>("Text3")->text().isEmpty());
+    QVERIFY(!control<QCheckBox>("Check1")->isChecked());
+    QVERIFY(!control<QCheckBox>("Check2")->isChecked());
+    QCOMPARE(fileBytes(QStringLiteral("badword.txt")),
+             QByteArray("//The following lines are part of the word filter\r\n\r\n"));
+    QVERIFY(m_warnings.isEmpty());
+}
+
+void MainWindowTest::controls_data()
+{
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<qreal>("timesPointSize"); // 0: the window's own font
+
+    const auto row = [](const char *name, QRect geometry, const char *caption, bool shown,
+                        qreal timesPointSize) {
+        QTest::newRow(name) << geometry << QString::fromLatin1(caption) << shown << timesPointSize;
+    };
+    row("Check2", {24, 600, 177, 25}, "Write to default localization file ", true, 0);
+    row("Check1", {240, 600, 337, 25},
+        "Max usage, may cause server to take a little longer to load", true, 0);
+    row("Command3", {48, 568, 137, 25}, "Add Word", true, 0);
+    row("Text3", {8, 536, 225, 25}, "", true, 0);
+    row("text1", {8, 40, 225, 433}, "", true, 0);
+    row("Command2", {568, 600, 49, 25}, "Exit", true, 0);
+    row("Text2", {248, 40, 441, 513}, "", true, 9.75);
+    row("Command1", {632, 600, 57, 25}, "Build", true, 0);
+    row("Label5", {296, 560, 361, 25}, "Processing Word", false, 12);
+    row("Label4", {664, 560, 73, 17}, "0", false, 12);
+    row("Label3", {8, 480, 225, 49},
+        "Add any words that you would like. The localization is case sensitive and must match "
+        "exactly. Press Build when done.",
+        true, 9.75);
+    row("Label1", {8, 16, 225, 17}, "List of Bad Words to Filter", true, 9.75);
+}
+
+void MainWindowTest::controls()
+{
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(bool, shown);
+    QFETCH(qreal, timesPointSize);
+
+    auto *widget = control<QWidget>(QTest::currentDataTag());
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisible(), shown);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), caption);
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        QCOMPARE(label->text(), caption);
+        QVERIFY(label->alignment() & Qt::AlignHCenter);
+    }
+    if (timesPointSize > 0) {
+        QCOMPARE(widget->font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(widget->font().pointSizeF(), timesPointSize);
+    } else {
+        QCOMPARE(widget->font(), m_window->font());
+    }
+}
+
+void MainWindowTest::startUpRewritesBadWordFile_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::newRow("absent") << QByteArray();
+    QTest::newRow("other content") << QByteArray("old lines\r\nmore of them\r\n");
+    QTest::newRow("written by an earlier start") << vantro::badWordFileBytes();
+}
+
+void MainWindowTest::startUpRewritesBadWordFile()
+{
+    QFETCH(QByteArray, before);
+    QFile::remove(QStringLiteral("badword.txt"));
+    if (!before.isEmpty())
+        writeFile(QStringLiteral("badword.txt"), before);
+
+    const auto window = startedWindow();
+    QVERIFY(window->Form_Load());
+    QCOMPARE(fileBytes(QStringLiteral("badword.txt")),
+             QByteArray("//The following lines are part of the word filter\r\n\r\n"));
+}
+
+void MainWindowTest::startUpFailureKeepsWindowHidden()
+{
+    QVERIFY(QFile::remove(QStringLiteral("badword.txt")));
+    QVERIFY(QDir().mkdir(QStringLiteral("badword.txt")));
+
+    const auto window = startedWindow();
+    QVERIFY(!window->Form_Load());
+    QVERIFY(!window->isVisible());
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY2(m_warnings.first().contains(QStringLiteral("badword.txt")),
+             qPrintable(m_warnings.first()));
+}
+
+void MainWindowTest::tabOrder()
+{
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("Command1"));
+
+    const QStringList expected = {"Text2",    "Command2", "text1",  "Text3",
+                                  "Command3", "Check1",   "Check2", "Command1"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, expected);
+}
+
+void MainWindowTest::addWord_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pressEnter");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList words = {"alpha", "beta", "delta"};
+    QTest::newRow("upper case lowered")
+        << words << "GaMMa" << false << QStringList{"alpha", "beta", "delta", "gamma"};
+    QTest::newRow("Enter does the same")
+        << words << "Charlie" << true << QStringList{"alpha", "beta", "charlie", "delta"};
+    QTest::newRow("empty text first")
+        << words << "" << false << QStringList{"", "alpha", "beta", "delta"};
+    QTest::newRow("duplicate beside its twin")
+        << words << "Beta" << false << QStringList{"alpha", "beta", "beta", "delta"};
+    QTest::newRow("spaces kept") << words << " Ab " << false
+                                 << QStringList{" ab ", "alpha", "beta", "delta"};
+}
+
+void MainWindowTest::addWord()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QString, typed);
+    QFETCH(bool, pressEnter);
+    QFETCH(QStringList, expected);
+    setWords(words);
+
+    auto *text3 = control<QLineEdit>("Text3");
+    text3->setText(typed);
+    if (pressEnter)
+        QTest::keyClick(text3, Qt::Key_Return);
+    else
+        QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    QCOMPARE(m_window->wordList()->list().items(), expected);
+    QVERIFY(text3->text().isEmpty());
+    QCOMPARE(m_window->focusWidget(), text3);
+    QVERIFY(m_warnings.isEmpty());
+}
+
+void MainWindowTest::addWordRefusesUnsafeText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("double quote") << QStringLiteral("Say \"hi");
+    QTest::newRow("control character") << QStringLiteral("tab\there");
+    QTest::newRow("outside the code page") << QStringLiteral("caf\u0103");
+}
+
+void MainWindowTest::addWordRefusesUnsafeText()
+{
+    QFETCH(QString, typed);
+    setWords({"alpha", "beta"});
+    auto *text3 = control<QLineEdit>("Text3");
+    text3->setText(typed);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    QCOMPARE(m_window->wordList()->list().items(), QStringList({"alpha", "beta"}));
+    QCOMPARE(text3->text(), typed);
+    QCOMPARE(m_window->focusWidget(), text3);
+    QCOMPARE(m_warnings.size(), 1);
+    const auto problem = vantro::prepareNewWord(typed).problem;
+    QVERIFY(problem);
+    QVERIFY2(m_warnings.first().contains(problem->message), qPrintable(m_warnings.first()));
+}
+
+void MainWindowTest::removeSelectedWord_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList words = {"one", "three", "two", "zero"};
+    QTest::newRow("click the third") << words << 2 << false << QStringList{"one", "three", "zero"};
+    QTest::newRow("arrow onto the third")
+        << words << 2 << true << QStringList{"one", "three", "zero"};
+    QTest::newRow("click the first") << words << 0 << false << QStringList{"three", "two", "zero"};
+    QTest::newRow("click the last one left") << QStringList{"only"} << 0 << false << QStringList{};
+}
+
+void MainWindowTest::removeSelectedWord()
+{
+    QFETCH(QStringList, words);
+    QFETCH(int, row);
+    QFETCH(bool, byKeyboard);
+    QFETCH(QStringList, expected);
+    setWords(words);
+
+    auto *text1 = control<QListView>("text1");
+    const QModelIndex index = text1->model()->index(row, 0);
+    if (byKeyboard) {
+        text1->setFocus();
+        text1->selectionModel()->setCurrentIndex(text1->model()->index(row - 1, 0),
+                                                 QItemSelectionModel::NoUpdate);
+        QTest::keyClick(text1, Qt::Key_Down);
+    } else {
+        QTest::mouseClick(text1->viewport(), Qt::LeftButton, {}, text1->visualRect(index).center());
+    }
+
+    QCOMPARE(m_window->wordList()->list().items(), expected);
+    QVERIFY(text1->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void MainWindowTest::build_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("maxUsage");
+    QTest::addColumn<bool>("defaultLocalization");
+    QTest::addColumn<QByteArray>("before"); // the target's content; empty: absent
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("progress");
+
+    QTest::newRow("badnames.txt created") << QStringList{"gosh"} << false << false << QByteArray()
+                                          << kGoshBasic << "Processing Word 9 of 9";
+    QTest::newRow("localization.txt after a line without end")
+        << QStringList{"gosh"} << false << true << QByteArray("abc") << kGoshBasic
+        << "Processing Word 9 of 9";
+    QTest::newRow("max usage after a whole line")
+        << QStringList{"gosh", ""} << true << false << QByteArray("x\r\n") << kGoshMaxUsage
+        << "Processing Word 18 of 18";
+    QTest::newRow("nothing to write")
+        << QStringList{""} << false << false << QByteArray() << Entries{} << "Processing Word";
+}
+
+void MainWindowTest::build()
+{
+    QFETCH(QStringList, words);
+    QFETCH(bool, maxUsage);
+    QFETCH(bool, defaultLocalization);
+    QFETCH(QByteArray, before);
+    QFETCH(Entries, entries);
+    QFETCH(QString, progress);
+
+    const QString target = defaultLocalization ? "localization.txt" : "badnames.txt";
+    const QString other = defaultLocalization ? "badnames.txt" : "localization.txt";
+    if (!before.isEmpty())
+        writeFile(target, before);
+    setWords(words);
+    control<QCheckBox>("Check1")->setChecked(maxUsage);
+    control<QCheckBox>("Check2")->setChecked(defaultLocalization);
+
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+
+    const QByteArray block = "\r\n" + entryLines(entries);
+    QCOMPARE(fileBytes(target), before + block);
+    QVERIFY(!QFile::exists(other));
+    // The worked example's line for "gosh", byte for byte.
+    const QByteArray goshLine = QByteArray::fromHex("7b2022676f736822202275306c7422207d0d0a");
+    QCOMPARE(block.contains(goshLine), !entries.isEmpty());
+    QCOMPARE(m_window->wordList()->list().items(), variantsOf(entries));
+    QVERIFY(control<QLabel>("Label5")->isVisible());
+    QCOMPARE(control<QLabel>("Label5")->text(), progress);
+    QCOMPARE(control<QLabel>("Label4")->text(), QString::number(entries.size()));
+    QVERIFY(!control<QLabel>("Label4")->isVisible());
+    QVERIFY(!m_window->isBuilding());
+    QVERIFY(m_warnings.isEmpty());
+}
+
+void MainWindowTest::secondBuildExpandsVariants()
+{
+    setWords({"a"});
+    auto *build = control<QPushButton>("Command1");
+    QTest::mouseClick(build, Qt::LeftButton);
+    const Entries first = {{"A", "Z"},   {"a", "z"},   {"A!", "Z!"},
+                           {"a!", "z!"}, {"A.", "Zc"}, {"a.", "zc"}};
+    QCOMPARE(m_window->wordList()->list().items(), variantsOf(first));
+
+    QTest::mouseClick(build, Qt::LeftButton);
+    const Entries second = {
+        {"A", "Z"},     {"a", "z"},     {"A!", "Z!"},   {"a!", "z!"},   {"A!!", "Z!!"},
+        {"a!!", "z!!"}, {"A!.", "Z!c"}, {"a!.", "z!c"}, {"A.", "Zc"},   {"a.", "zc"},
+        {"A.!", "Zc!"}, {"a.!", "zc!"}, {"A..", "Zcc"}, {"a..", "zcc"},
+    };
+    QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(first) + "\r\n" + entryLines(second));
+    QCOMPARE(m_window->wordList()->list().items(), variantsOf(second));
+    QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 14 of 14"));
+}
+
+void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
+{
+    setWords({"gosh"});
+    // By then the first entries' variants are in the word list.
+    afterEntries(m_window.get(), MainWindow::kEntriesShownTogether, [this] {
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+        control<QLineEdit>("Text3")->setText(QStringLiteral("Added"));
+        QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
+        auto *text1 = control<QListView>("text1");
+        QTest::mouseClick(text1->viewport(), Qt::LeftButton, {},
+                          text1->visualRect(text1->model()->index(rowOf("GOSH"), 0)).center());
+    });
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+
+    // One block only, whole; the word typed stays and the word clicked (GOSH) is gone.
+    QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+    QStringList expected = variantsOf(kGoshBasic);
+    expected.removeOne(QStringLiteral("GOSH"));
+    expected.append(QStringLiteral("added"));
+    QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
+    QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 9 of 9"));
+    QVERIFY(m_warnings.isEmpty());
+}
+
+void MainWindowTest::failedBuild_data()
+{
+    QTest::addColumn<int>("fileSizeLimit"); // 0: a directory stands in the target's place
+    QTest::addColumn<QByteArray>("fileAfter");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("target is a directory") << 0 << QByteArray() << "Is a directory";
+    // Room for the block's opening CR LF and three 19-byte lines: the fourth write fails.
+    QTest::newRow("disk full at the fourth entry")
+        << 2 + 3 * 19 + 5 << QByteArray("") << "File too large";
+}
+
+void MainWindowTest::failedBuild()
+{
+    QFETCH(int, fileSizeLimit);
+    QFETCH(QByteArray, fileAfter);
+    QFETCH(QString, reason);
+
+    const QStringList words = {"gosh", "", "Mixed Case"};
+    setWords(words);
+    if (fileSizeLimit == 0)
+        QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
+    afterEntries(m_window.get(), 1, [this] {
+        control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
+        QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
+    });
+
+    rlimit previous{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    if (fileSizeLimit > 0) {
+        rlimit limited = previous;
+        limited.rlim_cur = static_cast<rlim_t>(fileSizeLimit);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    }
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY2(m_warnings.first().contains(QStringLiteral("badnames.txt")) &&
+                 m_warnings.first().contains(reason),
+             qPrintable(m_warnings.first()));
+    if (fileSizeLimit > 0)
+        QCOMPARE(fileBytes("badnames.txt"), fileAfter);
+    QStringList expected = words;
+    if (fileSizeLimit > 0)
+        expected.append(QStringLiteral("typed"));
+    QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
+    QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Build failed"));
+    QVERIFY(!m_window->isBuilding());
+
+    // Once the cause is gone, the next Build writes the whole block.
+    QDir().rmdir(QStringLiteral("badnames.txt"));
+    QFile::remove(QStringLiteral("badnames.txt"));
+    setWords({"gosh"});
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+}
+
+void MainWindowTest::exitDuringBuild_data()
+{
+    QTest::addColumn<bool>("byExitButton");
+    QTest::newRow("Exit button") << true;
+    QTest::newRow("window closed") << false;
+}
+
+void MainWindowTest::exitDuringBuild()
+{
+    QFETCH(bool, byExitButton);
+    setWords({"gosh"});
+    afterEntries(m_window.get(), 3, [this, byExitButton] {
+        if (byExitButton)
+            QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+        else
+            m_window->close();
+    });
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+
+    // Stopped right after the third entry, every line whole; the labels were left alone.
+    QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic.first(3)));
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 2 of 9"));
+    QVERIFY(m_warnings.isEmpty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
