@@ -2,6 +2,7 @@
 #include "builtinwords.h"
 #include "cipher.h"
 #include "filterwriter.h"
+#include "testfiles.h"
 #include "variants.h"
 
 #include <QDir>
@@ -52,18 +53,6 @@ ToolRun runTool(const QStringList &arguments, const QString &workingDirectory,
     return run;
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // Everything under a directory: files with their bytes, directories and symbolic links by kind
 // and target. Two equal snapshots mean that nothing was written.
 QMap<QString, QByteArray> snapshot(const QString &directory)
@@ -80,7 +69,7 @@ QMap<QString, QByteArray> snapshot(const QString &directory)
         else if (info.isDir())
             entries.insert(name, "directory");
         else
-            entries.insert(name, readBytes(info.filePath()));
+            entries.insert(name, fileBytes(info.filePath()));
     }
     return entries;
 }
@@ -109,11 +98,11 @@ QByteArray windowWriterBytes(const SortedTextList &words, bool maxUsage,
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("expected.txt"));
-    if (!existing.isEmpty() && !writeBytes(path, existing))
+    if (!existing.isEmpty() && !writeFileBytes(path, existing))
         return {};
     if (WriteFilterFile(path, variantsOf(words, maxUsage)).failed())
         return {};
-    return readBytes(path);
+    return fileBytes(path);
 }
 
 QStringList lines(const QByteArray &text)
@@ -307,9 +296,9 @@ void CliTest::buildWritesTheWindowsBytes()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
     if (!wordFile.isEmpty())
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("words.txt")), wordFile));
+        QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")), wordFile));
     if (!existing.isEmpty())
-        QVERIFY(writeBytes(dir.filePath(target), existing));
+        QVERIFY(writeFileBytes(dir.filePath(target), existing));
     QMap<QString, QByteArray> expectedFiles = snapshot(dir.path());
 
     SortedTextList words = withBuiltIn ? builtInWordList() : SortedTextList();
@@ -382,7 +371,7 @@ void CliTest::refusedWords()
     QFETCH(QString, reason);
 
     QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("words.txt")), content));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")), content));
     const auto before = snapshot(dir.path());
 
     for (const QStringList &arguments :
@@ -458,7 +447,7 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), top.filePath(badnames)));
     } else if (setup == QLatin1String("file size limit")) {
         const QByteArray earlier = "{ \"earlier\" \"w9mqswm\" }\r\n";
-        QVERIFY(writeBytes(top.filePath(badnames), earlier));
+        QVERIFY(writeFileBytes(top.filePath(badnames), earlier));
         // Room for the block's first bytes only, so that a later line fails.
         prepare = [limit = earlier.size() + 100](QProcess &process) {
             process.setChildProcessModifier([limit] {
@@ -553,7 +542,7 @@ void CliTest::checkFindings()
     QFETCH(QString, summary);
 
     QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("localization.txt")), content));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("localization.txt")), content));
 
     const ToolRun run = runTool({"check", "localization.txt"}, dir.path());
     QVERIFY(run.finished);
@@ -591,9 +580,9 @@ void CliTest::checkAcceptsWhatBuildWrote()
     QFETCH(int, builds);
 
     QTemporaryDir dir;
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("words.txt")), kGoshWords));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("localization.txt")),
-                       "// game text\r\nmenu_title \"Play\"\r\n"));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")), kGoshWords));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("localization.txt")),
+                           "// game text\r\nmenu_title \"Play\"\r\n"));
     for (int i = 0; i < builds; ++i)
         QCOMPARE(runTool(buildArguments, dir.path()).exitCode, 0);
 
@@ -637,7 +626,7 @@ void CliTest::checkUnreadableFiles()
 
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    QVERIFY(writeBytes(dir.filePath(QStringLiteral("danger.txt")), "{ \"a\" \"zz\" }\r\n"));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("danger.txt")), "{ \"a\" \"zz\" }\r\n"));
 
     const ToolRun run = runTool(QStringList{"check"} + files, dir.path());
     QVERIFY(run.finished);

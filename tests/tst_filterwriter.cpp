@@ -2,6 +2,7 @@
 #include "cipher.h"
 #include "filterentry.h"
 #include "filterwriter.h"
+#include "testfiles.h"
 #include "variants.h"
 
 #include <QBuffer>
@@ -13,19 +14,6 @@
 using namespace vantro;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 SortedTextList variantsOf(const QStringList &words, bool maxUsage = false)
 {
@@ -126,7 +114,7 @@ void TestFilterWriter::blockIsAppended()
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     if (exists)
-        writeBytes(path, before);
+        QVERIFY(writeFileBytes(path, before));
 
     const SortedTextList variants = variantsOf({QString::fromUtf8("caf\u00e9"), "gosh"});
     QByteArray block = "\r\n";
@@ -136,12 +124,12 @@ void TestFilterWriter::blockIsAppended()
     const FilterWriteResult first = WriteFilterFile(path, variants);
     QCOMPARE(first.status, FilterWriteResult::Status::Written);
     QCOMPARE(first.entriesWritten, 18);
-    QCOMPARE(readAll(path), before + block);
-    QVERIFY(readAll(path).contains("{ \"CAF\xc9\" \"7ZV\xc9\" }\r\n"));
+    QCOMPARE(fileBytes(path), before + block);
+    QVERIFY(fileBytes(path).contains("{ \"CAF\xc9\" \"7ZV\xc9\" }\r\n"));
 
     // A second Build appends a second block behind the first.
     QVERIFY(!WriteFilterFile(path, variants).failed());
-    QCOMPARE(readAll(path), before + block + block);
+    QCOMPARE(fileBytes(path), before + block + block);
 }
 
 void TestFilterWriter::emptyListWritesOnlyTheLineEnd()
@@ -152,7 +140,7 @@ void TestFilterWriter::emptyListWritesOnlyTheLineEnd()
         WriteFilterFile(path, SortedTextList(), [&](const FilterStep &) { return ++steps > 0; });
     QVERIFY(!result.failed());
     QCOMPARE(steps, 0);
-    QCOMPARE(readAll(path), QByteArray("\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("\r\n"));
 }
 
 void TestFilterWriter::everyStepIsReported()
@@ -167,7 +155,7 @@ void TestFilterWriter::everyStepIsReported()
         // The entry of a step is in the file by the time the step is reported.
         const QByteArray line =
             FormatFilterEntry(step.variant, MakeReplacement(step.variant)).toLatin1();
-        if (step.written && readAll(path).endsWith(line))
+        if (step.written && fileBytes(path).endsWith(line))
             entriesInFile << step.variant;
         return true;
     });
@@ -186,8 +174,8 @@ void TestFilterWriter::handlerStopsTheWalkAfterWholeLines()
         WriteFilterFile(path, variants, [](const FilterStep &step) { return step.position < 2; });
     QCOMPARE(result.status, FilterWriteResult::Status::Stopped);
     QCOMPARE(result.entriesWritten, 3);
-    QCOMPARE(readAll(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
-                                       "{ \"gosh\" \"u0lt\" }\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
+                                         "{ \"gosh\" \"u0lt\" }\r\n"));
 }
 
 void TestFilterWriter::unopenableTargetWritesNothing()
@@ -244,7 +232,7 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
     QByteArray before = "// earlier content\r\n";
     before += QByteArray(4000, 'x');
-    writeBytes(path, before);
+    QVERIFY(writeFileBytes(path, before));
 
     // The limit falls in the middle of an entry line of the block.
     const SortedTextList variants = variantsOf({"gosh", "heck", "darn", "frick"}, true);
@@ -257,11 +245,11 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
         return result.failed() && result.error.contains(path) && stoppedMidway ? 0 : 1;
     });
     QCOMPARE(status, 0);
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(fileBytes(path), before);
 
     // Without the limit the same block goes in whole.
     QVERIFY(!WriteFilterFile(path, variants).failed());
-    QVERIFY(readAll(path).size() > before.size() + 500);
+    QVERIFY(fileBytes(path).size() > before.size() + 500);
 }
 
 QTEST_APPLESS_MAIN(TestFilterWriter)

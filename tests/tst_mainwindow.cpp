@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "sortedtextlist.h"
 #include "startupfiles.h"
+#include "testfiles.h"
 #include "wordcheck.h"
 #include "wordlistmodel.h"
 
@@ -29,19 +30,6 @@ using vantro::MainWindow;
 using vantro::SortedTextList;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 using Entries = QList<std::pair<QByteArray, QByteArray>>;
 
@@ -279,7 +267,7 @@ void MainWindowTest::startUpRewritesBadWordFile()
     QFETCH(QByteArray, before);
     QFile::remove(QStringLiteral("badword.txt"));
     if (!before.isEmpty())
-        writeFile(QStringLiteral("badword.txt"), before);
+        QVERIFY(writeFileBytes(QStringLiteral("badword.txt"), before));
 
     const auto window = startedWindow();
     QVERIFY(window->Form_Load());
@@ -453,7 +441,7 @@ void MainWindowTest::build()
     const QString target = defaultLocalization ? "localization.txt" : "badnames.txt";
     const QString other = defaultLocalization ? "badnames.txt" : "localization.txt";
     if (!before.isEmpty())
-        writeFile(target, before);
+        QVERIFY(writeFileBytes(target, before));
     setWords(words);
     control<QCheckBox>("Check1")->setChecked(maxUsage);
     control<QCheckBox>("Check2")->setChecked(defaultLocalization);

@@ -1,5 +1,6 @@
 #include "childprocess.h"
 #include "startupfiles.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,12 +10,6 @@
 using namespace vantro;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -51,7 +46,7 @@ void TestStartupFiles::badWordFileIsRewritten()
     QCOMPARE(expected.size(), 53);
     for (int start = 0; start < 2; ++start) {
         QCOMPARE(rewriteBadWordFile(dir.path()), std::nullopt);
-        QCOMPARE(readAll(path), expected);
+        QCOMPARE(fileBytes(path), expected);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"badword.txt"});
 }
@@ -81,7 +76,7 @@ void TestStartupFiles::failedRewriteKeepsTheOldFile()
     const int status =
         runWithFileSizeLimit(10, [&] { return rewriteBadWordFile(dir.path()) ? 0 : 1; });
     QCOMPARE(status, 0);
-    QCOMPARE(readAll(path), QByteArray("kept"));
+    QCOMPARE(fileBytes(path), QByteArray("kept"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"badword.txt"});
 }
 
