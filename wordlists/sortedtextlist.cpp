@@ -75,7 +75,10 @@ SortedTextList SortedTextList::fromUnsorted(QStringList texts)
         const QString &y = texts.at(b.index);
         if (x.size() != y.size())
             return x.size() < y.size();
-        return QString::compare(x, y, Qt::CaseSensitive) < 0;
+        // Same order as QString::compare(): code unit by code unit, without its dispatch cost.
+        const std::u16string_view ux(reinterpret_cast<const char16_t *>(x.utf16()), x.size());
+        const std::u16string_view uy(reinterpret_cast<const char16_t *>(y.utf16()), y.size());
+        return ux < uy;
     };
     for (auto run = entries.begin(); run != entries.end();) {
         const auto end = std::find_if(run, entries.end(),
