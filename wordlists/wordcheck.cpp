@@ -19,13 +19,19 @@ QString tr(const char *text)
     return QCoreApplication::translate("WordCheck", text);
 }
 
+// C0 and C1 control characters and DEL.
+bool isControl(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
 QString describe(char32_t c, qsizetype position)
 {
     if (c == u'"')
         return tr("Character %1 is a double quote (\"), which would end the quoted text of the "
                   "filter entry early.")
             .arg(position);
-    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
+    if (isControl(c))
         return tr("Character %1 is a control character (%2), which a filter entry cannot hold.")
             .arg(position)
             .arg(codeName(c));
@@ -37,7 +43,7 @@ QString describe(char32_t c, qsizetype position)
 
 bool isRefused(char32_t c)
 {
-    if (c == u'"' || c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0))
+    if (c == u'"' || isControl(c))
         return true;
     return !isWindows1252(c);
 }
