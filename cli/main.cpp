@@ -1,6 +1,7 @@
 // vantro-filter: the Build of the Vantro Bad Word Filter Tool for servers without a desktop, and a
 // checker for the localization files that the game server reads.
 #include "commandline.h"
+#include "version.h"
 
 #include <QCoreApplication>
 
