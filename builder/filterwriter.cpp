@@ -77,17 +77,17 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
         return failed;
     };
 
-    const qsizetype count = variants.ListCount();
+    const qsizetype count = variants.count();
     for (qsizetype position = 0; position < count; ++position) {
-        const QString &variant = variants.List(position);
+        const QString &variant = variants.at(position);
         const bool written = !variant.isEmpty();
         // The texts of a sorted list lie scattered in memory; asking for the next ones early
         // keeps a long list from waiting on each.
         if (position + 8 < count)
-            __builtin_prefetch(variants.List(position + 8).constData());
+            __builtin_prefetch(variants.at(position + 8).constData());
         if (written) {
             // Checked above: every character has its byte.
-            appendWindows1252(pending, FormatFilterEntry(variant, MakeReplacement(variant)));
+            appendWindows1252(pending, formatFilterEntry(variant, makeReplacement(variant)));
             ++result.entriesWritten;
         }
         if ((afterStep || pending.size() >= kChunkBytes) && !writePending())
@@ -104,17 +104,18 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
 
 } // namespace
 
-QString filterTargetFileName(int check2Value)
+QString filterTargetFileName(FilterTarget target)
 {
-    return check2Value == 1 ? QStringLiteral("localization.txt") : QStringLiteral("badnames.txt");
+    return target == FilterTarget::Localization ? QStringLiteral("localization.txt")
+                                                : QStringLiteral("badnames.txt");
 }
 
-QString filterTargetPath(const QString &directory, int check2Value)
+QString filterTargetPath(const QString &directory, FilterTarget target)
 {
-    return QDir(directory).filePath(filterTargetFileName(check2Value));
+    return QDir(directory).filePath(filterTargetFileName(target));
 }
 
-FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variants,
+FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variants,
                                    const FilterStepHandler &afterStep)
 {
     if (const auto refusal = unwritableVariant(variants))
@@ -122,7 +123,7 @@ FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variant
     return writeCheckedBlock(out, variants, afterStep);
 }
 
-FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &variants,
+FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants,
                                   const FilterStepHandler &afterStep)
 {
     const QString shownPath = QDir::toNativeSeparators(path);

@@ -51,7 +51,7 @@ ExitStatus writeToStandardOutput(const SortedTextList &variants)
         reportError(tr("Cannot write to standard output: %1").arg(out.errorString()));
         return ExitStatus::Failure;
     }
-    const FilterWriteResult result = WriteFilterBlock(out, variants);
+    const FilterWriteResult result = writeFilterBlock(out, variants);
     // The block goes through the device's buffer, so a failing write may show only here.
     if (result.failed() || !out.flush()) {
         reportError(tr("Writing to standard output failed: %1")
@@ -64,8 +64,9 @@ ExitStatus writeToStandardOutput(const SortedTextList &variants)
 
 ExitStatus writeToFile(const QString &directory, bool localization, const SortedTextList &variants)
 {
-    const QString path = filterTargetPath(directory, localization ? 1 : 0);
-    const FilterWriteResult result = WriteFilterFile(path, variants);
+    const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
+                                                                  : FilterTarget::BadNames);
+    const FilterWriteResult result = writeFilterFile(path, variants);
     if (result.failed()) {
         reportError(result.error);
         return ExitStatus::Failure;

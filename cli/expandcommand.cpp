@@ -39,13 +39,13 @@ ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
             reportError(tr("The word \"%1\" is refused: %2").arg(typed, word.problem->message));
             return ExitStatus::Failure;
         }
-        words.AddItem(word.text);
+        words.addItem(word.text);
     }
 
     QByteArray out;
     const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax));
     for (const QString &variant : variants.items())
-        out += variant.toUtf8() + '\t' + MakeReplacement(variant).toUtf8() + '\n';
+        out += variant.toUtf8() + '\t' + makeReplacement(variant).toUtf8() + '\n';
     writeOut(out);
     return ExitStatus::Success;
 }

@@ -31,7 +31,7 @@ void addWordFile(const QString &fileName, WordListInput &input)
         input.errors.append(
             QStringLiteral("%1:%2: %3").arg(shownName).arg(problem.line).arg(problem.message));
     for (const WordFileWord &word : file.words)
-        input.words.AddItem(word.text);
+        input.words.addItem(word.text);
 }
 
 } // namespace
