@@ -37,7 +37,7 @@ private:
 
 } // namespace
 
-void MainWindow::Command1_Click()
+void MainWindow::build()
 {
     // A Build started from another one's pause would pull the lists from under it.
     if (m_building)
@@ -51,15 +51,17 @@ void MainWindow::Command1_Click()
     BusyPointer busy;
 
     const SortedTextList wordsBefore = m_wordList->list();
-    m_list1 = sourceListFrom(wordsBefore);
+    m_sourceList = sourceListFrom(wordsBefore);
     m_wordList->clear();
-    m_list2 = buildVariantList(m_list1, m_check1->isChecked());
-    m_label5->show();
+    m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
+    m_progressLabel->show();
 
-    m_label4->setText(QStringLiteral("0"));
-    const QString target = filterTargetPath(QDir::currentPath(), m_check2->isChecked() ? 1 : 0);
-    const FilterWriteResult result = WriteFilterFile(
-        target, m_list2, [this](const FilterStep &step) { return afterFilterStep(step); });
+    m_progressCounter->setText(QStringLiteral("0"));
+    const QString target = filterTargetPath(QDir::currentPath(), m_localizationBox->isChecked()
+                                                                     ? FilterTarget::Localization
+                                                                     : FilterTarget::BadNames);
+    const FilterWriteResult result = writeFilterFile(
+        target, m_variantList, [this](const FilterStep &step) { return afterFilterStep(step); });
     m_building = false;
 
     // Exit has closed the window (it is hidden, not destroyed, until the program ends): the
@@ -88,9 +90,9 @@ bool MainWindow::afterFilterStep(const FilterStep &step)
         if (!m_entryPause.wait())
             return false;
     }
-    const qsizetype counter = m_label4->text().toLongLong() + 1;
-    m_label4->setText(QString::number(counter));
-    m_label5->setText(
+    const qsizetype counter = m_progressCounter->text().toLongLong() + 1;
+    m_progressCounter->setText(QString::number(counter));
+    m_progressLabel->setText(
         tr("Processing Word %1 of %2").arg(QString::number(counter), QString::number(step.count)));
     return true;
 }
@@ -106,10 +108,10 @@ void MainWindow::recoverFromFailedBuild(const SortedTextList &wordsBefore, const
 {
     SortedTextList restored = wordsBefore;
     for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
-        restored.AddItem(word);
+        restored.addItem(word);
     m_wordsAddedDuringBuild.clear();
     m_wordList->setList(std::move(restored));
-    m_label5->setText(tr("Build failed"));
+    m_progressLabel->setText(tr("Build failed"));
     m_reporter(error);
 }
 

@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantro::appinfo::kDesktopFileName));
 
     vantro::MainWindow window;
-    if (!window.Form_Load())
+    if (!window.load())
         return EXIT_FAILURE;
     window.show();
     return app.exec();

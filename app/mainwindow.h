@@ -39,19 +39,19 @@ public:
     // the instructions into their box, badword.txt rewritten in the current directory. Returns
     // false when badword.txt cannot be written; the reason has then been reported and printed on
     // standard error, and the window must not be shown.
-    bool Form_Load();
+    bool load();
 
-    void Command1_Click(); // Build
-    void Command2_Click(); // Exit
-    void Command3_Click(); // Add Word
-    void text1_Click();    // removes the word that has just been selected
+    void build();
+    void exitProgram();
+    void addWord();
+    void removeSelectedWord(); // the word that has just been selected
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);
 
     WordListModel *wordList() const { return m_wordList; }
-    const SortedTextList &sourceList() const { return m_list1; }
-    const SortedTextList &variantList() const { return m_list2; }
+    const SortedTextList &sourceList() const { return m_sourceList; }
+    const SortedTextList &variantList() const { return m_variantList; }
     bool isBuilding() const { return m_building; }
 
 signals:
@@ -70,22 +70,22 @@ private:
     void showWrittenVariants();
     void recoverFromFailedBuild(const SortedTextList &wordsBefore, const QString &error);
 
-    QLabel *m_label1 = nullptr;
-    QListView *m_text1 = nullptr;
+    QLabel *m_listHeading = nullptr;
+    QListView *m_wordListView = nullptr;
     WordListModel *m_wordList = nullptr;
-    QLabel *m_label3 = nullptr;
-    QLineEdit *m_text3 = nullptr;
-    QPushButton *m_command3 = nullptr;
-    QPlainTextEdit *m_text2 = nullptr;
-    QLabel *m_label4 = nullptr;
-    QLabel *m_label5 = nullptr;
-    QCheckBox *m_check2 = nullptr;
-    QCheckBox *m_check1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_command1 = nullptr;
+    QLabel *m_addWordHint = nullptr;
+    QLineEdit *m_newWordBox = nullptr;
+    QPushButton *m_addWordButton = nullptr;
+    QPlainTextEdit *m_instructionsBox = nullptr;
+    QLabel *m_progressCounter = nullptr;
+    QLabel *m_progressLabel = nullptr;
+    QCheckBox *m_localizationBox = nullptr;
+    QCheckBox *m_maxUsageBox = nullptr;
+    QPushButton *m_exitButton = nullptr;
+    QPushButton *m_buildButton = nullptr;
 
-    SortedTextList m_list1; // the source list of the last Build
-    SortedTextList m_list2; // the variant list of the last Build
+    SortedTextList m_sourceList;  // the source list of the last Build
+    SortedTextList m_variantList; // the variant list of the last Build
 
     WarningReporter m_reporter;
     EntryPause m_entryPause;

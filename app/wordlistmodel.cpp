@@ -6,7 +6,7 @@ WordListModel::WordListModel(QObject *parent) : QAbstractListModel(parent) {}
 
 int WordListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_list.ListCount());
+    return parent.isValid() ? 0 : static_cast<int>(m_list.count());
 }
 
 QVariant WordListModel::data(const QModelIndex &index, int role) const
@@ -14,7 +14,7 @@ QVariant WordListModel::data(const QModelIndex &index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return m_list.List(index.row());
+        return m_list.at(index.row());
     return {};
 }
 
@@ -34,17 +34,17 @@ qsizetype WordListModel::addItem(const QString &text)
 {
     const auto row = static_cast<int>(m_list.insertPosition(text));
     beginInsertRows(QModelIndex(), row, row);
-    m_list.AddItem(text);
+    m_list.addItem(text);
     endInsertRows();
     return row;
 }
 
 void WordListModel::removeItem(qsizetype row)
 {
-    if (row < 0 || row >= m_list.ListCount())
+    if (row < 0 || row >= m_list.count())
         return;
     beginRemoveRows(QModelIndex(), static_cast<int>(row), static_cast<int>(row));
-    m_list.RemoveItem(row);
+    m_list.removeItem(row);
     endRemoveRows();
 }
 

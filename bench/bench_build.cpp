@@ -48,7 +48,7 @@ struct Timing
 
 Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &path)
 {
-    const int runs = wordList.ListCount() > 50000 ? 5 : 15;
+    const int runs = wordList.count() > 50000 ? 5 : 15;
     std::vector<double> times;
     qsizetype entries = 0;
     for (int run = 0; run < runs; ++run) {
@@ -56,7 +56,7 @@ Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &p
         QElapsedTimer timer;
         timer.start();
         const SortedTextList variants = buildVariantList(sourceListFrom(wordList), maxUsage);
-        const FilterWriteResult result = WriteFilterFile(path, variants);
+        const FilterWriteResult result = writeFilterFile(path, variants);
         times.push_back(timer.nsecsElapsed() / 1e6);
         if (result.failed()) {
             std::fprintf(stderr, "%s\n", qPrintable(result.error));
@@ -100,7 +100,7 @@ int main(int argc, char *argv[])
             const Timing t = timeBuild(c.words, maxUsage, path);
             const QByteArray name = c.name ? QByteArray(c.name) : QByteArray("synthetic");
             std::printf("%-16s %8lld %5s %10lld %10.2f %12.3f\n", name.constData(),
-                        static_cast<long long>(c.words.ListCount()), maxUsage ? "yes" : "no",
+                        static_cast<long long>(c.words.count()), maxUsage ? "yes" : "no",
                         static_cast<long long>(t.entries), t.medianMs,
                         1000.0 * t.medianMs / double(std::max<qsizetype>(t.entries, 1)));
             if (!c.name)

@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
     vantro::MainWindow window;
     window.setWarningReporter(
         [](const QString &message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    if (!window.Form_Load())
+    if (!window.load())
         return 1;
     if (words)
         window.wordList()->setList(vantro::SortedTextList::fromUnsorted(*words));
@@ -116,11 +116,11 @@ int main(int argc, char *argv[])
     QElapsedTimer wall;
     const double processorBefore = processorSeconds();
     wall.start();
-    window.Command1_Click();
+    window.build();
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
     const double processorUsed = processorSeconds() - processorBefore;
 
-    const qsizetype entries = window.variantList().ListCount();
+    const qsizetype entries = window.variantList().count();
     std::printf("entries N: %lld\n", static_cast<long long>(entries));
     std::printf("wall time: %.3f s\n", wallSeconds);
     if (entries > 0)

@@ -25,7 +25,7 @@ constexpr std::array<char, 128> kLookup = makeLookup();
 
 } // namespace
 
-QString MakeReplacement(const QString &word)
+QString makeReplacement(const QString &word)
 {
     QString replacement(word.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(replacement.data());

@@ -1,15 +1,10 @@
 #include "entryline.h"
 
-#include <QCoreApplication>
+#include "buildertext.h"
 
 namespace vantro {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EntryLine", text);
-}
 
 bool isBlank(QChar c)
 {
@@ -74,31 +69,32 @@ EntryLine parseEntryLine(QStringView line)
         return {};
 
     if (const qsizetype quotes = line.count(u'"'); quotes % 2 != 0)
-        return malformed(tr("The line holds an odd number of double quotes (%1).").arg(quotes));
+        return malformed(
+            Builder::tr("The line holds an odd number of double quotes (%1).").arg(quotes));
 
     EntryLine entry;
     reader.skipBlanks();
     if (!reader.take(u'"') || !reader.takeQuotedRest(entry.text))
-        return malformed(tr("A quoted text must follow the opening brace."));
+        return malformed(Builder::tr("A quoted text must follow the opening brace."));
 
     reader.skipBlanks();
     if (!reader.take(u'"') || !reader.takeQuotedRest(entry.replacement)) {
         return malformed(reader.atEnd() || reader.current() == u'}'
-                             ? tr("The quoted replacement is missing.")
-                             : tr("A quoted replacement must follow the text."));
+                             ? Builder::tr("The quoted replacement is missing.")
+                             : Builder::tr("A quoted replacement must follow the text."));
     }
 
     reader.skipBlanks();
     if (reader.atEnd())
-        return malformed(tr("The closing brace is missing."));
+        return malformed(Builder::tr("The closing brace is missing."));
     if (reader.current() == u'"')
-        return malformed(tr("The line holds more than two quoted texts."));
+        return malformed(Builder::tr("The line holds more than two quoted texts."));
     if (!reader.take(u'}'))
-        return malformed(tr("A closing brace must follow the replacement."));
+        return malformed(Builder::tr("A closing brace must follow the replacement."));
 
     reader.skipBlanks();
     if (!reader.atEnd())
-        return malformed(tr("Nothing but blanks may follow the closing brace."));
+        return malformed(Builder::tr("Nothing but blanks may follow the closing brace."));
 
     entry.kind = EntryLine::Kind::Entry;
     return entry;

@@ -6,7 +6,7 @@
 
 namespace vantro {
 
-QString FormatFilterEntry(const QString &variant, const QString &replacement)
+QString formatFilterEntry(const QString &variant, const QString &replacement)
 {
     // Filled through the data pointer: the writer formats one line per variant, and appending
     // piece by piece costs several times as much.

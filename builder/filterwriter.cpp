@@ -5,7 +5,7 @@
 #include "windows1252.h"
 #include "wordcheck.h"
 
-#include <QCoreApplication>
+#include "buildertext.h"
 #include <QDir>
 #include <QFile>
 
@@ -14,11 +14,6 @@
 namespace vantro {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("FilterWriter", text);
-}
 
 FilterWriteResult failure(const QString &error)
 {
@@ -47,7 +42,7 @@ std::optional<QString> unwritableVariant(const SortedTextList &variants)
 {
     for (const QString &variant : variants.items()) {
         if (const auto problem = findWordProblem(variant)) {
-            return tr("The variant \"%1\" cannot be written into a filter entry. %2")
+            return Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
                 .arg(variant, problem->message);
         }
     }
@@ -77,17 +72,17 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
         return failed;
     };
 
-    const qsizetype count = variants.ListCount();
+    const qsizetype count = variants.count();
     for (qsizetype position = 0; position < count; ++position) {
-        const QString &variant = variants.List(position);
+        const QString &variant = variants.at(position);
         const bool written = !variant.isEmpty();
         // The texts of a sorted list lie scattered in memory; asking for the next ones early
         // keeps a long list from waiting on each.
         if (position + 8 < count)
-            __builtin_prefetch(variants.List(position + 8).constData());
+            __builtin_prefetch(variants.at(position + 8).constData());
         if (written) {
             // Checked above: every character has its byte.
-            appendWindows1252(pending, FormatFilterEntry(variant, MakeReplacement(variant)));
+            appendWindows1252(pending, formatFilterEntry(variant, makeReplacement(variant)));
             ++result.entriesWritten;
         }
         if ((afterStep || pending.size() >= kChunkBytes) && !writePending())
@@ -104,17 +99,18 @@ FilterWriteResult writeCheckedBlock(QIODevice &out, const SortedTextList &varian
 
 } // namespace
 
-QString filterTargetFileName(int check2Value)
+QString filterTargetFileName(FilterTarget target)
 {
-    return check2Value == 1 ? QStringLiteral("localization.txt") : QStringLiteral("badnames.txt");
+    return target == FilterTarget::Localization ? QStringLiteral("localization.txt")
+                                                : QStringLiteral("badnames.txt");
 }
 
-QString filterTargetPath(const QString &directory, int check2Value)
+QString filterTargetPath(const QString &directory, FilterTarget target)
 {
-    return QDir(directory).filePath(filterTargetFileName(check2Value));
+    return QDir(directory).filePath(filterTargetFileName(target));
 }
 
-FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variants,
+FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variants,
                                    const FilterStepHandler &afterStep)
 {
     if (const auto refusal = unwritableVariant(variants))
@@ -122,7 +118,7 @@ FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variant
     return writeCheckedBlock(out, variants, afterStep);
 }
 
-FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &variants,
+FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants,
                                   const FilterStepHandler &afterStep)
 {
     const QString shownPath = QDir::toNativeSeparators(path);
@@ -136,8 +132,8 @@ FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &var
     // Unbuffered: the block does its own buffering in whole lines, and a short write (a full
     // disk) shows in the result of the write that hit it, with nothing left pending.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        FilterWriteResult result =
-            failure(tr("Cannot open \"%1\" for appending: %2").arg(shownPath, file.errorString()));
+        FilterWriteResult result = failure(
+            Builder::tr("Cannot open \"%1\" for appending: %2").arg(shownPath, file.errorString()));
         result.path = path;
         return result;
     }
@@ -146,17 +142,19 @@ FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &var
     FilterWriteResult result = writeCheckedBlock(file, variants, afterStep);
     result.path = path;
     if (result.failed()) {
-        QString error = tr("Writing to \"%1\" failed: %2.").arg(shownPath, result.error);
+        QString error = Builder::tr("Writing to \"%1\" failed: %2.").arg(shownPath, result.error);
         // A device such as /dev/full or a pipe has no size to cut back to.
         if (file.isSequential())
-            error += QLatin1Char(' ') + tr("It is not a regular file, so what reached it before "
-                                           "the failure cannot be taken back.");
+            error += QLatin1Char(' ') +
+                     Builder::tr("It is not a regular file, so what reached it before "
+                                 "the failure cannot be taken back.");
         else if (file.resize(sizeBefore))
-            error += QLatin1Char(' ') + tr("The file was left as it was before this Build.");
+            error +=
+                QLatin1Char(' ') + Builder::tr("The file was left as it was before this Build.");
         else
             error +=
-                QLatin1Char(' ') +
-                tr("It could not be cut back to its earlier size: %1.").arg(file.errorString());
+                QLatin1Char(' ') + Builder::tr("It could not be cut back to its earlier size: %1.")
+                                       .arg(file.errorString());
         result.error = error;
         result.entriesWritten = 0;
     }

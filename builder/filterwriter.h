@@ -9,12 +9,19 @@
 
 namespace vantro {
 
-// The file a Build appends to: "localization.txt" when the "Write to default localization file"
-// box has the value 1, "badnames.txt" for any other value.
-QString filterTargetFileName(int check2Value);
+// The file a Build appends to: the game server's own localization file, or badnames.txt, from
+// which the user copies the entries into it by hand.
+enum class FilterTarget
+{
+    BadNames,
+    Localization,
+};
+
+// "badnames.txt" or "localization.txt".
+QString filterTargetFileName(FilterTarget target);
 
 // That file directly in the given directory.
-QString filterTargetPath(const QString &directory, int check2Value);
+QString filterTargetPath(const QString &directory, FilterTarget target);
 
 // One step of the writer's walk over the variant list.
 struct FilterStep
@@ -51,12 +58,12 @@ struct FilterWriteResult
 // written before its step is reported; without one, lines are gathered into larger writes. A
 // variant that cannot be written safely fails the block before anything is written. On a failed
 // write the device is left as it is; the caller owns undoing it.
-FilterWriteResult WriteFilterBlock(QIODevice &out, const SortedTextList &variants,
+FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variants,
                                    const FilterStepHandler &afterStep = {});
 
 // Appends the block to the file, creating it when absent. When the file cannot be opened, nothing
 // is written; when a write fails, the file is cut back to the size it had before the block.
-FilterWriteResult WriteFilterFile(const QString &path, const SortedTextList &variants,
+FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants,
                                   const FilterStepHandler &afterStep = {});
 
 } // namespace vantro

@@ -1,6 +1,6 @@
 #include "startupfiles.h"
 
-#include <QCoreApplication>
+#include "buildertext.h"
 #include <QDir>
 #include <QSaveFile>
 #include <QStringList>
@@ -62,8 +62,7 @@ std::optional<QString> rewriteBadWordFile(const QString &directory)
         return std::nullopt;
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QCoreApplication::translate("StartupFiles", "Cannot write \"%1\": %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return Builder::tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace vantro

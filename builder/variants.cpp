@@ -30,7 +30,7 @@ SortedTextList sourceListFrom(const SortedTextList &wordList)
     SortedTextList source;
     for (const QString &word : wordList.items()) {
         if (!word.isEmpty())
-            source.AddItem(word);
+            source.addItem(word);
     }
     return source;
 }
@@ -38,7 +38,7 @@ SortedTextList sourceListFrom(const SortedTextList &wordList)
 SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage)
 {
     QStringList all;
-    all.reserve(sourceList.ListCount() * (maxUsage ? 18 : 9));
+    all.reserve(sourceList.count() * (maxUsage ? 18 : 9));
     for (const QString &word : sourceList.items()) {
         if (!word.isEmpty())
             all.append(expandWord(word, maxUsage));

@@ -2,17 +2,12 @@
 
 #include "wordcheck.h"
 
-#include <QCoreApplication>
+#include "buildertext.h"
 #include <QStringDecoder>
 
 namespace vantro {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WordFile", text);
-}
 
 bool isBlank(QByteArrayView line)
 {
@@ -51,7 +46,7 @@ WordFile readWordFile(QByteArrayView bytes)
                                                          QStringDecoder::Flag::ConvertInitialBom);
         const QString text = decoder.decode(line);
         if (decoder.hasError()) {
-            file.problems.append({lineNumber, tr("The line is not valid UTF-8.")});
+            file.problems.append({lineNumber, Builder::tr("The line is not valid UTF-8.")});
             continue;
         }
         NewWord word = prepareNewWord(text);

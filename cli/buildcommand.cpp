@@ -6,7 +6,7 @@
 #include "filterwriter.h"
 #include "variants.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 #include <QDir>
 #include <QFile>
 
@@ -15,11 +15,6 @@
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BuildCommand", text);
-}
 
 const QString kWords = QStringLiteral("words");
 const QString kAdd = QStringLiteral("add");
@@ -31,46 +26,51 @@ const QString kStdout = QStringLiteral("stdout");
 void addArguments(QCommandLineParser &parser)
 {
     parser.addOption({kWords,
-                      tr("Take the words from FILE instead of the built-in list. May be given "
-                         "more than once."),
-                      tr("FILE")});
+                      Cli::tr("Take the words from FILE instead of the built-in list. May be given "
+                              "more than once."),
+                      Cli::tr("FILE")});
+    parser.addOption({kAdd,
+                      Cli::tr("Add the words of FILE to the list. May be given more than once."),
+                      Cli::tr("FILE")});
     parser.addOption(
-        {kAdd, tr("Add the words of FILE to the list. May be given more than once."), tr("FILE")});
+        {kMax,
+         Cli::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
     parser.addOption(
-        {kMax, tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
-    parser.addOption({kLocalization, tr("Append to localization.txt instead of badnames.txt.")});
-    parser.addOption({kDir, tr("Write into DIR instead of the current directory."), tr("DIR")});
-    parser.addOption({kStdout, tr("Print the block on standard output instead of appending it "
-                                  "to a file.")});
+        {kLocalization, Cli::tr("Append to localization.txt instead of badnames.txt.")});
+    parser.addOption(
+        {kDir, Cli::tr("Write into DIR instead of the current directory."), Cli::tr("DIR")});
+    parser.addOption({kStdout, Cli::tr("Print the block on standard output instead of appending it "
+                                       "to a file.")});
 }
 
 ExitStatus writeToStandardOutput(const SortedTextList &variants)
 {
     QFile out;
     if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        reportError(tr("Cannot write to standard output: %1").arg(out.errorString()));
+        reportError(Cli::tr("Cannot write to standard output: %1").arg(out.errorString()));
         return ExitStatus::Failure;
     }
-    const FilterWriteResult result = WriteFilterBlock(out, variants);
+    const FilterWriteResult result = writeFilterBlock(out, variants);
     // The block goes through the device's buffer, so a failing write may show only here.
     if (result.failed() || !out.flush()) {
-        reportError(tr("Writing to standard output failed: %1")
+        reportError(Cli::tr("Writing to standard output failed: %1")
                         .arg(result.failed() ? result.error : out.errorString()));
         return ExitStatus::Failure;
     }
-    writeError(tr("Wrote %1 entries to standard output.").arg(result.entriesWritten) + u'\n');
+    writeError(Cli::tr("Wrote %1 entries to standard output.").arg(result.entriesWritten) + u'\n');
     return ExitStatus::Success;
 }
 
 ExitStatus writeToFile(const QString &directory, bool localization, const SortedTextList &variants)
 {
-    const QString path = filterTargetPath(directory, localization ? 1 : 0);
-    const FilterWriteResult result = WriteFilterFile(path, variants);
+    const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
+                                                                  : FilterTarget::BadNames);
+    const FilterWriteResult result = writeFilterFile(path, variants);
     if (result.failed()) {
         reportError(result.error);
         return ExitStatus::Failure;
     }
-    writeError(tr("Wrote %1 entries to %2.")
+    writeError(Cli::tr("Wrote %1 entries to %2.")
                    .arg(result.entriesWritten)
                    .arg(QDir::toNativeSeparators(result.path)) +
                u'\n');
@@ -81,21 +81,21 @@ ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString name = QStringLiteral("build");
     if (!arguments.isEmpty())
-        return usageError(name, tr("Unexpected argument \"%1\".").arg(arguments.first()));
+        return usageError(name, Cli::tr("Unexpected argument \"%1\".").arg(arguments.first()));
     const bool toStandardOutput = parser.isSet(kStdout);
     if (toStandardOutput && (parser.isSet(kDir) || parser.isSet(kLocalization)))
-        return usageError(name, tr("--stdout writes no file; --dir and --localization do not "
-                                   "go with it."));
+        return usageError(name, Cli::tr("--stdout writes no file; --dir and --localization do not "
+                                        "go with it."));
     const QStringList replacing = parser.values(kWords);
     const QStringList adding = parser.values(kAdd);
     if ((replacing + adding).count(QStringLiteral("-")) > 1)
-        return usageError(name, tr("Standard input (\"-\") can be read only once."));
+        return usageError(name, Cli::tr("Standard input (\"-\") can be read only once."));
 
     // Every word is read and checked before anything is written.
     const WordListInput input = wordListFrom(replacing, adding);
     if (!input.errors.isEmpty()) {
         writeError(input.errors.join(u'\n') + u'\n');
-        reportError(tr("Nothing was written."));
+        reportError(Cli::tr("Nothing was written."));
         return ExitStatus::Failure;
     }
 
@@ -113,22 +113,22 @@ Command buildCommand()
 {
     Command command;
     command.name = QStringLiteral("build");
-    command.summary = tr("Append the filter entries to badnames.txt or "
-                         "localization.txt.");
-    command.description =
-        tr("Builds the filter as the window's Build button does, without its pause, and appends "
-           "the same bytes: an empty line, then one entry line { \"variant\" \"replacement\" } per "
-           "variant, in Windows-1252 with CR LF line ends. The file is created when absent.\n"
-           "\n"
-           "The words are the built-in list, lower-cased as at every start, unless --words "
-           "names word files. A word file is UTF-8 text with one word per line (LF or CR LF); "
-           "empty lines and lines of only spaces and tabs are skipped, other lines are taken as "
-           "they stand, lower-cased. \"-\" reads standard input. A word holding a double quote, "
-           "a control character or a character that Windows-1252 cannot hold is refused with "
-           "FILE:LINE and the reason, and then nothing is written.\n"
-           "\n"
-           "A summary goes to standard error. When the file cannot be opened or a write fails, "
-           "the file is left as it was and the exit status is 1; a wrong command line gives 2.");
+    command.summary = Cli::tr("Append the filter entries to badnames.txt or "
+                              "localization.txt.");
+    command.description = Cli::tr(
+        "Builds the filter as the window's Build button does, without its pause, and appends "
+        "the same bytes: an empty line, then one entry line { \"variant\" \"replacement\" } per "
+        "variant, in Windows-1252 with CR LF line ends. The file is created when absent.\n"
+        "\n"
+        "The words are the built-in list, lower-cased as at every start, unless --words "
+        "names word files. A word file is UTF-8 text with one word per line (LF or CR LF); "
+        "empty lines and lines of only spaces and tabs are skipped, other lines are taken as "
+        "they stand, lower-cased. \"-\" reads standard input. A word holding a double quote, "
+        "a control character or a character that Windows-1252 cannot hold is refused with "
+        "FILE:LINE and the reason, and then nothing is written.\n"
+        "\n"
+        "A summary goes to standard error. When the file cannot be opened or a write fails, "
+        "the file is left as it was and the exit status is 1; a wrong command line gives 2.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -3,18 +3,13 @@
 #include "command.h"
 #include "console.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 
 #include <optional>
 
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 QList<Command> allCommands()
 {
@@ -32,12 +27,13 @@ const Command *findCommand(const QList<Command> &commands, const QString &name)
 
 QString overview(const QList<Command> &commands)
 {
-    QString text = tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
-                      "and checks localization files for entries that can crash the server.") +
-                   QLatin1String("\n\n") + tr("Commands:") + QLatin1Char('\n');
+    QString text =
+        Cli::tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
+                "and checks localization files for entries that can crash the server.") +
+        QLatin1String("\n\n") + Cli::tr("Commands:") + QLatin1Char('\n');
     for (const Command &command : commands)
         text += QLatin1String("  ") + command.name.leftJustified(8) + command.summary + u'\n';
-    text += u'\n' + tr("Run \"%1 COMMAND --help\" for the options of a command.")
+    text += u'\n' + Cli::tr("Run \"%1 COMMAND --help\" for the options of a command.")
                         .arg(QCoreApplication::applicationName());
     return text;
 }
@@ -78,7 +74,7 @@ ExitStatus usageError(const QString &commandName, const QString &message)
     const QString program = QCoreApplication::applicationName();
     const QString help = commandName.isEmpty() ? program : program + u' ' + commandName;
     reportError(message);
-    writeError(tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
+    writeError(Cli::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
     return ExitStatus::Usage;
 }
 
@@ -90,7 +86,7 @@ ExitStatus runCommandLine(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.setApplicationDescription(wrapped(overview(commands)));
-    parser.addPositionalArgument(QStringLiteral("command"), tr("The command to run."),
+    parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("The command to run."),
                                  QStringLiteral("COMMAND [OPTIONS] [ARGUMENTS]"));
 
     // The first pass only finds the command: the options of the command are not known yet, so
@@ -113,12 +109,12 @@ ExitStatus runCommandLine(const QStringList &arguments)
             return usageError({}, parser.errorText());
         if (const auto status = answered())
             return *status;
-        return usageError({}, tr("No command given."));
+        return usageError({}, Cli::tr("No command given."));
     }
 
     const Command *command = findCommand(commands, positional.first());
     if (!command)
-        return usageError({}, tr("Unknown command \"%1\".").arg(positional.first()));
+        return usageError({}, Cli::tr("Unknown command \"%1\".").arg(positional.first()));
 
     parser.clearPositionalArguments();
     parser.setApplicationDescription(wrapped(command->description));

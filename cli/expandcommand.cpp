@@ -6,46 +6,43 @@
 #include "variants.h"
 #include "wordcheck.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ExpandCommand", text);
-}
 
 const QString kMax = QStringLiteral("max");
 
 void addArguments(QCommandLineParser &parser)
 {
     parser.addOption(
-        {kMax, tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
-    parser.addPositionalArgument(QStringLiteral("WORD"), tr("The words to expand."),
+        {kMax,
+         Cli::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
+    parser.addPositionalArgument(QStringLiteral("WORD"), Cli::tr("The words to expand."),
                                  QStringLiteral("WORD..."));
 }
 
 ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.isEmpty())
-        return usageError(QStringLiteral("expand"), tr("No word given."));
+        return usageError(QStringLiteral("expand"), Cli::tr("No word given."));
 
     SortedTextList words;
     for (const QString &typed : arguments) {
         const NewWord word = prepareNewWord(typed);
         if (word.problem) {
-            reportError(tr("The word \"%1\" is refused: %2").arg(typed, word.problem->message));
+            reportError(
+                Cli::tr("The word \"%1\" is refused: %2").arg(typed, word.problem->message));
             return ExitStatus::Failure;
         }
-        words.AddItem(word.text);
+        words.addItem(word.text);
     }
 
     QByteArray out;
     const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax));
     for (const QString &variant : variants.items())
-        out += variant.toUtf8() + '\t' + MakeReplacement(variant).toUtf8() + '\n';
+        out += variant.toUtf8() + '\t' + makeReplacement(variant).toUtf8() + '\n';
     writeOut(out);
     return ExitStatus::Success;
 }
@@ -56,11 +53,11 @@ Command expandCommand()
 {
     Command command;
     command.name = QStringLiteral("expand");
-    command.summary = tr("Print the variants of words with their replacements.");
+    command.summary = Cli::tr("Print the variants of words with their replacements.");
     command.description =
-        tr("Lower-cases and checks every WORD as build does, then prints each variant and its "
-           "replacement, separated by a tab, one pair a line, in the order in which build "
-           "writes them into the filter file. Output is UTF-8.");
+        Cli::tr("Lower-cases and checks every WORD as build does, then prints each variant and its "
+                "replacement, separated by a tab, one pair a line, in the order in which build "
+                "writes them into the filter file. Output is UTF-8.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

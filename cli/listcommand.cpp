@@ -4,16 +4,11 @@
 
 #include "builtinwords.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ListCommand", text);
-}
 
 void addArguments(QCommandLineParser &) {}
 
@@ -21,7 +16,7 @@ ExitStatus run(const QCommandLineParser &, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
         return usageError(QStringLiteral("list"),
-                          tr("Unexpected argument \"%1\".").arg(arguments.first()));
+                          Cli::tr("Unexpected argument \"%1\".").arg(arguments.first()));
     const SortedTextList words = wordListFromSource(builtInSourceList());
     QByteArray out;
     for (const QString &word : words.items())
@@ -36,10 +31,10 @@ Command listCommand()
 {
     Command command;
     command.name = QStringLiteral("list");
-    command.summary = tr("Print the built-in word list.");
+    command.summary = Cli::tr("Print the built-in word list.");
     command.description =
-        tr("Prints the built-in word list as every start of the window fills it and as build "
-           "uses it without --words: lower-cased, in list order, one word a line, in UTF-8.");
+        Cli::tr("Prints the built-in word list as every start of the window fills it and as build "
+                "uses it without --words: lower-cased, in list order, one word a line, in UTF-8.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

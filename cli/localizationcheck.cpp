@@ -2,17 +2,12 @@
 
 #include "entryline.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 #include <QHash>
 
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("LocalizationCheck", text);
-}
 
 // A text as it may be shown on a terminal: control characters, which could drive the terminal,
 // are shown as \xNN.
@@ -49,8 +44,9 @@ size_t qHash(const EntryKey &key, size_t seed)
 
 QString longerMessage(const EntryLine &entry)
 {
-    return tr("danger: the replacement \"%1\" (%2 characters) is longer than its text \"%3\" (%4 "
-              "characters); an entry like this can crash the server.")
+    return Cli::tr(
+               "danger: the replacement \"%1\" (%2 characters) is longer than its text \"%3\" (%4 "
+               "characters); an entry like this can crash the server.")
         .arg(shown(entry.replacement))
         .arg(entry.replacement.size())
         .arg(shown(entry.text))
@@ -89,7 +85,7 @@ LocalizationCheck checkLocalizationText(QStringView text)
         case EntryLine::Kind::Malformed:
             ++check.counts.malformed;
             check.findings.append({CheckFinding::Kind::Malformed, lineNumber,
-                                   tr("error: malformed entry line: %1").arg(entry.problem)});
+                                   Cli::tr("error: malformed entry line: %1").arg(entry.problem)});
             continue;
         case EntryLine::Kind::Entry:
             break;
@@ -108,7 +104,7 @@ LocalizationCheck checkLocalizationText(QStringView text)
         } else {
             ++check.counts.repeated;
             check.findings.append({CheckFinding::Kind::Repeated, lineNumber,
-                                   tr("warning: repeats the entry of line %1.").arg(first)});
+                                   Cli::tr("warning: repeats the entry of line %1.").arg(first)});
         }
     }
     return check;

@@ -3,7 +3,7 @@
 #include "builtinwords.h"
 #include "wordfile.h"
 
-#include <QCoreApplication>
+#include "clitext.h"
 #include <QFile>
 
 #include <cstdio>
@@ -11,11 +11,6 @@
 namespace vantro::cli {
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WordInput", text);
-}
 
 void addWordFile(const QString &fileName, WordListInput &input)
 {
@@ -31,14 +26,14 @@ void addWordFile(const QString &fileName, WordListInput &input)
         input.errors.append(
             QStringLiteral("%1:%2: %3").arg(shownName).arg(problem.line).arg(problem.message));
     for (const WordFileWord &word : file.words)
-        input.words.AddItem(word.text);
+        input.words.addItem(word.text);
 }
 
 } // namespace
 
 QString inputDisplayName(const QString &fileName)
 {
-    return fileName == QLatin1String("-") ? tr("(standard input)") : fileName;
+    return fileName == QLatin1String("-") ? Cli::tr("(standard input)") : fileName;
 }
 
 bool readInput(const QString &fileName, QByteArray &bytes, QString &error)
@@ -48,12 +43,12 @@ bool readInput(const QString &fileName, QByteArray &bytes, QString &error)
     const bool opened =
         standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened) {
-        error = tr("Cannot open: %1").arg(file.errorString());
+        error = Cli::tr("Cannot open: %1").arg(file.errorString());
         return false;
     }
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        error = tr("Cannot read: %1").arg(file.errorString());
+        error = Cli::tr("Cannot read: %1").arg(file.errorString());
         return false;
     }
     return true;

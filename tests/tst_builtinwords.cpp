@@ -314,17 +314,16 @@ void TestBuiltInWords::startUpWordListEqualsSourceList()
     const SortedTextList words = wordListFromSource(source);
 
     QString mismatch =
-        figureMismatch(QStringLiteral("source list items"), source.ListCount(), kEntryCount);
+        figureMismatch(QStringLiteral("source list items"), source.count(), kEntryCount);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    mismatch =
-        figureMismatch(QStringLiteral("word list items"), words.ListCount(), source.ListCount());
+    mismatch = figureMismatch(QStringLiteral("word list items"), words.count(), source.count());
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    for (qsizetype i = 0; i < source.ListCount(); ++i) {
-        QVERIFY2(words.List(i) == source.List(i),
+    for (qsizetype i = 0; i < source.count(); ++i) {
+        QVERIFY2(words.at(i) == source.at(i),
                  qPrintable(QStringLiteral("item %1: word list \"%2\", source list \"%3\"")
                                 .arg(i)
-                                .arg(words.List(i), source.List(i))));
-        QVERIFY2(!words.List(i).isEmpty(), qPrintable(QStringLiteral("item %1 is empty").arg(i)));
+                                .arg(words.at(i), source.at(i))));
+        QVERIFY2(!words.at(i).isEmpty(), qPrintable(QStringLiteral("item %1 is empty").arg(i)));
     }
     // The table is stored in list order, so loading it keeps the table's own order.
     QCOMPARE(source.items(), builtInTexts());

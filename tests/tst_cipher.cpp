@@ -49,7 +49,7 @@ void TestCipher::substitutionTable()
 {
     QFETCH(QChar, input);
     QFETCH(QChar, output);
-    QCOMPARE(MakeReplacement(QString(input)), QString(output));
+    QCOMPARE(makeReplacement(QString(input)), QString(output));
 }
 
 void TestCipher::words_data()
@@ -101,7 +101,7 @@ void TestCipher::words()
 {
     QFETCH(QString, word);
     QFETCH(QString, replacement);
-    QCOMPARE(MakeReplacement(word), replacement);
+    QCOMPARE(makeReplacement(word), replacement);
 }
 
 void TestCipher::lengthNeverChanges()
@@ -112,7 +112,7 @@ void TestCipher::lengthNeverChanges()
         const int length = random.bounded(40);
         for (int j = 0; j < length; ++j)
             word += QChar(char16_t(random.bounded(0x20, 0x3000)));
-        const QString replacement = MakeReplacement(word);
+        const QString replacement = makeReplacement(word);
         QCOMPARE(replacement.size(), word.size());
         for (qsizetype j = 0; j < word.size(); ++j) {
             if (word.at(j).unicode() >= 0x80)

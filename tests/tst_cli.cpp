@@ -83,7 +83,7 @@ SortedTextList listOf(const QStringList &words)
 {
     SortedTextList list;
     for (const QString &word : words)
-        list.AddItem(word);
+        list.addItem(word);
     return list;
 }
 
@@ -100,7 +100,7 @@ QByteArray windowWriterBytes(const SortedTextList &words, bool maxUsage,
     const QString path = dir.filePath(QStringLiteral("expected.txt"));
     if (!existing.isEmpty() && !writeFileBytes(path, existing))
         return {};
-    if (WriteFilterFile(path, variantsOf(words, maxUsage)).failed())
+    if (writeFilterFile(path, variantsOf(words, maxUsage)).failed())
         return {};
     return fileBytes(path);
 }
@@ -303,10 +303,10 @@ void CliTest::buildWritesTheWindowsBytes()
 
     SortedTextList words = withBuiltIn ? builtInWordList() : SortedTextList();
     for (const QString &word : fileWords)
-        words.AddItem(word);
+        words.addItem(word);
     const QByteArray expected = windowWriterBytes(words, maxUsage, existing);
     QVERIFY(expected.startsWith(existing + "\r\n"));
-    const qsizetype entries = variantsOf(words, maxUsage).ListCount();
+    const qsizetype entries = variantsOf(words, maxUsage).count();
 
     const ToolRun run = runTool(arguments, dir.path(), input);
     QVERIFY(run.finished);
@@ -589,10 +589,10 @@ void CliTest::checkAcceptsWhatBuildWrote()
     SortedTextList words = builtInWordList();
     if (buildArguments.contains(QLatin1String("--add"))) {
         for (const QString &word : kGoshList)
-            words.AddItem(word);
+            words.addItem(word);
     }
     const qsizetype entries =
-        variantsOf(words, buildArguments.contains(QLatin1String("--max"))).ListCount();
+        variantsOf(words, buildArguments.contains(QLatin1String("--max"))).count();
 
     const ToolRun run = runTool({"check", "localization.txt"}, dir.path());
     QVERIFY(run.finished);
@@ -702,7 +702,7 @@ void CliTest::expand()
     QStringList expected;
     const SortedTextList variants = variantsOf(listOf(words), maxUsage);
     for (const QString &variant : variants.items())
-        expected.append(variant + u'\t' + MakeReplacement(variant));
+        expected.append(variant + u'\t' + makeReplacement(variant));
     QCOMPARE(printed, expected);
 }
 

@@ -30,8 +30,8 @@ private slots:
     void init();
     void entryLine_data();
     void entryLine();
-    void targetFollowsTheBoxValue_data();
-    void targetFollowsTheBoxValue();
+    void targetFileNames_data();
+    void targetFileNames();
     void blockIsAppended_data();
     void blockIsAppended();
     void emptyListWritesOnlyTheLineEnd();
@@ -73,28 +73,26 @@ void TestFilterWriter::entryLine()
     QFETCH(QString, variant);
     QFETCH(QString, replacement);
     QFETCH(QByteArray, bytes);
-    const QString line = FormatFilterEntry(variant, replacement);
+    const QString line = formatFilterEntry(variant, replacement);
     QCOMPARE(line.toLatin1(), bytes);
     QCOMPARE(line.size(), 2 * variant.size() + 11);
 }
 
-void TestFilterWriter::targetFollowsTheBoxValue_data()
+void TestFilterWriter::targetFileNames_data()
 {
-    QTest::addColumn<int>("check2");
+    QTest::addColumn<FilterTarget>("target");
     QTest::addColumn<QString>("name");
-    QTest::newRow("checked") << 1 << "localization.txt";
-    QTest::newRow("clear") << 0 << "badnames.txt";
-    QTest::newRow("grayed") << 2 << "badnames.txt";
-    QTest::newRow("negative") << -1 << "badnames.txt";
+    QTest::newRow("localization") << FilterTarget::Localization << "localization.txt";
+    QTest::newRow("badnames") << FilterTarget::BadNames << "badnames.txt";
 }
 
-void TestFilterWriter::targetFollowsTheBoxValue()
+void TestFilterWriter::targetFileNames()
 {
-    QFETCH(int, check2);
+    QFETCH(FilterTarget, target);
     QFETCH(QString, name);
-    QCOMPARE(filterTargetFileName(check2), name);
-    QCOMPARE(filterTargetPath(QStringLiteral("/srv/game"), check2), "/srv/game/" + name);
-    QCOMPARE(filterTargetPath(QStringLiteral("/"), check2), "/" + name);
+    QCOMPARE(filterTargetFileName(target), name);
+    QCOMPARE(filterTargetPath(QStringLiteral("/srv/game"), target), "/srv/game/" + name);
+    QCOMPARE(filterTargetPath(QStringLiteral("/"), target), "/" + name);
 }
 
 void TestFilterWriter::blockIsAppended_data()
@@ -119,16 +117,16 @@ void TestFilterWriter::blockIsAppended()
     const SortedTextList variants = variantsOf({QString::fromUtf8("caf\u00e9"), "gosh"});
     QByteArray block = "\r\n";
     for (const QString &variant : variants.items())
-        block += FormatFilterEntry(variant, MakeReplacement(variant)).toLatin1();
+        block += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
 
-    const FilterWriteResult first = WriteFilterFile(path, variants);
+    const FilterWriteResult first = writeFilterFile(path, variants);
     QCOMPARE(first.status, FilterWriteResult::Status::Written);
     QCOMPARE(first.entriesWritten, 18);
     QCOMPARE(fileBytes(path), before + block);
     QVERIFY(fileBytes(path).contains("{ \"CAF\xc9\" \"7ZV\xc9\" }\r\n"));
 
     // A second Build appends a second block behind the first.
-    QVERIFY(!WriteFilterFile(path, variants).failed());
+    QVERIFY(!writeFilterFile(path, variants).failed());
     QCOMPARE(fileBytes(path), before + block + block);
 }
 
@@ -137,7 +135,7 @@ void TestFilterWriter::emptyListWritesOnlyTheLineEnd()
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
     int steps = 0;
     const FilterWriteResult result =
-        WriteFilterFile(path, SortedTextList(), [&](const FilterStep &) { return ++steps > 0; });
+        writeFilterFile(path, SortedTextList(), [&](const FilterStep &) { return ++steps > 0; });
     QVERIFY(!result.failed());
     QCOMPARE(steps, 0);
     QCOMPARE(fileBytes(path), QByteArray("\r\n"));
@@ -150,11 +148,11 @@ void TestFilterWriter::everyStepIsReported()
     QList<std::tuple<qsizetype, qsizetype, QString, bool>> steps;
     QStringList entriesInFile;
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
-    const FilterWriteResult result = WriteFilterFile(path, variants, [&](const FilterStep &step) {
+    const FilterWriteResult result = writeFilterFile(path, variants, [&](const FilterStep &step) {
         steps.append({step.position, step.count, step.variant, step.written});
         // The entry of a step is in the file by the time the step is reported.
         const QByteArray line =
-            FormatFilterEntry(step.variant, MakeReplacement(step.variant)).toLatin1();
+            formatFilterEntry(step.variant, makeReplacement(step.variant)).toLatin1();
         if (step.written && fileBytes(path).endsWith(line))
             entriesInFile << step.variant;
         return true;
@@ -171,7 +169,7 @@ void TestFilterWriter::handlerStopsTheWalkAfterWholeLines()
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     const SortedTextList variants = variantsOf({"gosh"});
     const FilterWriteResult result =
-        WriteFilterFile(path, variants, [](const FilterStep &step) { return step.position < 2; });
+        writeFilterFile(path, variants, [](const FilterStep &step) { return step.position < 2; });
     QCOMPARE(result.status, FilterWriteResult::Status::Stopped);
     QCOMPARE(result.entriesWritten, 3);
     QCOMPARE(fileBytes(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
@@ -184,7 +182,7 @@ void TestFilterWriter::unopenableTargetWritesNothing()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("badnames.txt")));
     int steps = 0;
     const FilterWriteResult result =
-        WriteFilterFile(path, variantsOf({"gosh"}), [&](const FilterStep &) { return ++steps; });
+        writeFilterFile(path, variantsOf({"gosh"}), [&](const FilterStep &) { return ++steps; });
     QVERIFY(result.failed());
     QCOMPARE(steps, 0);
     QVERIFY2(result.error.contains(path), qPrintable(result.error));
@@ -196,14 +194,14 @@ void TestFilterWriter::unsafeVariantWritesNothing()
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     for (const QString &word :
          {QStringLiteral("a\"b"), QStringLiteral("tab\t"), QString::fromUtf8("\u03a9mega")}) {
-        const FilterWriteResult result = WriteFilterFile(path, variantsOf({"fine", word}));
+        const FilterWriteResult result = writeFilterFile(path, variantsOf({"fine", word}));
         QVERIFY(result.failed());
         QVERIFY2(result.error.contains(word, Qt::CaseInsensitive), qPrintable(result.error));
         QVERIFY(!QFile::exists(path));
 
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(WriteFilterBlock(buffer, variantsOf({word})).failed());
+        QVERIFY(writeFilterBlock(buffer, variantsOf({word})).failed());
         QCOMPARE(buffer.data(), QByteArray());
     }
 }
@@ -212,7 +210,7 @@ void TestFilterWriter::fullDeviceReportsTheReason()
 {
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
-    const FilterWriteResult result = WriteFilterFile(path, variantsOf({"gosh"}));
+    const FilterWriteResult result = writeFilterFile(path, variantsOf({"gosh"}));
     QVERIFY(result.failed());
     QCOMPARE(result.entriesWritten, 0);
     QVERIFY2(result.error.contains(QStringLiteral("No space left on device")),
@@ -240,15 +238,15 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
         int steps = 0;
         const FilterStepHandler handler = [&](const FilterStep &) { return ++steps > 0; };
         const FilterWriteResult result =
-            WriteFilterFile(path, variants, reportSteps ? handler : FilterStepHandler());
-        const bool stoppedMidway = !reportSteps || (steps > 0 && steps < variants.ListCount());
+            writeFilterFile(path, variants, reportSteps ? handler : FilterStepHandler());
+        const bool stoppedMidway = !reportSteps || (steps > 0 && steps < variants.count());
         return result.failed() && result.error.contains(path) && stoppedMidway ? 0 : 1;
     });
     QCOMPARE(status, 0);
     QCOMPARE(fileBytes(path), before);
 
     // Without the limit the same block goes in whole.
-    QVERIFY(!WriteFilterFile(path, variants).failed());
+    QVERIFY(!writeFilterFile(path, variants).failed());
     QVERIFY(fileBytes(path).size() > before.size() + 500);
 }
 

@@ -117,11 +117,11 @@ void TestListOrder::addItemPlacesTexts()
 
     SortedTextList list;
     for (const QString &text : present)
-        list.AddItem(text);
+        list.addItem(text);
     QCOMPARE(list.insertPosition(added), position);
-    QCOMPARE(list.AddItem(added), position);
-    QCOMPARE(list.List(position), added);
-    QCOMPARE(list.ListCount(), present.size() + 1);
+    QCOMPARE(list.addItem(added), position);
+    QCOMPARE(list.at(position), added);
+    QCOMPARE(list.count(), present.size() + 1);
 }
 
 void TestListOrder::bulkSortEqualsInsertion()
@@ -141,16 +141,16 @@ void TestListOrder::bulkSortEqualsInsertion()
 
     SortedTextList inserted;
     for (const QString &text : texts)
-        inserted.AddItem(text);
+        inserted.addItem(text);
     const SortedTextList bulk = SortedTextList::fromUnsorted(texts);
     QCOMPARE(bulk.items(), inserted.items());
 
-    for (qsizetype i = 1; i < bulk.ListCount(); ++i)
-        QVERIFY(compareListOrder(bulk.List(i - 1), bulk.List(i)) <= 0);
+    for (qsizetype i = 1; i < bulk.count(); ++i)
+        QVERIFY(compareListOrder(bulk.at(i - 1), bulk.at(i)) <= 0);
     // Identical texts stand together: after removing neighbours every text is there once.
     SortedTextList unique = bulk;
     unique.removeEqualNeighbours();
-    QCOMPARE(unique.ListCount(), qsizetype(QSet<QString>(texts.begin(), texts.end()).size()));
+    QCOMPARE(unique.count(), qsizetype(QSet<QString>(texts.begin(), texts.end()).size()));
 }
 
 void TestListOrder::removeEqualNeighbours()
@@ -164,21 +164,21 @@ void TestListOrder::removeEqualNeighbours()
 void TestListOrder::removeItem()
 {
     SortedTextList list = SortedTextList::fromUnsorted({"a", "b", "c", "d"});
-    list.RemoveItem(2);
+    list.removeItem(2);
     QCOMPARE(list.items(), QStringList({"a", "b", "d"}));
-    list.RemoveItem(2);
-    list.RemoveItem(0);
-    list.RemoveItem(0);
-    QCOMPARE(list.ListCount(), 0);
+    list.removeItem(2);
+    list.removeItem(0);
+    list.removeItem(0);
+    QCOMPARE(list.count(), 0);
 }
 
 void TestListOrder::holdsMoreThan32767Items()
 {
     SortedTextList list;
     for (int i = 40000; i > 0; --i)
-        list.AddItem(QString::number(i).rightJustified(5, u'0'));
-    QCOMPARE(list.ListCount(), 40000);
-    QCOMPARE(list.List(39999), QStringLiteral("40000"));
+        list.addItem(QString::number(i).rightJustified(5, u'0'));
+    QCOMPARE(list.count(), 40000);
+    QCOMPARE(list.at(39999), QStringLiteral("40000"));
     QCOMPARE(list.insertPosition(QStringLiteral("35000")), 35000);
 }
 

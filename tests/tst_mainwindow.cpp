@@ -147,7 +147,7 @@ void MainWindowTest::init()
     QVERIFY(QDir::setCurrent(m_dir->path()));
     m_warnings.clear();
     m_window = startedWindow();
-    QVERIFY(m_window->Form_Load());
+    QVERIFY(m_window->load());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -178,14 +178,14 @@ void MainWindowTest::startUpState()
         std::count_if(table.begin(), table.end(), [](const char *row) { return *row != '\0'; });
     auto *text1 = control<QListView>("text1");
     QCOMPARE(text1->model()->rowCount(), static_cast<int>(nonEmptyRows));
-    QCOMPARE(m_window->sourceList().ListCount(), static_cast<qsizetype>(table.size()));
+    QCOMPARE(m_window->sourceList().count(), static_cast<qsizetype>(table.size()));
     const SortedTextList &shown = m_window->wordList()->list();
-    for (qsizetype i = 0; i < shown.ListCount(); ++i) {
-        QCOMPARE(shown.List(i), shown.List(i).toLower());
+    for (qsizetype i = 0; i < shown.count(); ++i) {
+        QCOMPARE(shown.at(i), shown.at(i).toLower());
         if (i > 0)
-            QVERIFY(!vantro::listOrderLess(shown.List(i), shown.List(i - 1)));
+            QVERIFY(!vantro::listOrderLess(shown.at(i), shown.at(i - 1)));
     }
-    QCOMPARE(m_window->variantList().ListCount(), 0);
+    QCOMPARE(m_window->variantList().count(), 0);
 
     const QString instructions = control<QPlainTextEdit>("Text2")->toPlainText();
     QVERIFY(instructions.startsWith(QStringLiteral("Instructions\n\nBecause of an exploit")));
@@ -270,7 +270,7 @@ void MainWindowTest::startUpRewritesBadWordFile()
         QVERIFY(writeFileBytes(QStringLiteral("badword.txt"), before));
 
     const auto window = startedWindow();
-    QVERIFY(window->Form_Load());
+    QVERIFY(window->load());
     QCOMPARE(fileBytes(QStringLiteral("badword.txt")),
              QByteArray("//The following lines are part of the word filter\r\n\r\n"));
 }
@@ -281,7 +281,7 @@ void MainWindowTest::startUpFailureKeepsWindowHidden()
     QVERIFY(QDir().mkdir(QStringLiteral("badword.txt")));
 
     const auto window = startedWindow();
-    QVERIFY(!window->Form_Load());
+    QVERIFY(!window->load());
     QVERIFY(!window->isVisible());
     QCOMPARE(m_warnings.size(), 1);
     QVERIFY2(m_warnings.first().contains(QStringLiteral("badword.txt")),

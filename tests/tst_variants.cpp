@@ -83,7 +83,7 @@ void TestVariants::variantListKeepsEachTextOnce()
 
     SortedTextList source;
     for (const QString &word : words)
-        source.AddItem(word);
+        source.addItem(word);
     QCOMPARE(buildVariantList(source, maxUsage).items(), variants);
 }
 
@@ -93,8 +93,8 @@ void TestVariants::sourceListSkipsEmptyWords()
     const SortedTextList source = sourceListFrom(wordList);
     QCOMPARE(source.items(), QStringList({" ", "gosh"}));
 
-    QCOMPARE(buildVariantList(SortedTextList::fromUnsorted({"", ""}), true).ListCount(), 0);
-    QCOMPARE(buildVariantList(SortedTextList(), false).ListCount(), 0);
+    QCOMPARE(buildVariantList(SortedTextList::fromUnsorted({"", ""}), true).count(), 0);
+    QCOMPARE(buildVariantList(SortedTextList(), false).count(), 0);
 }
 
 void TestVariants::bulkBuildEqualsInsertingOneByOne()
@@ -104,19 +104,19 @@ void TestVariants::bulkBuildEqualsInsertingOneByOne()
                                "_x",   "x_",   "mom",   "your mom", "é"};
     SortedTextList source;
     for (const QString &word : words)
-        source.AddItem(word);
+        source.addItem(word);
 
     for (const bool maxUsage : {false, true}) {
         SortedTextList oneByOne;
         for (const QString &word : source.items()) {
             for (const QString &variant : expandWord(word, maxUsage))
-                oneByOne.AddItem(variant);
+                oneByOne.addItem(variant);
         }
         // Removal of equal neighbours the slow way: compare, remove, compare again.
         qsizetype position = 0;
-        while (position + 1 < oneByOne.ListCount()) {
-            if (oneByOne.List(position) == oneByOne.List(position + 1))
-                oneByOne.RemoveItem(position);
+        while (position + 1 < oneByOne.count()) {
+            if (oneByOne.at(position) == oneByOne.at(position + 1))
+                oneByOne.removeItem(position);
             else
                 ++position;
         }
@@ -128,9 +128,9 @@ void TestVariants::largeListsAreNotCapped()
 {
     SortedTextList source;
     for (int i = 0; i < 4000; ++i)
-        source.AddItem(QStringLiteral("w%1x").arg(i));
-    QCOMPARE(buildVariantList(source, false).ListCount(), 36000);
-    QCOMPARE(buildVariantList(source, true).ListCount(), 72000);
+        source.addItem(QStringLiteral("w%1x").arg(i));
+    QCOMPARE(buildVariantList(source, false).count(), 36000);
+    QCOMPARE(buildVariantList(source, true).count(), 72000);
 }
 
 void TestVariants::secondBuildExpandsVariants()
@@ -160,9 +160,9 @@ void TestVariants::secondBuildOfTheBuiltInList()
     QVERIFY2(expanded > 90000, qPrintable(QString::number(expanded)));
 
     const SortedTextList second = buildVariantList(sourceListFrom(first), false);
-    QCOMPARE(second.ListCount(), expected.size());
-    for (qsizetype i = 1; i < second.ListCount(); ++i)
-        QVERIFY(compareListOrder(second.List(i - 1), second.List(i)) < 0);
+    QCOMPARE(second.count(), expected.size());
+    for (qsizetype i = 1; i < second.count(); ++i)
+        QVERIFY(compareListOrder(second.at(i - 1), second.at(i)) < 0);
 }
 
 QTEST_APPLESS_MAIN(TestVariants)

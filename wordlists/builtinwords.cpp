@@ -8,7 +8,7 @@ SortedTextList builtInSourceList()
 {
     SortedTextList source;
     for (const char *entry : builtInWordTable())
-        source.AddItem(QString::fromUtf8(entry));
+        source.addItem(QString::fromUtf8(entry));
     return source;
 }
 
@@ -17,7 +17,7 @@ SortedTextList wordListFromSource(const SortedTextList &source)
     SortedTextList words;
     for (const QString &item : source.items()) {
         if (!item.isEmpty())
-            words.AddItem(lowerCaseForm(item));
+            words.addItem(lowerCaseForm(item));
     }
     return words;
 }

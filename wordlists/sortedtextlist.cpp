@@ -112,14 +112,14 @@ qsizetype SortedTextList::insertPosition(const QString &text) const
     return it - m_items.cbegin();
 }
 
-qsizetype SortedTextList::AddItem(const QString &text)
+qsizetype SortedTextList::addItem(const QString &text)
 {
     const qsizetype position = insertPosition(text);
     m_items.insert(position, text);
     return position;
 }
 
-void SortedTextList::RemoveItem(qsizetype position)
+void SortedTextList::removeItem(qsizetype position)
 {
     m_items.removeAt(position);
 }

@@ -15,17 +15,17 @@ public:
     // A list of the given texts, sorted in one go: the same list as adding them one by one.
     static SortedTextList fromUnsorted(QStringList texts);
 
-    // The position at which AddItem() would place the text: behind every item that sorts before
+    // The position at which addItem() would place the text: behind every item that sorts before
     // it or is identical to it.
     qsizetype insertPosition(const QString &text) const;
 
     // Inserts the text at its place in list order and returns that position.
-    qsizetype AddItem(const QString &text);
-    void RemoveItem(qsizetype position);
-    void Clear() { m_items.clear(); }
+    qsizetype addItem(const QString &text);
+    void removeItem(qsizetype position);
+    void clear() { m_items.clear(); }
 
-    qsizetype ListCount() const { return m_items.size(); }
-    const QString &List(qsizetype position) const { return m_items.at(position); }
+    qsizetype count() const { return m_items.size(); }
+    const QString &at(qsizetype position) const { return m_items.at(position); }
     const QStringList &items() const { return m_items; }
 
     // Leaves one item of every run of identical neighbours. As identical texts always stand

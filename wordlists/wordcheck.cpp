@@ -3,7 +3,7 @@
 #include "casefold.h"
 #include "windows1252.h"
 
-#include <QCoreApplication>
+#include "wordliststext.h"
 
 namespace vantro {
 
@@ -12,11 +12,6 @@ namespace {
 QString codeName(char32_t c)
 {
     return QLatin1String("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("WordCheck", text);
 }
 
 // C0 and C1 control characters and DEL.
@@ -28,15 +23,17 @@ bool isControl(char32_t c)
 QString describe(char32_t c, qsizetype position)
 {
     if (c == u'"')
-        return tr("Character %1 is a double quote (\"), which would end the quoted text of the "
-                  "filter entry early.")
+        return WordLists::tr(
+                   "Character %1 is a double quote (\"), which would end the quoted text of the "
+                   "filter entry early.")
             .arg(position);
     if (isControl(c))
-        return tr("Character %1 is a control character (%2), which a filter entry cannot hold.")
+        return WordLists::tr(
+                   "Character %1 is a control character (%2), which a filter entry cannot hold.")
             .arg(position)
             .arg(codeName(c));
-    return tr("Character %1, \"%2\" (%3), cannot be written in the server's code page "
-              "(Windows-1252).")
+    return WordLists::tr("Character %1, \"%2\" (%3), cannot be written in the server's code page "
+                         "(Windows-1252).")
         .arg(position)
         .arg(QString::fromUcs4(&c, 1), codeName(c));
 }
