@@ -10,9 +10,10 @@
 
 namespace {
 
-// Answers --help and --version, and refuses a wrong command line, before there is any window, so
-// that they work without a display. Ends the program when it has answered.
-void processCommandLine(int &argc, char **argv)
+// Answers --help, --help-all and --version before there is any window, so that they work without
+// a display, and then ends the program. Other arguments are left to QApplication (-platform and
+// the like).
+void answerHelpAndVersion(int &argc, char **argv)
 {
     const QCoreApplication app(argc, argv);
     QCommandLineParser parser;
@@ -20,15 +21,21 @@ void processCommandLine(int &argc, char **argv)
         "main", "Builds the chat word filter of a game server in a window: same-length "
                 "replacements for the words of its list, appended to badnames.txt or "
                 "localization.txt in the current directory."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help) || parser.isSet(version) || parser.isSet(QStringLiteral("help-all")))
+        parser.process(app);
 }
 
 // Whether there is a window system to show the window on: a display, or a platform plugin chosen
-// by hand (such as offscreen).
-bool hasDisplay()
+// by hand (such as offscreen), in the environment or with -platform.
+bool hasDisplay(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
@@ -40,8 +47,8 @@ int main(int argc, char *argv[])
 {
     QApplication::setApplicationName(QString::fromLatin1(vantro::appinfo::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(vantro::appinfo::kVersion));
-    processCommandLine(argc, argv);
-    if (!hasDisplay()) {
+    answerHelpAndVersion(argc, argv);
+    if (!hasDisplay(argc, argv)) {
         // Without this, Qt aborts with a long message about its platform plugins.
         const QString message = QCoreApplication::translate(
             "main", "vantro-filter-tool: There is no display to show the window on (neither "
