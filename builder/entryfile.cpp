@@ -57,7 +57,12 @@ QString conflictingMessage(const EntryLine &entry, const FirstEntry &first)
 class EntryChecker
 {
 public:
-    explicit EntryChecker(EntryFileCheck &check) : m_check(check) {}
+    explicit EntryChecker(EntryFileCheck &check)
+        : m_check(check),
+          // Looked up once: a file of repeated Builds holds a repeat on almost every line.
+          m_repeatMessage(Builder::tr("repeats the entry of line %1."))
+    {
+    }
 
     void checkLine(QStringView line, qsizetype number, qsizetype start, qsizetype length)
     {
@@ -99,8 +104,7 @@ public:
         }
         if (repeatOf != 0) {
             ++m_check.counts.repeated;
-            report(EntryFinding::Kind::Repeated,
-                   Builder::tr("repeats the entry of line %1.").arg(repeatOf), repeatOf);
+            report(EntryFinding::Kind::Repeated, m_repeatMessage.arg(repeatOf), repeatOf);
         } else {
             ++m_check.counts.conflicting;
             report(EntryFinding::Kind::Conflicting, conflictingMessage(entry, *first), first->line);
@@ -109,6 +113,7 @@ public:
 
 private:
     EntryFileCheck &m_check;
+    const QString m_repeatMessage;
     QHash<QStringView, FirstEntry> m_firstOfText;
     QHash<EntryKey, qsizetype> m_laterPairs; // line numbers start at 1: 0 is a new slot
 };

@@ -90,6 +90,12 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     // Offered on every help screen beside --help; there are no further options to show.
     const QString helpAll = QStringLiteral("help-all");
+    // -? as on Windows, where the parser offers it itself.
+    QCommandLineOption questionMark(QStringLiteral("?"));
+    questionMark.setFlags(QCommandLineOption::HiddenFromHelp);
+#ifndef Q_OS_WIN
+    parser.addOption(questionMark);
+#endif
     const QCommandLineOption version = parser.addVersionOption();
     parser.setApplicationDescription(wrapped(overview(commands)));
     parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("The command to run."),
@@ -101,7 +107,7 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     const auto answered = [&]() -> std::optional<ExitStatus> {
         if (parser.isSet(version))
             writeVersion(console);
-        else if (parser.isSet(help) || parser.isSet(helpAll))
+        else if (parser.isSet(help) || parser.isSet(helpAll) || parser.isSet(questionMark))
             console.writeOut(parser.helpText());
         else
             return std::nullopt;

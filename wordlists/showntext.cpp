@@ -13,8 +13,8 @@ QString shownText(QStringView text)
     result.reserve(text.size());
     for (const QChar c : text) {
         if (isControlCharacter(c.unicode()))
-            result +=
-                QStringLiteral("\\x%1").arg(uint(c.unicode()), 2, 16, QLatin1Char('0')).toUpper();
+            result += QLatin1String("\\x") +
+                      QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
         else
             result += c;
     }
