@@ -29,6 +29,7 @@ private:
     std::unique_ptr<QIODevice> m_output;
     std::unique_ptr<QIODevice> m_error;
     std::unique_ptr<Console> m_console;
+    QtMessageHandler m_previousHandler = nullptr;
 };
 
 } // namespace vantro::cli

@@ -1,11 +1,8 @@
 #include "showntext.h"
 
-namespace vantro {
+#include "wordcheck.h"
 
-bool isControlCharacter(char32_t c)
-{
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
-}
+namespace vantro {
 
 QString shownText(QStringView text)
 {

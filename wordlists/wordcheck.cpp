@@ -40,6 +40,11 @@ bool isRefused(char32_t c)
 
 } // namespace
 
+bool isControlCharacter(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
 std::optional<WordProblem> findWordProblem(const QString &word)
 {
     const qsizetype size = word.size();
