@@ -228,7 +228,8 @@ private slots:
     void tidy_data();
     void tidy();
     void tidyKeepsModeAndOwner();
-    void tidyOnAFullDiskChangesNothing();
+    void tidyFailuresChangeNothing_data();
+    void tidyFailuresChangeNothing();
     void listPrintsTheBuiltInWordList();
     void expand_data();
     void expand();
@@ -993,26 +994,53 @@ void CliTest::tidyKeepsModeAndOwner()
     QCOMPARE(after.st_gid, before.st_gid);
 }
 
-void CliTest::tidyOnAFullDiskChangesNothing()
+void CliTest::tidyFailuresChangeNothing_data()
 {
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("full disk") << "file size limit"
+                               << "File too large";
+    QTest::newRow("read-only directory") << "read-only directory"
+                                         << "Permission denied";
+}
+
+void CliTest::tidyFailuresChangeNothing()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, reason);
+
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QString sub = dir.filePath(QStringLiteral("sub"));
+    QVERIFY(QDir().mkdir(sub));
+    const QString path = sub + QStringLiteral("/localization.txt");
     QByteArray content;
     for (int i = 0; i < 200; ++i)
         content += "{ \"word" + QByteArray::number(i % 100) + "\" \"zzzz\" }\r\n";
     QVERIFY(writeFileBytes(path, content));
+    const bool readOnly = setup == QLatin1String("read-only directory");
+    if (readOnly) {
+        // Root may write anywhere: the child gives up root to meet the directory's bits.
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0555), 0);
+    }
     const auto before = snapshot(dir.path());
 
-    // A disk with room for half of the new file: the old one stays, and nothing is left beside.
-    const int status = runWithFileSizeLimit(rlim_t(content.size() / 4), [&] {
-        const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
-        return run.exitCode == 1 && run.err.startsWith("vantro-filter: Cannot replace") &&
-                       run.err.contains("localization.txt") && run.err.contains("File too large")
-                   ? 0
-                   : 1;
-    });
+    // With room for a quarter of the new file only, or no right to create one beside the old.
+    const int status =
+        runWithFileSizeLimit(readOnly ? RLIM_INFINITY : rlim_t(content.size() / 4), [&] {
+            if (readOnly && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 2;
+            const ToolRun run = runTool({"tidy", "sub/localization.txt"}, dir.path());
+            return run.exitCode == 1 && run.err.startsWith("vantro-filter: Cannot replace") &&
+                           run.err.contains("localization.txt") && run.err.contains(reason.toUtf8())
+                       ? 0
+                       : 1;
+        });
     QCOMPARE(status, 0);
     QCOMPARE(snapshot(dir.path()), before);
+    if (readOnly)
+        QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0755), 0);
 }
 
 void CliTest::listPrintsTheBuiltInWordList()
