@@ -8,14 +8,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 constexpr int kRuns = 21;
 
-// Milliseconds of one run, or a negative number when the run failed.
-double timeRun(const QStringList &arguments, const QString &directory)
+// Milliseconds of one run, or a negative number when the run failed. The preparation, which is
+// not timed, puts back what the run changes.
+double timeRun(const QStringList &arguments, const QString &directory,
+               const std::function<bool()> &prepare)
 {
+    if (prepare && !prepare())
+        return -1;
     QProcess process;
     process.setWorkingDirectory(directory);
     process.setStandardOutputFile(QProcess::nullDevice());
@@ -29,11 +34,11 @@ double timeRun(const QStringList &arguments, const QString &directory)
 }
 
 void measure(const char *name, const QStringList &arguments, const QString &directory,
-             double targetMs)
+             double targetMs, const std::function<bool()> &prepare = {})
 {
     QList<double> times;
     for (int i = 0; i < kRuns; ++i) {
-        const double ms = timeRun(arguments, directory);
+        const double ms = timeRun(arguments, directory, prepare);
         if (ms < 0) {
             std::printf("%-52s failed\n", name);
             return;
@@ -81,6 +86,21 @@ QByteArray generatedLocalizationFile(int lines)
     return bytes;
 }
 
+// A badnames file after the given number of Builds of the same words: game text in front, then
+// the same block again and again.
+QByteArray repeatedBlocksFile(int lines, int blocks)
+{
+    QByteArray block = "\r\n";
+    const int entriesPerBlock = lines / blocks - 1;
+    for (int i = 0; i < entriesPerBlock; ++i)
+        block +=
+            "{ \"word" + QByteArray::number(i) + "\" \"wzmo" + QByteArray::number(i) + "\" }\r\n";
+    QByteArray bytes;
+    for (int i = 0; i < blocks; ++i)
+        bytes += block;
+    return bytes;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -95,6 +115,8 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     const QString words = dir.filePath(QStringLiteral("words1200.txt"));
     const QString localization = dir.filePath(QStringLiteral("localization100k.txt"));
+    const QString repeated = dir.filePath(QStringLiteral("badnames100k.txt"));
+    const QByteArray repeatedBytes = repeatedBlocksFile(100000, 10);
     if (!dir.isValid() || !writeFile(words, generatedWordFile(1200)) ||
         !writeFile(localization, generatedLocalizationFile(100000))) {
         std::fprintf(stderr, "cannot write the input files\n");
@@ -110,5 +132,7 @@ int main(int argc, char *argv[])
     measure("build --max (1200-word file, appending to a file)",
             {"build", "--max", "--words", words, "--dir", dir.path()}, dir.path(), 0);
     measure("check (100k-line file)", {"check", localization}, dir.path(), 100);
+    measure("tidy (100k-line file of ten repeated blocks)", {"tidy", repeated}, dir.path(), 150,
+            [&] { return writeFile(repeated, repeatedBytes); });
     return 0;
 }

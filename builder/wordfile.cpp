@@ -1,5 +1,7 @@
 #include "wordfile.h"
 
+#include "readtoend.h"
+#include "showntext.h"
 #include "wordcheck.h"
 
 #include "buildertext.h"
@@ -56,6 +58,17 @@ WordFile readWordFile(QByteArrayView bytes)
             file.words.append({lineNumber, std::move(word.text)});
     }
     return file;
+}
+
+WordFileRead readWordFile(QIODevice &device)
+{
+    WordFileRead read;
+    QString reason;
+    if (const std::optional<QByteArray> bytes = readToEnd(device, reason))
+        read.file = readWordFile(*bytes);
+    else
+        read.error = Builder::tr("Cannot read: %1").arg(shownText(reason));
+    return read;
 }
 
 } // namespace vantro

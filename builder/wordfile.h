@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QList>
 #include <QString>
+
+#include <optional>
 
 namespace vantro {
 
@@ -32,5 +35,14 @@ struct WordFile
 // typed into the window is. A line that is not valid UTF-8, or whose word is refused, becomes a
 // problem instead of a word.
 WordFile readWordFile(QByteArrayView bytes);
+
+struct WordFileRead
+{
+    std::optional<WordFile> file;
+    QString error; // when there is no file: the system's reason, a whole sentence
+};
+
+// Reads a word file to its end from an open device. Every word file is read through here.
+WordFileRead readWordFile(QIODevice &device);
 
 } // namespace vantro

@@ -1,16 +1,13 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
 #include "command.h"
-#include "console.h"
 #include "wordinput.h"
 
 #include "filterwriter.h"
+#include "showntext.h"
 #include "variants.h"
 
 #include "clitext.h"
 #include <QDir>
-#include <QFile>
-
-#include <unistd.h>
 
 namespace vantro::cli {
 
@@ -22,6 +19,7 @@ const QString kMax = QStringLiteral("max");
 const QString kLocalization = QStringLiteral("localization");
 const QString kDir = QStringLiteral("dir");
 const QString kStdout = QStringLiteral("stdout");
+const QString kSkipRefused = QStringLiteral("skip-refused");
 
 void addArguments(QCommandLineParser &parser)
 {
@@ -41,70 +39,79 @@ void addArguments(QCommandLineParser &parser)
         {kDir, Cli::tr("Write into DIR instead of the current directory."), Cli::tr("DIR")});
     parser.addOption({kStdout, Cli::tr("Print the block on standard output instead of appending it "
                                        "to a file.")});
+    parser.addOption({kSkipRefused, Cli::tr("Leave out the words that are refused, listing each "
+                                            "as a warning, and build the rest.")});
 }
 
-ExitStatus writeToStandardOutput(const SortedTextList &variants)
+ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants)
 {
-    QFile out;
-    if (!out.open(STDOUT_FILENO, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        reportError(Cli::tr("Cannot write to standard output: %1").arg(out.errorString()));
+    const FilterWriteResult result = writeFilterBlock(console.output(), variants);
+    if (result.failed()) {
+        console.reportError(
+            Cli::tr("Writing to standard output failed: %1").arg(shownText(result.error)));
         return ExitStatus::Failure;
     }
-    const FilterWriteResult result = writeFilterBlock(out, variants);
-    // The block goes through the device's buffer, so a failing write may show only here.
-    if (result.failed() || !out.flush()) {
-        reportError(Cli::tr("Writing to standard output failed: %1")
-                        .arg(result.failed() ? result.error : out.errorString()));
-        return ExitStatus::Failure;
-    }
-    writeError(Cli::tr("Wrote %1 entries to standard output.").arg(result.entriesWritten) + u'\n');
+    console.writeError(Cli::tr("Wrote %1 entries to standard output.").arg(result.entriesWritten) +
+                       u'\n');
     return ExitStatus::Success;
 }
 
-ExitStatus writeToFile(const QString &directory, bool localization, const SortedTextList &variants)
+ExitStatus writeToFile(Console &console, const QString &directory, bool localization,
+                       const SortedTextList &variants)
 {
     const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
                                                                   : FilterTarget::BadNames);
     const FilterWriteResult result = writeFilterFile(path, variants);
     if (result.failed()) {
-        reportError(result.error);
+        console.reportError(result.error);
         return ExitStatus::Failure;
     }
-    writeError(Cli::tr("Wrote %1 entries to %2.")
-                   .arg(result.entriesWritten)
-                   .arg(QDir::toNativeSeparators(result.path)) +
-               u'\n');
+    console.writeError(Cli::tr("Wrote %1 entries to %2.")
+                           .arg(QString::number(result.entriesWritten),
+                                shownText(QDir::toNativeSeparators(result.path))) +
+                       u'\n');
     return ExitStatus::Success;
 }
 
-ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
+ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString name = QStringLiteral("build");
     if (!arguments.isEmpty())
-        return usageError(name, Cli::tr("Unexpected argument \"%1\".").arg(arguments.first()));
+        return usageError(console, name,
+                          Cli::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     const bool toStandardOutput = parser.isSet(kStdout);
     if (toStandardOutput && (parser.isSet(kDir) || parser.isSet(kLocalization)))
-        return usageError(name, Cli::tr("--stdout writes no file; --dir and --localization do not "
-                                        "go with it."));
+        return usageError(console, name,
+                          Cli::tr("--stdout writes no file; --dir and --localization do not "
+                                  "go with it."));
     const QStringList replacing = parser.values(kWords);
     const QStringList adding = parser.values(kAdd);
     if ((replacing + adding).count(QStringLiteral("-")) > 1)
-        return usageError(name, Cli::tr("Standard input (\"-\") can be read only once."));
+        return usageError(console, name, Cli::tr("Standard input (\"-\") can be read only once."));
 
     // Every word is read and checked before anything is written.
-    const WordListInput input = wordListFrom(replacing, adding);
-    if (!input.errors.isEmpty()) {
-        writeError(input.errors.join(u'\n') + u'\n');
-        reportError(Cli::tr("Nothing was written."));
-        return ExitStatus::Failure;
+    const WordListInput input = wordListFrom(console, replacing, adding);
+    const bool skipRefused = parser.isSet(kSkipRefused);
+    for (const WordRefusal &refusal : input.refused) {
+        const QString line = QString::number(refusal.line);
+        console.reportError(skipRefused
+                                ? Cli::tr("%1:%2: warning: %3 The word is left out.")
+                                      .arg(refusal.file, line, refusal.reason)
+                                : Cli::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
+    }
+    for (const QString &error : input.unreadable)
+        console.reportError(error);
+    if (!input.unreadable.isEmpty() || (!input.refused.isEmpty() && !skipRefused)) {
+        console.reportError(Cli::tr("Nothing was written."));
+        return input.unreadable.isEmpty() ? ExitStatus::Failure : ExitStatus::Usage;
     }
 
     const bool maxUsage = parser.isSet(kMax);
     const SortedTextList variants = buildVariantList(sourceListFrom(input.words), maxUsage);
     if (toStandardOutput)
-        return writeToStandardOutput(variants);
+        return writeToStandardOutput(console, variants);
     const QString directory = parser.isSet(kDir) ? parser.value(kDir) : QDir::currentPath();
-    return writeToFile(directory, parser.isSet(kLocalization), variants);
+    return writeToFile(console, directory, parser.isSet(kLocalization), variants);
 }
 
 } // namespace
@@ -127,8 +134,12 @@ Command buildCommand()
         "a control character or a character that Windows-1252 cannot hold is refused with "
         "FILE:LINE and the reason, and then nothing is written.\n"
         "\n"
-        "A summary goes to standard error. When the file cannot be opened or a write fails, "
-        "the file is left as it was and the exit status is 1; a wrong command line gives 2.");
+        "A summary goes to standard error. With --skip-refused the refused words are listed as "
+        "warnings and the others are built.\n"
+        "\n"
+        "Exit status: 0 when the block was written; 1 when a word was refused (without "
+        "--skip-refused), the file cannot be opened or a write fails (the file is then left as "
+        "it was); 2 when a word file cannot be read or the command line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -1,10 +1,9 @@
 // check: finds the entries of localization files that can crash the server.
 #include "command.h"
-#include "console.h"
-#include "localizationcheck.h"
-#include "wordinput.h"
+#include "findingtext.h"
+#include "inputfile.h"
 
-#include "windows1252.h"
+#include "entryfile.h"
 
 #include "clitext.h"
 
@@ -12,58 +11,73 @@ namespace vantro::cli {
 
 namespace {
 
+const QString kQuiet = QStringLiteral("quiet");
+
 void addArguments(QCommandLineParser &parser)
 {
+    parser.addOption(
+        {kQuiet, Cli::tr("Print only the dangerous and malformed entries and the summary.")});
     parser.addPositionalArgument(
         QStringLiteral("FILE"), Cli::tr("Localization files to check; \"-\" reads standard input."),
         QStringLiteral("FILE..."));
 }
 
-QString summary(qsizetype files, const CheckCounts &counts, qsizetype unreadable)
+QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable)
 {
-    QString text = Cli::tr("Summary: files %1, entries %2, dangerous %3, malformed %4, repeated %5")
+    QString text = Cli::tr("Summary: files %1, entries %2, dangerous %3, malformed %4, repeated "
+                           "%5, conflicting %6")
                        .arg(files)
                        .arg(counts.entries)
-                       .arg(counts.longer)
+                       .arg(counts.dangerous)
                        .arg(counts.malformed)
-                       .arg(counts.repeated);
+                       .arg(counts.repeated)
+                       .arg(counts.conflicting);
     if (unreadable > 0)
         text += Cli::tr(", unreadable %1").arg(unreadable);
     return text + QLatin1String(".\n");
 }
 
-ExitStatus run(const QCommandLineParser &, const QStringList &arguments)
+bool isShownWhenQuiet(EntryFinding::Kind kind)
+{
+    return kind == EntryFinding::Kind::Dangerous || kind == EntryFinding::Kind::Malformed;
+}
+
+ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString name = QStringLiteral("check");
     if (arguments.isEmpty())
-        return usageError(name, Cli::tr("No file to check given."));
+        return usageError(console, name, Cli::tr("No file to check given."));
     if (arguments.count(QStringLiteral("-")) > 1)
-        return usageError(name, Cli::tr("Standard input (\"-\") can be read only once."));
+        return usageError(console, name, Cli::tr("Standard input (\"-\") can be read only once."));
+    const bool quiet = parser.isSet(kQuiet);
 
-    CheckCounts total;
+    EntryCounts total;
     qsizetype unreadable = 0;
     for (const QString &fileName : arguments) {
         const QString shownName = inputDisplayName(fileName);
-        QByteArray bytes;
+        InputFile in(console, fileName);
         QString error;
-        if (!readInput(fileName, bytes, error)) {
-            reportError(shownName + QLatin1String(": ") + error);
+        const EntryFileRead read = in.open(error) ? readEntryFile(in.device()) : EntryFileRead{};
+        if (!read.file) {
+            console.reportError(
+                Cli::tr("%1: %2").arg(shownName, error.isEmpty() ? read.error : error));
             ++unreadable;
             continue;
         }
-        const LocalizationCheck check = checkLocalizationText(decodeWindows1252(bytes));
+        const EntryFileCheck check = checkEntryFile(*read.file);
         QString report;
-        for (const CheckFinding &finding : check.findings)
-            report +=
-                QStringLiteral("%1:%2: %3\n").arg(shownName).arg(finding.line).arg(finding.message);
-        writeOut(report);
+        for (const EntryFinding &finding : check.findings) {
+            if (!quiet || isShownWhenQuiet(finding.kind))
+                report += findingLine(shownName, finding);
+        }
+        console.writeOut(report);
         total += check.counts;
     }
-    writeOut(summary(arguments.size() - unreadable, total, unreadable));
+    console.writeOut(summary(arguments.size() - unreadable, total, unreadable));
 
     if (unreadable > 0)
         return ExitStatus::Usage;
-    if (total.longer > 0 || total.malformed > 0)
+    if (total.dangerous > 0 || total.malformed > 0)
         return ExitStatus::Failure;
     return ExitStatus::Success;
 }
@@ -88,11 +102,14 @@ Command checkCommand()
         "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
         "           part, anything but blanks after the closing brace)\n"
         "  warning  the same text and replacement as an earlier entry of the same file\n"
-        "           (repeated builds append repeated blocks)\n"
+        "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
+        "           same text with another replacement (conflicting), or a UTF-8\n"
+        "           byte-order mark at the start of the file\n"
+        "With --quiet only dangers and errors are listed.\n"
         "\n"
-        "Exit status: 0 when no entry is dangerous or malformed (repeats alone are only a "
-        "warning), 1 when one is, 2 when a file cannot be read (the other files are still "
-        "checked) or the command line is wrong.");
+        "Exit status: 0 when no entry is dangerous or malformed (warnings alone do not count), "
+        "1 when one is, 2 when a file cannot be read (the other files are still checked) or "
+        "the command line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console.h"
 #include "exitstatus.h"
 
 #include <QCommandLineParser>
@@ -18,15 +19,17 @@ struct Command
     QString description; // the text of the command's --help, above the options
     void (*addArguments)(QCommandLineParser &parser) = nullptr;
     // Gets the parsed command line and the arguments behind the command's name.
-    ExitStatus (*run)(const QCommandLineParser &parser, const QStringList &arguments) = nullptr;
+    ExitStatus (*run)(Console &console, const QCommandLineParser &parser,
+                      const QStringList &arguments) = nullptr;
 };
 
 Command buildCommand();
 Command checkCommand();
+Command tidyCommand();
 Command listCommand();
 Command expandCommand();
 
 // A wrong command line: the message and a pointer to the help, on standard error.
-ExitStatus usageError(const QString &commandName, const QString &message);
+ExitStatus usageError(Console &console, const QString &commandName, const QString &message);
 
 } // namespace vantro::cli

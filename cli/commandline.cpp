@@ -1,7 +1,9 @@
 #include "commandline.h"
 
 #include "command.h"
-#include "console.h"
+#include "processconsole.h"
+
+#include "showntext.h"
 
 #include "clitext.h"
 
@@ -13,7 +15,7 @@ namespace {
 
 QList<Command> allCommands()
 {
-    return {buildCommand(), checkCommand(), listCommand(), expandCommand()};
+    return {buildCommand(), checkCommand(), tidyCommand(), listCommand(), expandCommand()};
 }
 
 const Command *findCommand(const QList<Command> &commands, const QString &name)
@@ -61,29 +63,39 @@ QString wrapped(const QString &text, qsizetype width = 79)
     return lines.join(u'\n');
 }
 
-void writeVersion()
+void writeVersion(Console &console)
 {
-    writeOut(QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() +
-             u'\n');
+    console.writeOut(QCoreApplication::applicationName() + u' ' +
+                     QCoreApplication::applicationVersion() + u'\n');
 }
 
 } // namespace
 
-ExitStatus usageError(const QString &commandName, const QString &message)
+ExitStatus usageError(Console &console, const QString &commandName, const QString &message)
 {
     const QString program = QCoreApplication::applicationName();
     const QString help = commandName.isEmpty() ? program : program + u' ' + commandName;
-    reportError(message);
-    writeError(Cli::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
+    console.reportError(message);
+    console.writeError(Cli::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
     return ExitStatus::Usage;
 }
 
-ExitStatus runCommandLine(const QStringList &arguments)
+namespace {
+
+ExitStatus runCommand(Console &console, const QStringList &arguments)
 {
     const QList<Command> commands = allCommands();
 
     QCommandLineParser parser;
     const QCommandLineOption help = parser.addHelpOption();
+    // Offered on every help screen beside --help; there are no further options to show.
+    const QString helpAll = QStringLiteral("help-all");
+    // -? as on Windows, where the parser offers it itself.
+    QCommandLineOption questionMark(QStringLiteral("?"));
+    questionMark.setFlags(QCommandLineOption::HiddenFromHelp);
+#ifndef Q_OS_WIN
+    parser.addOption(questionMark);
+#endif
     const QCommandLineOption version = parser.addVersionOption();
     parser.setApplicationDescription(wrapped(overview(commands)));
     parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("The command to run."),
@@ -94,9 +106,9 @@ ExitStatus runCommandLine(const QStringList &arguments)
     // --version and --help answer at once, for the program or for the command.
     const auto answered = [&]() -> std::optional<ExitStatus> {
         if (parser.isSet(version))
-            writeVersion();
-        else if (parser.isSet(help))
-            writeOut(parser.helpText());
+            writeVersion(console);
+        else if (parser.isSet(help) || parser.isSet(helpAll) || parser.isSet(questionMark))
+            console.writeOut(parser.helpText());
         else
             return std::nullopt;
         return ExitStatus::Success;
@@ -106,27 +118,41 @@ ExitStatus runCommandLine(const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (!parsed)
-            return usageError({}, parser.errorText());
+            return usageError(console, {}, shownText(parser.errorText()));
         if (const auto status = answered())
             return *status;
-        return usageError({}, Cli::tr("No command given."));
+        return usageError(console, {}, Cli::tr("No command given."));
     }
 
     const Command *command = findCommand(commands, positional.first());
     if (!command)
-        return usageError({}, Cli::tr("Unknown command \"%1\".").arg(positional.first()));
+        return usageError(console, {},
+                          Cli::tr("Unknown command \"%1\".").arg(shownText(positional.first())));
 
     parser.clearPositionalArguments();
     parser.setApplicationDescription(wrapped(command->description));
     parser.addPositionalArgument(command->name, command->summary);
     command->addArguments(parser);
     if (!parser.parse(arguments))
-        return usageError(command->name, parser.errorText());
+        return usageError(console, command->name, shownText(parser.errorText()));
     if (const auto status = answered())
         return *status;
     QStringList commandArguments = parser.positionalArguments();
     commandArguments.removeFirst();
-    return command->run(parser, commandArguments);
+    return command->run(console, parser, commandArguments);
+}
+
+} // namespace
+
+ExitStatus runCommandLine(Console &console, const QStringList &arguments)
+{
+    return console.finish(runCommand(console, arguments));
+}
+
+ExitStatus runCommandLine(const QStringList &arguments)
+{
+    ProcessConsole process;
+    return runCommandLine(process.console(), arguments);
 }
 
 } // namespace vantro::cli

@@ -1,40 +1,57 @@
 #include "console.h"
 
-#include <QCoreApplication>
+#include "showntext.h"
 
-#include <cstdio>
+#include "clitext.h"
 
 namespace vantro::cli {
 
-namespace {
-
-void writeTo(std::FILE *stream, const QByteArray &bytes)
+Console::Console(QIODevice &input, QIODevice &output, QIODevice &error)
+    : m_input(input), m_output{output, false, {}}, m_error{error, false, {}}
 {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
 }
 
-} // namespace
-
-void writeOut(const QString &text)
+void Console::write(Stream &stream, QByteArrayView bytes)
 {
-    writeTo(stdout, text.toUtf8());
+    qsizetype written = 0;
+    while (!stream.failed && written < bytes.size()) {
+        const qint64 count = stream.device.write(bytes.data() + written, bytes.size() - written);
+        if (count <= 0) {
+            stream.failed = true;
+            stream.reason = stream.device.errorString();
+            return;
+        }
+        written += count;
+    }
 }
 
-void writeOut(const QByteArray &utf8)
+void Console::writeOut(const QString &text)
 {
-    writeTo(stdout, utf8);
+    write(m_output, text.toUtf8());
 }
 
-void writeError(const QString &text)
+void Console::writeOut(const QByteArray &utf8)
 {
-    writeTo(stderr, text.toUtf8());
+    write(m_output, utf8);
 }
 
-void reportError(const QString &message)
+void Console::writeError(const QString &text)
+{
+    write(m_error, text.toUtf8());
+}
+
+void Console::reportError(const QString &message)
 {
     writeError(QCoreApplication::applicationName() + QLatin1String(": ") + message +
                QLatin1Char('\n'));
+}
+
+ExitStatus Console::finish(ExitStatus status)
+{
+    if (m_output.failed)
+        reportError(
+            Cli::tr("Writing to standard output failed: %1").arg(shownText(m_output.reason)));
+    return m_output.failed || m_error.failed ? ExitStatus::Failure : status;
 }
 
 } // namespace vantro::cli

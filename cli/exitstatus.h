@@ -7,7 +7,7 @@ enum class ExitStatus
 {
     Success = 0,
     Failure = 1, // the command ran and failed, or found what it looks for (check)
-    Usage = 2,   // the command line is wrong, or check could not read a file
+    Usage = 2,   // the command line is wrong, or an input file cannot be read
 };
 
 } // namespace vantro::cli

@@ -1,8 +1,8 @@
 // expand: the variants of words with their replacements, as build would write them.
 #include "command.h"
-#include "console.h"
 
 #include "cipher.h"
+#include "showntext.h"
 #include "variants.h"
 #include "wordcheck.h"
 
@@ -23,17 +23,17 @@ void addArguments(QCommandLineParser &parser)
                                  QStringLiteral("WORD..."));
 }
 
-ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
+ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.isEmpty())
-        return usageError(QStringLiteral("expand"), Cli::tr("No word given."));
+        return usageError(console, QStringLiteral("expand"), Cli::tr("No word given."));
 
     SortedTextList words;
     for (const QString &typed : arguments) {
         const NewWord word = prepareNewWord(typed);
         if (word.problem) {
-            reportError(
-                Cli::tr("The word \"%1\" is refused: %2").arg(typed, word.problem->message));
+            console.reportError(Cli::tr("The word \"%1\" is refused: %2")
+                                    .arg(shownText(typed), word.problem->message));
             return ExitStatus::Failure;
         }
         words.addItem(word.text);
@@ -43,7 +43,7 @@ ExitStatus run(const QCommandLineParser &parser, const QStringList &arguments)
     const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax));
     for (const QString &variant : variants.items())
         out += variant.toUtf8() + '\t' + makeReplacement(variant).toUtf8() + '\n';
-    writeOut(out);
+    console.writeOut(out);
     return ExitStatus::Success;
 }
 

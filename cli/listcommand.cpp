@@ -1,8 +1,8 @@
 // list: the built-in word list.
 #include "command.h"
-#include "console.h"
 
 #include "builtinwords.h"
+#include "showntext.h"
 
 #include "clitext.h"
 
@@ -12,16 +12,16 @@ namespace {
 
 void addArguments(QCommandLineParser &) {}
 
-ExitStatus run(const QCommandLineParser &, const QStringList &arguments)
+ExitStatus run(Console &console, const QCommandLineParser &, const QStringList &arguments)
 {
     if (!arguments.isEmpty())
-        return usageError(QStringLiteral("list"),
-                          Cli::tr("Unexpected argument \"%1\".").arg(arguments.first()));
+        return usageError(console, QStringLiteral("list"),
+                          Cli::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     const SortedTextList words = wordListFromSource(builtInSourceList());
     QByteArray out;
     for (const QString &word : words.items())
         out += word.toUtf8() + '\n';
-    writeOut(out);
+    console.writeOut(out);
     return ExitStatus::Success;
 }
 

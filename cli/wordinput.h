@@ -1,5 +1,6 @@
 #pragma once
 
+#include "console.h"
 #include "sortedtextlist.h"
 
 #include <QString>
@@ -7,20 +8,24 @@
 
 namespace vantro::cli {
 
-// The name a word file or localization file goes by in messages: "-" is standard input.
-QString inputDisplayName(const QString &fileName);
-
-// The whole content of a file, or of standard input for "-". Fails with the system's reason.
-bool readInput(const QString &fileName, QByteArray &bytes, QString &error);
+// A line of a word file whose word was refused.
+struct WordRefusal
+{
+    QString file; // as messages name it
+    qsizetype line = 0;
+    QString reason; // a whole sentence
+};
 
 struct WordListInput
 {
     SortedTextList words;
-    QStringList errors; // "FILE:LINE: reason" or "FILE: reason"; the list is unusable if any
+    QList<WordRefusal> refused;
+    QStringList unreadable; // "FILE: reason", one per word file that cannot be read
 };
 
 // The word list of a Build: the built-in list as every start makes it, or, when replacing files
 // are given, the words of those files; then the words of the adding files.
-WordListInput wordListFrom(const QStringList &replacingFiles, const QStringList &addingFiles);
+WordListInput wordListFrom(Console &console, const QStringList &replacingFiles,
+                           const QStringList &addingFiles);
 
 } // namespace vantro::cli

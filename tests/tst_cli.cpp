@@ -1,10 +1,15 @@
-// Runs the vantro-filter program as a process on temporary directories.
+// Drives the commands of vantro-filter in-process on temporary directories, and runs the program
+// itself for what only a process shows: exit statuses, standard input, closed descriptors.
 #include "builtinwords.h"
+#include "childprocess.h"
 #include "cipher.h"
+#include "commandline.h"
+#include "console.h"
 #include "filterwriter.h"
 #include "testfiles.h"
 #include "variants.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,11 +20,12 @@
 #include <QTest>
 
 #include <algorithm>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantro;
+using vantro::cli::Console;
 
 namespace {
 
@@ -31,8 +37,61 @@ struct ToolRun
     QByteArray err;
 };
 
+// A stream whose every write fails, as on a full disk.
+class FullDevice : public QIODevice
+{
+public:
+    FullDevice() { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override
+    {
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+};
+
+enum class FailingStream
+{
+    None,
+    Output,
+    Error,
+};
+
+// Runs the command line in this process, in the directory, on captured standard streams.
 ToolRun runTool(const QStringList &arguments, const QString &workingDirectory,
-                const QByteArray &input = {}, const std::function<void(QProcess &)> &prepare = {})
+                const QByteArray &input = {}, FailingStream failing = FailingStream::None)
+{
+    QBuffer in;
+    in.setData(input);
+    in.open(QIODevice::ReadOnly);
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    FullDevice full;
+    Console console(in, failing == FailingStream::Output ? static_cast<QIODevice &>(full) : out,
+                    failing == FailingStream::Error ? static_cast<QIODevice &>(full) : err);
+
+    const QString previous = QDir::currentPath();
+    ToolRun run;
+    if (!QDir::setCurrent(workingDirectory))
+        return run;
+    const auto status =
+        cli::runCommandLine(console, QStringList{QStringLiteral("vantro-filter")} + arguments);
+    QDir::setCurrent(previous);
+    run.finished = true;
+    run.exitCode = int(status);
+    run.out = out.data();
+    run.err = err.data();
+    return run;
+}
+
+// Runs the program as a process.
+ToolRun runProcess(const QStringList &arguments, const QString &workingDirectory,
+                   const QByteArray &input = {},
+                   const std::function<void(QProcess &)> &prepare = {})
 {
     QProcess process;
     process.setProgram(QStringLiteral(VANTRO_CLI_PATH));
@@ -120,7 +179,15 @@ QStringList findingsOf(const QByteArray &out)
         const QStringList parts = line.split(QLatin1String(": "));
         if (parts.size() < 2)
             return {QStringLiteral("unreadable line: ") + line};
-        findings.append(parts[0].section(u':', -1) + u':' + parts[1]);
+        // Warnings by what they are: "conflicting", or a repeat ("warning"), and the line
+        // they name ("@3").
+        QString kind = parts[1];
+        if (parts.size() > 2 && parts[2] == QLatin1String("conflicting"))
+            kind = parts[2];
+        const auto earlier = QRegularExpression(QStringLiteral("line (\\d+)\\.$")).match(line);
+        if (earlier.hasMatch())
+            kind += u'@' + earlier.captured(1);
+        findings.append(parts[0].section(u':', -1) + u':' + kind);
     }
     return findings;
 }
@@ -136,10 +203,13 @@ class CliTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void helpAndVersion_data();
     void helpAndVersion();
     void usageErrors_data();
     void usageErrors();
+    void outputFailures_data();
+    void outputFailures();
     void buildWritesTheWindowsBytes_data();
     void buildWritesTheWindowsBytes();
     void buildWritesTheWorkedExample();
@@ -151,25 +221,47 @@ private slots:
     void checkFindings();
     void checkAcceptsWhatBuildWrote_data();
     void checkAcceptsWhatBuildWrote();
-    void checkUnreadableFiles_data();
-    void checkUnreadableFiles();
+    void unreadableInputs_data();
+    void unreadableInputs();
+    void messagesShowOutsideTextVerbatim_data();
+    void messagesShowOutsideTextVerbatim();
+    void tidy_data();
+    void tidy();
+    void tidyKeepsModeAndOwner();
+    void tidyFailuresChangeNothing_data();
+    void tidyFailuresChangeNothing();
     void listPrintsTheBuiltInWordList();
     void expand_data();
     void expand();
+    void endToEnd_data();
+    void endToEnd();
 };
+
+void CliTest::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("vantro-filter"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+}
 
 void CliTest::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("--help") << QStringList{"--help"} << "build";
-    QTest::newRow("-h") << QStringList{"-h"} << "expand";
-    QTest::newRow("build --help") << QStringList{"build", "--help"} << "--localization";
-    QTest::newRow("check --help") << QStringList{"check", "--help"} << "Exit status";
-    QTest::newRow("list --help") << QStringList{"list", "--help"} << "list";
-    QTest::newRow("expand --help") << QStringList{"expand", "--help"} << "--max";
-    QTest::newRow("--version") << QStringList{"--version"} << "vantro-filter 1.00\n";
+    // Every help option of every command; the program's own --help is run as a process below.
+    const QStringList helpOptions = {"--help", "--help-all", "-h", "-?"};
+    for (const QString &option : helpOptions) {
+        if (option != QLatin1String("--help"))
+            QTest::addRow("%s", qPrintable(option)) << QStringList{option} << "tidy";
+        for (const char *command : {"build", "check", "tidy", "list", "expand"}) {
+            QTest::addRow("%s %s", command, qPrintable(option))
+                << QStringList{command, option} << command;
+        }
+    }
+    QTest::newRow("build --help with other options")
+        << QStringList{"build", "--max", "--help"} << "--skip-refused";
+    QTest::newRow("check --help") << QStringList{"check", "--help"} << "--quiet";
+    QTest::newRow("tidy --help") << QStringList{"tidy", "--help"} << "--drop-dangerous";
     QTest::newRow("build --version") << QStringList{"build", "--version"} << "1.00";
 }
 
@@ -207,6 +299,54 @@ void CliTest::usageErrors_data()
     QTest::newRow("list argument") << QStringList{"list", "extra"} << "extra";
     QTest::newRow("expand without word") << QStringList{"expand"} << "No word";
     QTest::newRow("expand unknown option") << QStringList{"expand", "--dir", "x", "a"} << "dir";
+    QTest::newRow("tidy without file") << QStringList{"tidy"} << "No file";
+    QTest::newRow("tidy two files") << QStringList{"tidy", "a.txt", "b.txt"} << "one file";
+    QTest::newRow("tidy standard input") << QStringList{"tidy", "-"} << "standard input";
+    QTest::newRow("unknown command, verbatim") << QStringList{"f%1x"} << "\"f%1x\"";
+}
+
+void CliTest::outputFailures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("failing");
+
+    const int out = int(FailingStream::Output);
+    const int err = int(FailingStream::Error);
+    const QByteArray entries = "{ \"a\" \"z\" }\r\n{ \"a\" \"z\" }\r\n";
+    QTest::newRow("list") << QStringList{"list"} << QByteArray() << out;
+    QTest::newRow("expand") << QStringList{"expand", "gosh"} << QByteArray() << out;
+    QTest::newRow("check") << QStringList{"check", "-"} << entries << out;
+    QTest::newRow("--help") << QStringList{"--help"} << QByteArray() << out;
+    QTest::newRow("--version") << QStringList{"--version"} << QByteArray() << out;
+    QTest::newRow("tidy --dry-run")
+        << QStringList{"tidy", "--dry-run", "loc.txt"} << entries << out;
+    QTest::newRow("build --stdout") << QStringList{"build", "--stdout"} << QByteArray() << out;
+    QTest::newRow("build, summary on standard error")
+        << QStringList{"build"} << QByteArray() << err;
+    QTest::newRow("usage error on standard error")
+        << QStringList{"list", "x"} << QByteArray() << err;
+}
+
+void CliTest::outputFailures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, failing);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("loc.txt")), input));
+    const ToolRun run = runTool(arguments, dir.path(), input, FailingStream(failing));
+    QCOMPARE(run.exitCode, 1);
+    if (FailingStream(failing) == FailingStream::Output) {
+        const QStringList reported = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(reported.size(), 1);
+        QVERIFY2(reported.first().startsWith(QLatin1String("vantro-filter: ")), run.err);
+        QVERIFY2(reported.first().contains(QLatin1String("standard output")), run.err);
+        QVERIFY2(reported.first().contains(QLatin1String("No space left on device")), run.err);
+    } else {
+        QVERIFY2(run.out.isEmpty(), run.out);
+    }
 }
 
 void CliTest::usageErrors()
@@ -381,11 +521,14 @@ void CliTest::refusedWords()
         QVERIFY(run.finished);
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        const QStringList reported = QString::fromUtf8(run.err).split(u'\n');
-        QStringList refused = reported.filter(QRegularExpression(QStringLiteral("^words.txt:")));
+        const QStringList reported = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(reported.filter(QRegularExpression(QStringLiteral("^vantro-filter: "))), reported);
+        QStringList refused =
+            reported.filter(QRegularExpression(QStringLiteral("^vantro-filter: words.txt:")));
         QCOMPARE(refused.size(), refusedLines.size());
         for (qsizetype i = 0; i < refused.size(); ++i)
-            QVERIFY2(refused[i].startsWith(QStringLiteral("words.txt:%1: ").arg(refusedLines[i])),
+            QVERIFY2(refused[i].startsWith(
+                         QStringLiteral("vantro-filter: words.txt:%1: ").arg(refusedLines[i])),
                      qPrintable(refused[i]));
         QVERIFY2(refused.first().contains(reason), qPrintable(refused.first()));
         QCOMPARE(snapshot(dir.path()), before);
@@ -398,6 +541,27 @@ void CliTest::refusedWords()
                  QStringLiteral("(standard input):%1: ").arg(refusedLines.first()).toUtf8()),
              run.err);
     QCOMPARE(snapshot(dir.path()), before);
+
+    // --skip-refused lists the same lines as warnings and builds the other words, exactly as if
+    // the file held only those.
+    QList<QByteArray> kept = content.split('\n');
+    for (qsizetype i = refusedLines.size() - 1; i >= 0; --i)
+        kept.removeAt(refusedLines[i] - 1);
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("kept.txt")), kept.join('\n')));
+    const ToolRun expected = runTool({"build", "--stdout", option, "kept.txt"}, dir.path());
+    QCOMPARE(expected.exitCode, 0);
+    const ToolRun skipping =
+        runTool({"build", "--stdout", "--skip-refused", option, "words.txt"}, dir.path());
+    QCOMPARE(skipping.exitCode, 0);
+    QCOMPARE(skipping.out, expected.out);
+    const QStringList warnings = QString::fromUtf8(skipping.err)
+                                     .split(u'\n')
+                                     .filter(QRegularExpression("^vantro-filter: words.txt:"));
+    QCOMPARE(warnings.size(), refusedLines.size());
+    for (qsizetype i = 0; i < warnings.size(); ++i)
+        QVERIFY2(warnings[i].startsWith(
+                     QStringLiteral("vantro-filter: words.txt:%1: warning: ").arg(refusedLines[i])),
+                 qPrintable(warnings[i]));
 }
 
 void CliTest::writeFailuresLeaveEverythingAsItWas_data()
@@ -438,7 +602,8 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
     const QString target = arguments.contains(QLatin1String("--localization"))
                                ? QStringLiteral("localization.txt")
                                : badnames;
-    std::function<void(QProcess &)> prepare;
+    qsizetype fileSizeLimit = 0;
+    FailingStream failing = FailingStream::None;
     if (setup == QLatin1String("directory target")) {
         QVERIFY(top.mkpath(target));
     } else if (setup == QLatin1String("directory target in sub")) {
@@ -449,28 +614,29 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
         const QByteArray earlier = "{ \"earlier\" \"w9mqswm\" }\r\n";
         QVERIFY(writeFileBytes(top.filePath(badnames), earlier));
         // Room for the block's first bytes only, so that a later line fails.
-        prepare = [limit = earlier.size() + 100](QProcess &process) {
-            process.setChildProcessModifier([limit] {
-                std::signal(SIGXFSZ, SIG_IGN);
-                const rlimit fileSize{rlim_t(limit), rlim_t(limit)};
-                setrlimit(RLIMIT_FSIZE, &fileSize);
-            });
-        };
+        fileSizeLimit = earlier.size() + 100;
     } else if (setup == QLatin1String("full standard output")) {
-        prepare = [](QProcess &process) {
-            process.setStandardOutputFile(QStringLiteral("/dev/full"));
-        };
+        failing = FailingStream::Output;
     }
     const auto before = snapshot(dir.path());
 
-    const ToolRun run = runTool(arguments, dir.path(), {}, prepare);
+    if (fileSizeLimit > 0) {
+        // The limit holds for a child process only; it tells the outcome by its exit status.
+        const int status = runWithFileSizeLimit(rlim_t(fileSizeLimit), [&] {
+            const ToolRun run = runTool(arguments, dir.path());
+            return run.exitCode == 1 && run.err.contains(message.toUtf8()) ? 0 : 1;
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(snapshot(dir.path()), before);
+        return;
+    }
+    const ToolRun run = runTool(arguments, dir.path(), {}, failing);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 1);
     const QString err = QString::fromUtf8(run.err);
-    // On a device Qt itself warns about the seek to the end that opening for appending does,
-    // so the program's own line need not come first.
-    const QStringList reported = err.split(u'\n').filter(QRegularExpression("^vantro-filter: "));
+    const QStringList reported = err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(reported.size(), 1);
+    QVERIFY2(reported.first().startsWith(QLatin1String("vantro-filter: ")), run.err);
     QVERIFY2(reported.first().contains(message), run.err);
     QVERIFY2(!err.contains(QLatin1String("Wrote")), run.err);
     QCOMPARE(snapshot(dir.path()), before);
@@ -503,7 +669,7 @@ void CliTest::checkFindings_data()
         << QByteArray("{ \"abc\" \"ab\" }\r\n{ \"x\" \"\" }\r\n") << 0 << QStringList{}
         << "entries 2, dangerous 0";
     QTest::newRow("empty text") << QByteArray("{ \"\" \"x\" }\r\n{ \"\" \"\" }\r\n") << 1
-                                << QStringList{"1:danger"} << "dangerous 1";
+                                << QStringList{"1:danger", "2:conflicting@1"} << "dangerous 1";
     QTest::newRow("lengths in characters of the code page")
         << QByteArray("{ \"caf\xE9\" \"8zv\xE9\" }\r\n{ \"\x80\" \"ab\" }\r\n") << 1
         << QStringList{"2:danger"} << "entries 2, dangerous 1";
@@ -522,15 +688,23 @@ void CliTest::checkFindings_data()
         << QByteArray("{ \"a\" \"z\" \"q\" }\r\n") << 1 << QStringList{"1:error"} << "malformed 1";
     QTest::newRow("text after the brace")
         << QByteArray("{ \"a\" \"z\" } x\r\n") << 1 << QStringList{"1:error"} << "malformed 1";
-    QTest::newRow("repeats are a warning")
+    QTest::newRow("repeats and conflicts are warnings")
         << QByteArray("{ \"a\" \"z\" }\r\n{ \"b\" \"x\" }\r\n{ \"a\" \"y\" }\r\n{\"a\" \"z\"}\r\n"
-                      "{ \"a\" \"z\" }\r\n")
-        << 0 << QStringList{"4:warning", "5:warning"}
-        << "entries 5, dangerous 0, malformed 0, repeated 2";
+                      "{ \"a\" \"z\" }\r\n{ \"a\" \"y\" }\r\n{ \"b\" \"y\" }\r\n")
+        << 0
+        << QStringList{"3:conflicting@1", "4:warning@1", "5:warning@1", "6:warning@3",
+                       "7:conflicting@2"}
+        << "entries 7, dangerous 0, malformed 0, repeated 3, conflicting 2";
     QTest::newRow("everything at once")
         << QByteArray("{ \"ab\" \"abc\" }\n{ \"ab\" \"abc\" }\n{ \"x\n") << 1
-        << QStringList{"1:danger", "2:danger", "2:warning", "3:error"}
+        << QStringList{"1:danger", "2:danger", "2:warning@1", "3:error"}
         << "entries 2, dangerous 2, malformed 1, repeated 1";
+    QTest::newRow("byte-order mark hides no entry")
+        << QByteArray("\xEF\xBB\xBF{ \"gosh\" \"darn it\" }\r\n") << 1
+        << QStringList{"1:warning", "1:danger"} << "entries 1, dangerous 1";
+    QTest::newRow("byte-order mark before game text")
+        << QByteArray("\xEF\xBB\xBFmenu \"Play\"\r\n{ \"a\" \"z\" }") << 0
+        << QStringList{"1:warning"} << "entries 1, dangerous 0";
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << "files 1, entries 0";
 }
 
@@ -559,6 +733,12 @@ void CliTest::checkFindings()
     const ToolRun piped = runTool({"check", "-"}, dir.path(), content);
     QCOMPARE(piped.exitCode, exitCode);
     QCOMPARE(findingsOf(piped.out), findings);
+
+    // --quiet leaves out the warnings, and only them.
+    const ToolRun quiet = runTool({"check", "--quiet", "localization.txt"}, dir.path());
+    QCOMPARE(quiet.exitCode, exitCode);
+    QCOMPARE(findingsOf(quiet.out), findings.filter(QRegularExpression(":(danger|error)$")));
+    QCOMPARE(lines(quiet.out).constLast(), lines(run.out).constLast());
 }
 
 void CliTest::checkAcceptsWhatBuildWrote_data()
@@ -607,36 +787,260 @@ void CliTest::checkAcceptsWhatBuildWrote()
              run.out);
 }
 
-void CliTest::checkUnreadableFiles_data()
+void CliTest::unreadableInputs_data()
 {
-    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("unreadable");
     QTest::addColumn<QStringList>("findings");
 
-    QTest::newRow("missing file") << QStringList{"missing.txt"} << QStringList{};
-    QTest::newRow("directory") << QStringList{"folder"} << QStringList{};
-    QTest::newRow("readable files are still checked")
-        << QStringList{"danger.txt", "missing.txt", "danger.txt"}
+    QTest::newRow("check, missing file")
+        << QStringList{"check", "missing.txt"} << "missing.txt" << QStringList{};
+    QTest::newRow("check, directory")
+        << QStringList{"check", "folder"} << "folder" << QStringList{};
+    QTest::newRow("check, readable files are still checked")
+        << QStringList{"check", "danger.txt", "missing.txt", "danger.txt"} << "missing.txt"
         << QStringList{"1:danger", "1:danger"};
+    QTest::newRow("check, name verbatim")
+        << QStringList{"check", "f%2.txt"} << "f%2.txt" << QStringList{};
+    QTest::newRow("build --words")
+        << QStringList{"build", "--words", "missing.txt"} << "missing.txt" << QStringList{};
+    QTest::newRow("build --add, directory")
+        << QStringList{"build", "--add", "folder", "--max"} << "folder" << QStringList{};
+    QTest::newRow("build, name verbatim")
+        << QStringList{"build", "--words", "w%2.txt"} << "w%2.txt" << QStringList{};
+    QTest::newRow("tidy") << QStringList{"tidy", "missing.txt"} << "missing.txt" << QStringList{};
+    QTest::newRow("tidy, directory")
+        << QStringList{"tidy", "--dry-run", "folder"} << "folder" << QStringList{};
 }
 
-void CliTest::checkUnreadableFiles()
+void CliTest::unreadableInputs()
 {
-    QFETCH(QStringList, files);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, unreadable);
     QFETCH(QStringList, findings);
 
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("danger.txt")), "{ \"a\" \"zz\" }\r\n"));
+    const auto before = snapshot(dir.path());
 
-    const ToolRun run = runTool(QStringList{"check"} + files, dir.path());
+    // Every command gives the same status, and names the file first behind the program.
+    const ToolRun run = runTool(arguments, dir.path());
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 2);
-    QCOMPARE(findingsOf(run.out), findings);
-    QVERIFY2(
-        run.err.startsWith("vantro-filter: " +
-                           files.filter(QRegularExpression("missing|folder")).first().toUtf8()),
-        run.err);
-    QVERIFY2(lines(run.out).constLast().contains(QLatin1String("unreadable 1")), run.out);
+    QVERIFY2(run.err.startsWith("vantro-filter: " + unreadable.toUtf8() + ": "), run.err);
+    if (arguments.first() == QLatin1String("check")) {
+        QCOMPARE(findingsOf(run.out), findings);
+        QVERIFY2(lines(run.out).constLast().contains(QLatin1String("unreadable 1")), run.out);
+    }
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+void CliTest::messagesShowOutsideTextVerbatim_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("content"); // of the file named last, unless empty
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("entry texts") << QStringList{"check", "loc.txt"}
+                                 << QByteArray("{ \"gosh\" \"%1 darn\" }\r\n")
+                                 << "\"%1 darn\" (7 characters) is longer than its text \"gosh\"";
+    QTest::newRow("conflicting texts")
+        << QStringList{"check", "loc.txt"} << QByteArray("{ \"%1\" \"a\" }\n{ \"%1\" \"%2\" }\n")
+        << "the text \"%1\" has the replacement \"%2\" here and \"a\" in the entry of line 1";
+    QTest::newRow("control characters escaped")
+        << QStringList{"check", "loc.txt"} << QByteArray("{ \"a\x1B\" \"zzz\" }\n")
+        << "its text \"a\\x1B\" (2 characters)";
+    QTest::newRow("word file name") << QStringList{"build", "--words", "r%1.txt"}
+                                    << QByteArray("say \"hi\"\n") << "vantro-filter: r%1.txt:1: ";
+    QTest::newRow("typed word") << QStringList{"expand", "a%1\""} << QByteArray()
+                                << "The word \"a%1\"\" is refused: Character 4";
+}
+
+void CliTest::messagesShowOutsideTextVerbatim()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    if (!content.isEmpty())
+        QVERIFY(writeFileBytes(dir.filePath(arguments.constLast()), content));
+    const ToolRun run = runTool(arguments, dir.path());
+    QVERIFY2(QString::fromUtf8(run.out + run.err).contains(expected), run.out + run.err);
+}
+
+void CliTest::tidy_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("tidied");
+    QTest::addColumn<QString>("summary");
+
+    const QByteArray game = "// game text\r\nmenu_title \"Play\"\r\n";
+    const QByteArray block = "\r\n{ \"gosh\" \"u0lt\" }\r\n{ \"GOSH\" \"U5LT\" }\r\n";
+    QTest::newRow("three builds") << QStringList{} << game + block + block + block
+                                  << game + block + "\r\n\r\n"
+                                  << "repeats removed 4, dangerous removed 0, lines kept 7";
+    QTest::newRow("nothing to remove") << QStringList{} << game + block << game + block
+                                       << "repeats removed 0, dangerous removed 0, lines kept 5";
+    QTest::newRow("every other line byte for byte")
+        << QStringList{}
+        << QByteArray("\xEF\xBB\xBF{ \"caf\xE9\" \"8zv\xE9\" }\n"
+                      "  text \x80 with \"quotes\"  \r\n"
+                      "{ \"x\" \"longer\" }\r\n"
+                      "{\t\"caf\xE9\"\t\"8zv\xE9\"}\r\n"
+                      "{ \"caf\xE9\" \"other\" }\n"
+                      "{ broken\r\n"
+                      "{ broken\r\n"
+                      "\r\n"
+                      "{ \"x\" \"longer\" }\n"
+                      "last line without end")
+        << QByteArray("\xEF\xBB\xBF{ \"caf\xE9\" \"8zv\xE9\" }\n"
+                      "  text \x80 with \"quotes\"  \r\n"
+                      "{ \"x\" \"longer\" }\r\n"
+                      "{ \"caf\xE9\" \"other\" }\n"
+                      "{ broken\r\n"
+                      "{ broken\r\n"
+                      "\r\n"
+                      "last line without end")
+        << "repeats removed 2, dangerous removed 0, lines kept 8";
+    QTest::newRow("last line a repeat without its line end")
+        << QStringList{} << QByteArray("{ \"a\" \"z\" }\r\n{ \"a\" \"z\" }")
+        << QByteArray("{ \"a\" \"z\" }\r\n")
+        << "repeats removed 1, dangerous removed 0, lines kept 1";
+    QTest::newRow("--drop-dangerous")
+        << QStringList{"--drop-dangerous"}
+        << QByteArray(
+               "{ \"ab\" \"abc\" }\r\n{ \"a\" \"z\" }\r\n{ \"ab\" \"abc\" }\r\n{ \"b\" \"\" }\r\n")
+        << QByteArray("{ \"a\" \"z\" }\r\n{ \"b\" \"\" }\r\n")
+        << "repeats removed 1, dangerous removed 1, lines kept 2";
+    QTest::newRow("--dry-run") << QStringList{"--dry-run", "--drop-dangerous"}
+                               << QByteArray(
+                                      "{ \"ab\" \"abc\" }\n{ \"a\" \"z\" }\n{ \"a\" \"z\" }\n")
+                               << QByteArray()
+                               << "repeats removed 1, dangerous removed 1, lines kept 1";
+}
+
+void CliTest::tidy()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, tidied);
+    QFETCH(QString, summary);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    QVERIFY(writeFileBytes(path, content));
+    const bool dryRun = options.contains(QLatin1String("--dry-run"));
+
+    const ToolRun run =
+        runTool(QStringList{"tidy"} + options + QStringList{"localization.txt"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err);
+    const QStringList printed = lines(run.out);
+    QVERIFY2(printed.constLast().startsWith(QStringLiteral("Summary: ") + summary), run.out);
+    QCOMPARE(fileBytes(path), dryRun ? content : tidied);
+    // Nothing beside the file: no new file is left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"localization.txt"});
+
+    if (dryRun) {
+        // What would go, line by line, is what check reports there.
+        QCOMPARE(printed.size(), 3);
+        QVERIFY2(printed[0].startsWith("localization.txt:1: would remove: danger: the replacement"),
+                 qPrintable(printed[0]));
+        QCOMPARE(printed[1],
+                 "localization.txt:3: would remove: warning: repeats the entry of line 2.");
+    } else {
+        QCOMPARE(printed.size(), 1);
+        // A second run finds nothing left to remove.
+        const ToolRun again = runTool({"tidy", "localization.txt"}, dir.path());
+        QVERIFY2(again.out.startsWith("Summary: repeats removed 0, dangerous removed 0"),
+                 again.out);
+    }
+}
+
+void CliTest::tidyKeepsModeAndOwner()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    const QByteArray name = QFile::encodeName(path);
+    QCOMPARE(::chmod(name.constData(), 0640), 0);
+    // The server's account owns the file; as root, the tidied file must stay its own.
+    const bool root = ::geteuid() == 0;
+    if (root)
+        QCOMPARE(::chown(name.constData(), 4321, 4322), 0);
+    struct stat before
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &before), 0);
+    // Through a link, the file it leads to is tidied, and the link stays.
+    QVERIFY(QFile::link(QStringLiteral("localization.txt"), dir.filePath(QStringLiteral("link"))));
+
+    const ToolRun run = runTool({"tidy", "link"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(fileBytes(path), entry);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("link"))).isSymLink());
+    struct stat after
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino); // replaced, not written over
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+}
+
+void CliTest::tidyFailuresChangeNothing_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("full disk") << "file size limit"
+                               << "File too large";
+    QTest::newRow("read-only directory") << "read-only directory"
+                                         << "Permission denied";
+}
+
+void CliTest::tidyFailuresChangeNothing()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    const QString sub = dir.filePath(QStringLiteral("sub"));
+    QVERIFY(QDir().mkdir(sub));
+    const QString path = sub + QStringLiteral("/localization.txt");
+    QByteArray content;
+    for (int i = 0; i < 200; ++i)
+        content += "{ \"word" + QByteArray::number(i % 100) + "\" \"zzzz\" }\r\n";
+    QVERIFY(writeFileBytes(path, content));
+    const bool readOnly = setup == QLatin1String("read-only directory");
+    if (readOnly) {
+        // Root may write anywhere: the child gives up root to meet the directory's bits.
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0555), 0);
+    }
+    const auto before = snapshot(dir.path());
+
+    // With room for a quarter of the new file only, or no right to create one beside the old.
+    const int status =
+        runWithFileSizeLimit(readOnly ? RLIM_INFINITY : rlim_t(content.size() / 4), [&] {
+            if (readOnly && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 2;
+            const ToolRun run = runTool({"tidy", "sub/localization.txt"}, dir.path());
+            return run.exitCode == 1 && run.err.startsWith("vantro-filter: Cannot replace") &&
+                           run.err.contains("localization.txt") && run.err.contains(reason.toUtf8())
+                       ? 0
+                       : 1;
+        });
+    QCOMPARE(status, 0);
+    QCOMPARE(snapshot(dir.path()), before);
+    if (readOnly)
+        QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0755), 0);
 }
 
 void CliTest::listPrintsTheBuiltInWordList()
@@ -704,6 +1108,77 @@ void CliTest::expand()
     for (const QString &variant : variants.items())
         expected.append(variant + u'\t' + makeReplacement(variant));
     QCOMPARE(printed, expected);
+}
+
+void CliTest::endToEnd_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QByteArray none;
+    QTest::newRow("--version") << QStringList{"--version"} << none << "" << 0
+                               << "vantro-filter 1.00\n"
+                               << "";
+    QTest::newRow("--help") << QStringList{"--help"} << none << "" << 0 << "tidy"
+                            << "";
+    QTest::newRow("build --help-all writes nothing")
+        << QStringList{"build", "--help-all"} << none << "" << 0 << "--skip-refused"
+        << "";
+    QTest::newRow("wrong command line") << QStringList{"build", "--bogus"} << none << "" << 2 << ""
+                                        << "vantro-filter: ";
+    QTest::newRow("build from standard input")
+        << QStringList{"build", "--words", "-", "--stdout"} << QByteArray("GOSH\n") << "" << 0
+        << "{ \"Gosh.\" \"U0ltc\" }\r\n"
+        << "Wrote 9 entries";
+    QTest::newRow("check finds danger on standard input")
+        << QStringList{"check", "-"} << QByteArray("{ \"a\" \"zz\" }\n") << "" << 1
+        << "(standard input):1: danger"
+        << "";
+    QTest::newRow("check, unreadable file")
+        << QStringList{"check", "missing.txt"} << none << "" << 2 << "unreadable 1"
+        << "vantro-filter: missing.txt";
+    QTest::newRow("standard output closed")
+        << QStringList{"list"} << none << "close stdout" << 1 << ""
+        << "vantro-filter: ";
+    QTest::newRow("standard output and error closed")
+        << QStringList{"--help"} << none << "close both" << 1 << ""
+        << "";
+}
+
+void CliTest::endToEnd()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, setup);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QTemporaryDir dir;
+    const auto prepare = [&](QProcess &process) {
+        if (setup.startsWith(QLatin1String("close")))
+            process.setChildProcessModifier([both = setup == QLatin1String("close both")] {
+                ::close(STDOUT_FILENO);
+                if (both)
+                    ::close(STDERR_FILENO);
+            });
+    };
+    const ToolRun run = runProcess(arguments, dir.path(), input, prepare);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out);
+    if (err.isEmpty())
+        QVERIFY2(run.err.isEmpty(), run.err);
+    else
+        QVERIFY2(run.err.startsWith(err.toUtf8()), run.err);
+    if (setup == QLatin1String("close stdout"))
+        QVERIFY2(run.err.contains("Bad file descriptor"), run.err);
+    if (!arguments.contains(QLatin1String("check")))
+        QVERIFY(snapshot(dir.path()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(CliTest)

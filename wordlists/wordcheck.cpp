@@ -1,6 +1,7 @@
 #include "wordcheck.h"
 
 #include "casefold.h"
+#include "showntext.h"
 #include "windows1252.h"
 
 #include "wordliststext.h"
@@ -14,12 +15,6 @@ QString codeName(char32_t c)
     return QLatin1String("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
 }
 
-// C0 and C1 control characters and DEL.
-bool isControl(char32_t c)
-{
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
-}
-
 QString describe(char32_t c, qsizetype position)
 {
     if (c == u'"')
@@ -27,25 +22,28 @@ QString describe(char32_t c, qsizetype position)
                    "Character %1 is a double quote (\"), which would end the quoted text of the "
                    "filter entry early.")
             .arg(position);
-    if (isControl(c))
+    if (isControlCharacter(c))
         return WordLists::tr(
                    "Character %1 is a control character (%2), which a filter entry cannot hold.")
-            .arg(position)
-            .arg(codeName(c));
+            .arg(QString::number(position), codeName(c));
     return WordLists::tr("Character %1, \"%2\" (%3), cannot be written in the server's code page "
                          "(Windows-1252).")
-        .arg(position)
-        .arg(QString::fromUcs4(&c, 1), codeName(c));
+        .arg(QString::number(position), shownText(QString::fromUcs4(&c, 1)), codeName(c));
 }
 
 bool isRefused(char32_t c)
 {
-    if (c == u'"' || isControl(c))
+    if (c == u'"' || isControlCharacter(c))
         return true;
     return !isWindows1252(c);
 }
 
 } // namespace
+
+bool isControlCharacter(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
 
 std::optional<WordProblem> findWordProblem(const QString &word)
 {

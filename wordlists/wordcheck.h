@@ -16,6 +16,10 @@ struct WordProblem
     QString message; // a whole sentence naming the character and its position
 };
 
+// C0 and C1 control characters and DEL: no filter entry may hold one, and no message shows one
+// raw, as it could drive the terminal (see shownText()).
+bool isControlCharacter(char32_t c);
+
 // Nothing when the word is safe to write. The empty word is safe (it is never written).
 std::optional<WordProblem> findWordProblem(const QString &word);
 

@@ -1,0 +1,99 @@
+#include "filereplace.h"
+
+#include "showntext.h"
+
+#include "buildertext.h"
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantro {
+
+namespace {
+
+QString systemReason(int error)
+{
+    return shownText(qt_error_string(error));
+}
+
+bool writeAll(int fd, QByteArrayView bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        written += count;
+    }
+    return true;
+}
+
+// Takes over the old file's owner and group, or as much of them as the process may set: a user
+// who is no root can give a file only to one of their own groups.
+void takeOverOwner(int fd, const struct stat &old)
+{
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+        (void)::fchown(fd, uid_t(-1), old.st_gid);
+}
+
+} // namespace
+
+std::optional<QString> replaceFileContent(const QString &path, QByteArrayView bytes)
+{
+    const QString shownPath = shownText(QDir::toNativeSeparators(path));
+    const auto failure = [&](const QString &what, int error) {
+        return Builder::tr("Cannot replace \"%1\": %2: %3. The file was left as it was.")
+            .arg(shownPath, what, systemReason(error));
+    };
+
+    // The file a link leads to is the one replaced.
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat old
+    {
+    };
+    if (::stat(targetName.constData(), &old) != 0)
+        return failure(Builder::tr("cannot look at it"), errno);
+    if (!S_ISREG(old.st_mode))
+        return Builder::tr("Cannot replace \"%1\": it is not a regular file. It was left as it "
+                           "was.")
+            .arg(shownPath);
+
+    const QFileInfo targetInfo(target);
+    QByteArray temporary = QFile::encodeName(
+        targetInfo.dir().filePath(u'.' + targetInfo.fileName() + QLatin1String(".XXXXXX")));
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return failure(Builder::tr("cannot create a new file beside it"), errno);
+
+    // The owner first: giving a file away clears its set-user-ID and set-group-ID bits.
+    int error = 0;
+    if (!writeAll(fd, bytes))
+        error = errno;
+    if (error == 0) {
+        takeOverOwner(fd, old);
+        if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0)
+            error = errno;
+    }
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), targetName.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return failure(Builder::tr("writing the new content failed"), error);
+    }
+    return std::nullopt;
+}
+
+} // namespace vantro

@@ -1,0 +1,33 @@
+#include "findingtext.h"
+
+#include "clitext.h"
+
+namespace vantro::cli {
+
+namespace {
+
+QString severity(EntryFinding::Kind kind)
+{
+    switch (kind) {
+    case EntryFinding::Kind::Dangerous:
+        return Cli::tr("danger");
+    case EntryFinding::Kind::Malformed:
+        return Cli::tr("error");
+    case EntryFinding::Kind::ByteOrderMark:
+    case EntryFinding::Kind::Repeated:
+    case EntryFinding::Kind::Conflicting:
+        break;
+    }
+    return Cli::tr("warning");
+}
+
+} // namespace
+
+QString findingLine(const QString &shownName, const EntryFinding &finding, const QString &prefix)
+{
+    return QStringLiteral("%1:%2: %3%4: %5\n")
+        .arg(shownName, QString::number(finding.line), prefix, severity(finding.kind),
+             finding.message);
+}
+
+} // namespace vantro::cli

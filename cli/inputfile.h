@@ -1,0 +1,32 @@
+#pragma once
+
+#include "console.h"
+
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+namespace vantro::cli {
+
+// The name a word file or localization file goes by in messages: "-" is standard input.
+QString inputDisplayName(const QString &fileName);
+
+// An input named on the command line, open for reading: a file, or the console's standard
+// input for "-". Every input is opened through here.
+class InputFile
+{
+public:
+    InputFile(Console &console, const QString &fileName);
+
+    // False with the system's reason, a whole sentence, when the input cannot be opened.
+    bool open(QString &error);
+    QIODevice &device() { return *m_device; }
+
+private:
+    QString m_fileName;
+    QFile m_file;
+    QIODevice *m_device;
+};
+
+} // namespace vantro::cli

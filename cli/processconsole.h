@@ -1,0 +1,35 @@
+#pragma once
+
+#include "console.h"
+
+#include <QFile>
+
+#include <memory>
+
+namespace vantro::cli {
+
+// Called first thing in main(): a standard descriptor that the process was started without is
+// taken by a /dev/null opened the wrong way round, so that writing to it (or reading from it)
+// fails as on a closed descriptor. Otherwise the first file the process opens would take its
+// number, and output would go there.
+void holdClosedStandardDescriptors();
+
+// The console of the process: its standard input, output and error, written unbuffered, so that
+// every failed write shows with the system's reason (a full disk, a closed descriptor).
+class ProcessConsole
+{
+public:
+    ProcessConsole();
+    ~ProcessConsole();
+
+    Console &console() { return *m_console; }
+
+private:
+    QFile m_input;
+    std::unique_ptr<QIODevice> m_output;
+    std::unique_ptr<QIODevice> m_error;
+    std::unique_ptr<Console> m_console;
+    QtMessageHandler m_previousHandler = nullptr;
+};
+
+} // namespace vantro::cli

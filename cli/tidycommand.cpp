@@ -1,0 +1,109 @@
+// tidy: removes from a localization file the entries that repeated Builds have repeated.
+#include "command.h"
+#include "findingtext.h"
+#include "inputfile.h"
+
+#include "entrytidy.h"
+#include "filereplace.h"
+#include "showntext.h"
+
+#include "clitext.h"
+
+namespace vantro::cli {
+
+namespace {
+
+const QString kDropDangerous = QStringLiteral("drop-dangerous");
+const QString kDryRun = QStringLiteral("dry-run");
+
+void addArguments(QCommandLineParser &parser)
+{
+    parser.addOption({kDropDangerous, Cli::tr("Also remove the entries whose replacement is "
+                                              "longer than their text.")});
+    parser.addOption(
+        {kDryRun, Cli::tr("Print what would be removed, as FILE:LINE: message, and change "
+                          "nothing.")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 Cli::tr("The localization or badnames file to rewrite."));
+}
+
+QString summary(const EntryTidy &tidy, bool dryRun)
+{
+    const QString counts =
+        Cli::tr("Summary: repeats removed %1, dangerous removed %2, lines kept %3")
+            .arg(tidy.removedRepeats)
+            .arg(tidy.removedDangerous)
+            .arg(tidy.linesKept);
+    return counts + (dryRun ? Cli::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
+           u'\n';
+}
+
+ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString name = QStringLiteral("tidy");
+    if (arguments.size() != 1)
+        return usageError(console, name,
+                          arguments.isEmpty() ? Cli::tr("No file to tidy given.")
+                                              : Cli::tr("Only one file can be tidied at a time."));
+    const QString &fileName = arguments.first();
+    if (fileName == QLatin1String("-"))
+        return usageError(console, name,
+                          Cli::tr("tidy rewrites a file in place; standard input cannot be "
+                                  "tidied."));
+
+    const QString shownName = inputDisplayName(fileName);
+    InputFile in(console, fileName);
+    QString error;
+    const EntryFileRead read = in.open(error) ? readEntryFile(in.device()) : EntryFileRead{};
+    if (!read.file) {
+        console.reportError(Cli::tr("%1: %2").arg(shownName, error.isEmpty() ? read.error : error));
+        return ExitStatus::Usage;
+    }
+
+    const bool dryRun = parser.isSet(kDryRun);
+    const EntryTidy tidy = tidyEntryFile(*read.file, parser.isSet(kDropDangerous));
+    if (dryRun) {
+        QString report;
+        for (const EntryFinding &finding : tidy.removed)
+            report += findingLine(shownName, finding, Cli::tr("would remove: "));
+        console.writeOut(report);
+    } else if (!tidy.removed.isEmpty()) {
+        // The reading handle must not keep the old file alive behind the new one.
+        in.device().close();
+        if (const auto failure = replaceFileContent(fileName, tidy.bytes)) {
+            console.reportError(*failure);
+            return ExitStatus::Failure;
+        }
+    }
+    console.writeOut(summary(tidy, dryRun));
+    return ExitStatus::Success;
+}
+
+} // namespace
+
+Command tidyCommand()
+{
+    Command command;
+    command.name = QStringLiteral("tidy");
+    command.summary = Cli::tr("Remove the repeated entries that repeated builds leave in a file.");
+    command.description = Cli::tr(
+        "Rewrites FILE, a localization or badnames file, without the entries that repeat an "
+        "earlier entry exactly (the same text and the same replacement, as every build "
+        "appends them again). The first of each stays, and every other line stays byte for "
+        "byte: localization text, comments, empty lines, line ends, the code page's "
+        "characters, the last line with or without its line end. Entries with the same text "
+        "and another replacement are kept; \"check\" reports them.\n"
+        "\n"
+        "The file is replaced whole or not at all: a full disk or a killed process leaves it "
+        "as it was. It keeps its permissions, and its owner and group where the process may "
+        "set them. A file that needed no change is left untouched. One summary line goes to "
+        "standard output.\n"
+        "\n"
+        "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
+        "be replaced, 2 when it cannot be read or the command line is wrong.");
+    command.addArguments = addArguments;
+    command.run = run;
+    return command;
+}
+
+} // namespace vantro::cli
