@@ -2,6 +2,7 @@
 // checker for the localization files that the game server reads.
 #include "commandline.h"
 #include "processconsole.h"
+#include "version.h"
 
 #include <QCoreApplication>
 
