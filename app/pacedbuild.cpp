@@ -43,8 +43,7 @@ void PacedBuild::abandon()
 
 void PacedBuild::takeStep()
 {
-    // The timer counts whole milliseconds, so it is armed for the pause rounded down; the last
-    // fraction of a millisecond is slept here.
+    // The timer is armed a little short of the pause (see armNextStep); the rest is slept here.
     if (m_lastWrite) {
         const auto due = *m_lastWrite + kEntryPause;
         if (m_clock.now() < due)
@@ -76,8 +75,11 @@ void PacedBuild::takeStep()
 void PacedBuild::armNextStep()
 {
     using std::chrono::milliseconds;
+    // The event loop wakes for a timer up to a millisecond late: armed this much early, the timer
+    // lands just before the end of the pause, and the step sleeps through what is left.
+    constexpr milliseconds kLead{1};
     const auto left = *m_lastWrite + kEntryPause - m_clock.now();
-    m_nextStep.start(std::max(milliseconds(0), std::chrono::floor<milliseconds>(left)));
+    m_nextStep.start(std::max(milliseconds(0), std::chrono::floor<milliseconds>(left) - kLead));
 }
 
 } // namespace vantro
