@@ -65,8 +65,10 @@ void MainWindow::afterBuildStep(qsizetype step, const QString &variant, bool wri
             showWrittenVariants();
     }
     m_progressCounter->setText(QString::number(step));
-    m_progressLabel->setText(tr("Processing Word %1 of %2")
-                                 .arg(QString::number(step), QString::number(m_build->count())));
+    const qsizetype count = m_build->count();
+    if (step == 1 || step % kStepsShownTogether == 0 || step == count)
+        m_progressLabel->setText(
+            tr("Processing Word %1 of %2").arg(QString::number(step), QString::number(count)));
     if (written)
         emit filterEntryWritten(++m_entriesWritten);
 }
