@@ -72,7 +72,10 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBox
     m_buildButton->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    endBuild(); // gives the pointer back
+}
 
 void MainWindow::createControls()
 {

@@ -119,8 +119,14 @@ private:
     // added while it was writing.
     SortedTextList m_wordsBeforeBuild;
     QStringList m_wordsAddedDuringBuild;
-    // The words removed since the start or the last Build, the last one at the end.
-    QStringList m_removedWords;
+    // The words removed since the start or the last Build, the last one at the end, each with
+    // whether the user had added it during the running Build.
+    struct RemovedWord
+    {
+        QString text;
+        bool addedDuringBuild = false;
+    };
+    QList<RemovedWord> m_removedWords;
 };
 
 } // namespace vantro

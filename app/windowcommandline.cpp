@@ -25,9 +25,17 @@ struct Parser
     QCommandLineOption help;
     QCommandLineOption version;
 
-    Parser() : help(parser.addHelpOption()), version(parser.addVersionOption())
+    // Help and version options of their own: the standard help option brings --help-all, which
+    // would have to list the window system's options before any window system is there.
+    Parser()
+        : help({QStringLiteral("h"), QStringLiteral("help")},
+               WindowCommandLineText::tr("Displays help on commandline options.")),
+          version({QStringLiteral("v"), QStringLiteral("version")},
+                  WindowCommandLineText::tr("Displays version information."))
     {
         using Text = WindowCommandLineText;
+        parser.addOption(help);
+        parser.addOption(version);
         parser.setApplicationDescription(Text::tr(
             "Keeps the word list of the game server's chat filter and builds its entries into "
             "badnames.txt or localization.txt in the working directory. Every start rewrites "

@@ -36,9 +36,8 @@ void MainWindow::removeSelectedWord()
         return;
     const int row = selected.first().row();
     const QString word = m_wordList->list().at(row);
-    if (isBuilding())
-        m_wordsAddedDuringBuild.removeOne(word);
-    m_removedWords.append(word);
+    const bool addedDuringBuild = isBuilding() && m_wordsAddedDuringBuild.removeOne(word);
+    m_removedWords.append({word, addedDuringBuild});
 
     // The keyboard cursor moves to the word that takes the removed one's place, unselected. Left
     // on the removed row, the view would move it itself and select that word too.
@@ -53,10 +52,12 @@ void MainWindow::undoRemoval()
 {
     if (m_removedWords.isEmpty())
         return;
-    const QString word = m_removedWords.takeLast();
-    const qsizetype row = m_wordList->addItem(word);
-    if (isBuilding())
-        m_wordsAddedDuringBuild.append(word);
+    // A word the user had added during the running Build is again one that a failed Build gives
+    // back; a variant that the Build wrote is not.
+    const RemovedWord word = m_removedWords.takeLast();
+    const qsizetype row = m_wordList->addItem(word.text);
+    if (word.addedDuringBuild && isBuilding())
+        m_wordsAddedDuringBuild.append(word.text);
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
 }
 
