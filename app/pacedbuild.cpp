@@ -55,12 +55,13 @@ void PacedBuild::takeStep()
             emit stepTaken(m_position, variant, false);
             continue;
         }
+        // The pause counts from the moment the entry goes to the file.
+        m_lastWrite = m_clock.now();
         if (!m_writer.writeEntry(variant)) {
             m_writer.rollBack();
             emit failed(m_writer.error());
             return;
         }
-        m_lastWrite = m_clock.now();
         emit stepTaken(m_position, variant, true);
         armNextStep();
         return;
