@@ -76,8 +76,8 @@ bool FilterFileWriter::open()
     {
     };
     if (::fstat(m_fd, &info) != 0) {
-        m_error = Builder::tr("Cannot look at \"%1\": %2.")
-                      .arg(shownPath(m_path), systemReason(errno));
+        m_error =
+            Builder::tr("Cannot look at \"%1\": %2.").arg(shownPath(m_path), systemReason(errno));
         close();
         return false;
     }
@@ -307,7 +307,8 @@ QString FilterFileWriter::rollBackOutcome()
                            "it, from byte %2 on.")
             .arg(leftInFile(), QString::number(m_blockStart));
     if (m_bytesWritten > 0) {
-        if (info.st_size != m_blockStart + m_bytesWritten || (m_readable && !endsWithWrittenBytes()))
+        if (info.st_size != m_blockStart + m_bytesWritten ||
+            (m_readable && !endsWithWrittenBytes()))
             return Builder::tr("\"%1\" was changed by another program while this Build wrote to "
                                "it, so it was not cut back; it may still hold %2, from byte %3 "
                                "on.")
@@ -344,9 +345,8 @@ bool FilterFileWriter::endsWithWrittenBytes()
     const qint64 end = m_blockStart + m_bytesWritten;
     qint64 offset = m_blockStart;
     while (offset < end) {
-        const ssize_t count =
-            ::pread(m_fd, buffer.data(), size_t(std::min<qint64>(buffer.size(), end - offset)),
-                    offset);
+        const ssize_t count = ::pread(
+            m_fd, buffer.data(), size_t(std::min<qint64>(buffer.size(), end - offset)), offset);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)

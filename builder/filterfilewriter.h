@@ -72,11 +72,11 @@ private:
     QString m_path;
     FilterWriterOptions m_options;
     int m_fd = -1;
-    bool m_readable = false;  // opened for reading too, so that the block can be read back
-    bool m_created = false;   // this writer created the file
-    qint64 m_blockStart = 0;  // the file's size before the block
+    bool m_readable = false;   // opened for reading too, so that the block can be read back
+    bool m_created = false;    // this writer created the file
+    qint64 m_blockStart = 0;   // the file's size before the block
     qint64 m_bytesWritten = 0; // the bytes of the block that went into the file
-    qsizetype m_lineEnds = 0; // the line ends among them
+    qsizetype m_lineEnds = 0;  // the line ends among them
     bool m_endsWithLineEnd = true;
     QCryptographicHash m_writtenHash{QCryptographicHash::Sha1};
     qsizetype m_entriesWritten = 0;

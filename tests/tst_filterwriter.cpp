@@ -202,8 +202,10 @@ void TestFilterWriter::targetsThatAreNoRegularFile_data()
                                         << "is a FIFO (named pipe), not a regular file";
     QTest::newRow("link to a FIFO") << "link to fifo"
                                     << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("link to a regular file") << "link to file" << "";
-    QTest::newRow("link to a file not yet there") << "dangling link" << "";
+    QTest::newRow("link to a regular file") << "link to file"
+                                            << "";
+    QTest::newRow("link to a file not yet there") << "dangling link"
+                                                  << "";
 }
 
 void TestFilterWriter::targetsThatAreNoRegularFile()
@@ -344,16 +346,18 @@ void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes_data()
     QTest::newRow("unchanged") << true << ""
                                << "The file was left as it was before this Build.";
     QTest::newRow("created, unchanged")
-        << false << "" << "The file, which this Build had created, was removed again.";
+        << false << ""
+        << "The file, which this Build had created, was removed again.";
     QTest::newRow("line appended by hand")
         << true << "append"
         << "was changed by another program while this Build wrote to it, so it was not cut "
            "back; it may still hold this Build's empty line and 3 entries, from byte 7 on.";
     QTest::newRow("created, line appended by hand")
-        << false << "append" << "it may still hold this Build's empty line and 3 entries, from "
-                                "byte 0 on.";
-    QTest::newRow("rewritten, same size")
-        << true << "rewrite" << "was changed by another program";
+        << false << "append"
+        << "it may still hold this Build's empty line and 3 entries, from "
+           "byte 0 on.";
+    QTest::newRow("rewritten, same size") << true << "rewrite"
+                                          << "was changed by another program";
     QTest::newRow("replaced by a new file")
         << true << "replace"
         << "was replaced or removed while this Build wrote to it, so nothing was cut back: "
@@ -392,8 +396,8 @@ void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes()
     } else if (change == QLatin1String("replace")) {
         const QString other = m_dir->filePath(QStringLiteral("new.txt"));
         QVERIFY(writeFileBytes(other, "tidied\r\n"));
-        QCOMPARE(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
-                 0);
+        QCOMPARE(
+            ::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
         after = "tidied\r\n";
     } else if (change == QLatin1String("remove")) {
         QVERIFY(QFile::remove(path));
@@ -402,7 +406,8 @@ void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes()
 
     writer.rollBack();
     QVERIFY2(writer.error().contains(outcome), qPrintable(writer.error()));
-    QCOMPARE(QFile::exists(path), change != QLatin1String("remove") && (exists || !change.isEmpty()));
+    QCOMPARE(QFile::exists(path),
+             change != QLatin1String("remove") && (exists || !change.isEmpty()));
     QCOMPARE(fileBytes(path), after);
 }
 
@@ -416,13 +421,16 @@ void TestFilterWriter::writersShareTheFilesLock_data()
     QTest::newRow("no wait") << false << 0 << ""
                              << "is being written by another Build. Nothing was written.";
     QTest::newRow("no wait, through a link")
-        << true << 0 << "" << "is being written by another Build. Nothing was written.";
-    QTest::newRow("waits until the other ends") << false << 60000 << "release" << "";
-    QTest::newRow("waits, the other replaced the file")
-        << false << 60000 << "replace and release" << "";
-    QTest::newRow("waits in vain") << false << 100 << "" << "still being written after 1 seconds";
-    QTest::newRow("stopped while waiting")
-        << false << 60000 << "stop" << "was stopped. Nothing was written.";
+        << true << 0 << ""
+        << "is being written by another Build. Nothing was written.";
+    QTest::newRow("waits until the other ends") << false << 60000 << "release"
+                                                << "";
+    QTest::newRow("waits, the other replaced the file") << false << 60000 << "replace and release"
+                                                        << "";
+    QTest::newRow("waits in vain") << false << 100 << ""
+                                   << "still being written after 1 seconds";
+    QTest::newRow("stopped while waiting") << false << 60000 << "stop"
+                                           << "was stopped. Nothing was written.";
 }
 
 void TestFilterWriter::writersShareTheFilesLock()
