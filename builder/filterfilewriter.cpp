@@ -328,6 +328,9 @@ QString FilterFileWriter::rollBackOutcome()
         info.st_size = m_blockStart;
     }
     if (m_created && info.st_size == 0) {
+        if (!pathNamesOpenFile(m_path, m_fd))
+            return Builder::tr("This Build's bytes were taken out of the file it had created, "
+                               "which was then replaced at its path, so it was not removed.");
         if (::unlink(QFile::encodeName(m_path).constData()) == 0)
             return Builder::tr("The file, which this Build had created, was removed again.");
         return Builder::tr("The file, which this Build had created, is left empty: it could not "

@@ -44,7 +44,14 @@ bool StopSignals::stopRequested()
 
 ExitStatus StopSignals::exitStatus()
 {
-    return static_cast<ExitStatus>(128 + g_stopSignal);
+    switch (g_stopSignal) {
+    case SIGINT:
+        return ExitStatus::Interrupted;
+    case SIGHUP:
+        return ExitStatus::Hangup;
+    default:
+        return ExitStatus::Terminated;
+    }
 }
 
 const char *StopSignals::signalName()
