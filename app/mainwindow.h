@@ -29,10 +29,10 @@ class MainWindow : public QWidget
 
 public:
     // While a Build writes, the word list receives its variants in groups of this many entries
-    // (about three times a second), and the progress label names every third step besides the
-    // first and the last (about thirty times a second, as often as a screen changes). Repainting
-    // either after every entry would cost more processor time than all the rest of the Build.
-    // The hidden counter Label4 follows every step.
+    // (about three times a second). The progress label's caption follows every step, but the
+    // label is repainted only at every third step besides the first and the last (about thirty
+    // times a second, as fast as an eye can follow a counter). Repainting either after every
+    // entry would cost more processor time than all the rest of the Build.
     static constexpr qsizetype kEntriesShownTogether = 32;
     static constexpr qsizetype kStepsShownTogether = 3;
 
