@@ -1,8 +1,8 @@
 #include "warningreporter.h"
 
 #include "appinfo.h"
+#include "windowtext.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +13,7 @@ WarningReporter messageBoxReporter(QWidget *parent)
 {
     return [owner = QPointer<QWidget>(parent)](const QString &message) {
         QWidget *shownOver = owner && owner->isVisible() ? owner.data() : nullptr;
-        QMessageBox::warning(
-            shownOver, QCoreApplication::translate("MainWindow", appinfo::kProductName), message);
+        QMessageBox::warning(shownOver, WindowText::tr(appinfo::kProductName), message);
     };
 }
 

@@ -1,4 +1,5 @@
 #include "windowprogram.h"
+#include "windowtext.h"
 
 #include "mainwindow.h"
 #include "windowcommandline.h"
@@ -13,11 +14,6 @@
 namespace vantro {
 
 namespace {
-
-class WindowProgramText
-{
-    Q_DECLARE_TR_FUNCTIONS(WindowProgram)
-};
 
 constexpr int kUsageStatus = 2;
 
@@ -40,10 +36,10 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     const WindowOptions &options = commandLine.options;
     if (options.directory && !QDir::setCurrent(*options.directory)) {
         const QString reason = QDir(*options.directory).exists()
-                                   ? WindowProgramText::tr("it cannot be entered")
-                                   : WindowProgramText::tr("it does not exist");
-        return refuse(WindowProgramText::tr("The directory \"%1\" cannot be used: %2. Nothing "
-                                            "was written.")
+                                   ? WindowText::tr("it cannot be entered")
+                                   : WindowText::tr("it does not exist");
+        return refuse(WindowText::tr("The directory \"%1\" cannot be used: %2. Nothing "
+                                     "was written.")
                           .arg(QDir::toNativeSeparators(*options.directory), reason),
                       report);
     }
@@ -53,8 +49,8 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     for (const QString &name : options.addFiles) {
         QFile file(name);
         if (!file.open(QIODevice::ReadOnly))
-            return refuse(WindowProgramText::tr("The word file \"%1\" cannot be read: %2. "
-                                                "Nothing was written.")
+            return refuse(WindowText::tr("The word file \"%1\" cannot be read: %2. "
+                                         "Nothing was written.")
                               .arg(QDir::toNativeSeparators(name), file.errorString()),
                           report);
         wordFiles.append({name, file.readAll()});
