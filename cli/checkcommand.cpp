@@ -12,6 +12,7 @@ namespace vantro::cli {
 namespace {
 
 const QString kQuiet = QStringLiteral("quiet");
+constexpr qsizetype kReportBatch = 32 * 1024;
 
 void addArguments(QCommandLineParser &parser)
 {
@@ -39,7 +40,8 @@ QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable
 
 bool isShownWhenQuiet(EntryFinding::Kind kind)
 {
-    return kind == EntryFinding::Kind::Dangerous || kind == EntryFinding::Kind::Malformed;
+    return kind == EntryFinding::Kind::Dangerous || kind == EntryFinding::Kind::Malformed ||
+           kind == EntryFinding::Kind::Overlong;
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -57,21 +59,31 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         const QString shownName = inputDisplayName(fileName);
         InputFile in(console, fileName);
         QString error;
-        const EntryFileRead read = in.open(error) ? readEntryFile(in.device()) : EntryFileRead{};
-        if (!read.file) {
-            console.reportError(
-                Cli::tr("%1: %2").arg(shownName, error.isEmpty() ? read.error : error));
+        if (!in.open(error)) {
+            console.reportError(Cli::tr("%1: %2").arg(shownName, error));
             ++unreadable;
             continue;
         }
-        const EntryFileCheck check = checkEntryFile(*read.file);
+        // Findings go out as they are found, a batch at a time: a file of millions of repeats
+        // is never held as a report.
         QString report;
-        for (const EntryFinding &finding : check.findings) {
-            if (!quiet || isShownWhenQuiet(finding.kind))
-                report += findingLine(shownName, finding);
-        }
+        EntryChecker checker([&](const EntryFinding &finding) {
+            if (quiet && !isShownWhenQuiet(finding.kind))
+                return;
+            report += findingLine(shownName, finding);
+            if (report.size() >= kReportBatch) {
+                console.writeOut(report);
+                report.clear();
+            }
+        });
+        const std::optional<QString> failure = readEntryFile(in.device(), checker);
         console.writeOut(report);
-        total += check.counts;
+        if (failure) {
+            console.reportError(Cli::tr("%1: %2").arg(shownName, *failure));
+            ++unreadable;
+            continue;
+        }
+        total += checker.counts();
     }
     console.writeOut(summary(arguments.size() - unreadable, total, unreadable));
 
