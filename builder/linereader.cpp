@@ -44,33 +44,33 @@ bool LineReader::fill()
     return true;
 }
 
-LineReader::Result LineReader::skipRestOfLine()
+bool LineReader::skipRestOfLine()
 {
     // Nothing of the line is held: every chunk is searched for the line end and dropped.
+    m_skipping = false;
     for (;;) {
         const char *data = m_buffer.constData() + m_begin;
         const auto *lineEnd = static_cast<const char *>(std::memchr(data, '\n', m_end - m_begin));
         if (lineEnd) {
             const qsizetype skipped = lineEnd - data + 1;
-            m_lineLength += skipped;
+            m_consumed += skipped;
             m_begin += skipped;
-            break;
+            m_searched = 0;
+            return true;
         }
-        m_lineLength += m_end - m_begin;
+        m_consumed += m_end - m_begin;
         m_begin = m_end;
+        m_searched = 0;
         if (!fill())
-            break;
+            return !m_failed;
     }
-    m_searched = 0;
-    m_consumed += m_lineLength;
-    if (m_failed)
-        return Result::Failed;
-    return Result::Overlong;
 }
 
 LineReader::Result LineReader::next()
 {
     m_line = {};
+    if (m_skipping && !skipRestOfLine())
+        return Result::Failed;
     for (;;) {
         const char *data = m_buffer.constData() + m_begin;
         const qsizetype held = m_end - m_begin;
@@ -80,8 +80,14 @@ LineReader::Result LineReader::next()
             ++m_lineNumber;
             m_lineStart = m_consumed;
             if (!lineEnd && held > m_maxLineBytes) {
-                m_lineLength = 0;
-                return skipRestOfLine();
+                // Reported at once, and skipped at the next call: an endless line shows before
+                // it ends, if ever.
+                m_lineLength = held;
+                m_consumed += held;
+                m_begin = m_end;
+                m_searched = 0;
+                m_skipping = true;
+                return Result::Overlong;
             }
             const qsizetype length = lineEnd ? lineEnd - data + 1 : held;
             if (length - (lineEnd ? 1 : 0) > m_maxLineBytes) {

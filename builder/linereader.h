@@ -22,7 +22,7 @@ public:
     enum class Result
     {
         Line,     // line() holds the next line
-        Overlong, // the next line held more than the bound before its line end; it was skipped
+        Overlong, // the next line holds more than the bound before its line end; it is skipped
         End,      // the device is read to its end
         Failed,   // reading failed; error() tells why
     };
@@ -33,14 +33,16 @@ public:
     QByteArrayView line() const { return m_line; }
     qsizetype lineNumber() const { return m_lineNumber; } // 1-based
     qint64 lineStart() const { return m_lineStart; }      // the line's first byte in the device
-    qint64 lineLength() const { return m_lineLength; }    // its bytes, the line end included
+    // Its bytes, the line end included; of an overlong line, those read before it was reported.
+    qint64 lineLength() const { return m_lineLength; }
     QString error() const { return m_error; }
     qsizetype maxLineBytes() const { return m_maxLineBytes; }
 
 private:
     // Reads more bytes behind those held; false at the end or on a failure.
     bool fill();
-    Result skipRestOfLine();
+    // Drops the rest of an overlong line; false when reading failed.
+    bool skipRestOfLine();
 
     QIODevice &m_device;
     const qsizetype m_maxLineBytes;
@@ -50,6 +52,7 @@ private:
     qsizetype m_searched = 0; // held bytes from m_begin known to hold no LF
     bool m_atEnd = false;
     bool m_failed = false;
+    bool m_skipping = false; // the rest of an overlong line is still to be dropped
     QString m_error;
 
     QByteArrayView m_line;

@@ -71,7 +71,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             if (quiet && !isShownWhenQuiet(finding.kind))
                 return;
             report += findingLine(shownName, finding);
-            if (report.size() >= kReportBatch) {
+            // An overlong line shows at once: it may be endless (a device, a stream).
+            if (report.size() >= kReportBatch || finding.kind == EntryFinding::Kind::Overlong) {
                 console.writeOut(report);
                 report.clear();
             }
@@ -112,7 +113,8 @@ Command checkCommand()
         "Reported on standard output as FILE:LINE: message, then one summary line:\n"
         "  danger   the replacement is longer than its text (the server can crash)\n"
         "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
-        "           part, anything but blanks after the closing brace)\n"
+        "           part, anything but blanks after the closing brace), or a line longer\n"
+        "           than 1048576 bytes, which is skipped unchecked (counted as malformed)\n"
         "  warning  the same text and replacement as an earlier entry of the same file\n"
         "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
         "           same text with another replacement (conflicting), or a UTF-8\n"

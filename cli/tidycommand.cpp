@@ -117,11 +117,13 @@ Command tidyCommand()
         "\n"
         "The file is replaced whole or not at all: a full disk or a killed process leaves it "
         "as it was. It keeps its permissions, and its owner and group where the process may "
-        "set them. A file that needed no change is left untouched. One summary line goes to "
-        "standard output.\n"
+        "set them. A file that needed no change is left untouched, and so is a file holding a "
+        "line longer than 1048576 bytes, which tidy cannot keep as it stands. One summary line "
+        "goes to standard output.\n"
         "\n"
         "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
-        "be replaced, 2 when it cannot be read or the command line is wrong.");
+        "be replaced, 2 when it cannot be read, holds a line too long to keep, or the command "
+        "line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;
