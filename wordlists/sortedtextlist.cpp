@@ -15,10 +15,10 @@ namespace {
 // A text to be sorted, with its order key (see appendOrderKey()) in a shared byte store.
 struct SortEntry
 {
-    quint64 head; // the key's first eight bytes, big-endian, zero-padded
-    quint32 index;
-    quint32 keyStart;
-    quint32 keyLength;
+    quint64 head;         // the key's first eight bytes, big-endian, zero-padded
+    quint32 index;        // a list holds fewer than 2^32 texts long before memory runs out
+    quint32 keyLength;    // one text's key: a few bytes per character of a QString
+    std::size_t keyStart; // the keys of all texts together can pass 4 GiB
 };
 
 // Sorts by head alone, one digit at a time from the last, in linear time. Large lists take
@@ -62,7 +62,7 @@ SortedTextList SortedTextList::fromUnsorted(QStringList texts)
         quint64 head = 0;
         for (std::size_t j = 0; j < 8; ++j)
             head = (head << 8) | (j < length ? quint8(keys[start + j]) : 0);
-        entries.push_back({head, quint32(i), quint32(start), quint32(length)});
+        entries.push_back({head, quint32(i), quint32(length), start});
     }
     radixSortByHead(entries);
 
