@@ -1,5 +1,6 @@
 // Starts the tool: the one window, shown once start-up has succeeded.
 #include "appinfo.h"
+#include "filesizesignal.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    vantro::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(vantro::appinfo::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(vantro::appinfo::kVersion));

@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <cstdio>
-
 namespace vantro {
 
 namespace {
@@ -156,7 +154,6 @@ bool MainWindow::load()
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const auto error = rewriteBadWordFile(QDir::currentPath())) {
-        std::fprintf(stderr, "%s\n", error->toLocal8Bit().constData());
         m_reporter(*error);
         return false;
     }

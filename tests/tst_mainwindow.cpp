@@ -1,6 +1,7 @@
 // The main window driven as a user would: start-up, tab order, Add Word, removal, and Builds
 // that write, fail and are cut short by Exit.
 #include "builtinwords.h"
+#include "filesizesignal.h"
 #include "listorder.h"
 #include "mainwindow.h"
 #include "sortedtextlist.h"
@@ -22,7 +23,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
 #include <sys/resource.h>
 
@@ -536,7 +536,7 @@ void MainWindowTest::failedBuild()
 
     rlimit previous{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    vantro::ignoreFileSizeSignal(); // as main() does, so that the limit fails a write
     if (fileSizeLimit > 0) {
         rlimit limited = previous;
         limited.rlim_cur = static_cast<rlim_t>(fileSizeLimit);
@@ -544,7 +544,6 @@ void MainWindowTest::failedBuild()
     }
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
-    std::signal(SIGXFSZ, previousHandler);
 
     QCOMPARE(m_warnings.size(), 1);
     QVERIFY2(m_warnings.first().contains(QStringLiteral("badnames.txt")) &&
