@@ -126,17 +126,13 @@ std::optional<QString> rewriteBadWordFile(const QString &directory)
                           O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int openError = errno;
-        struct stat status
-        {
-        };
+        struct stat status = {};
         const QString kind = ::lstat(encodedPath.constData(), &status) == 0
                                  ? otherFileKind(status.st_mode)
                                  : QString();
         return kind.isEmpty() ? failure(systemReason(openError)) : notRegular(kind);
     }
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(fd, &status) != 0) {
         const int statError = errno;
         ::close(fd);

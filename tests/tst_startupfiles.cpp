@@ -22,9 +22,7 @@ const QByteArray kHeader = "//The following lines are part of the word filter\r\
 
 struct stat statusOf(const QString &path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     ::lstat(QFile::encodeName(path).constData(), &status);
     return status;
 }
@@ -125,7 +123,7 @@ void TestStartupFiles::readOnlyDirectory()
         QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     QCOMPARE(::chmod(encodedDir.constData(), 0555), 0);
 
-    const int status = runWithFileSizeLimit(RLIM_INFINITY, [&] {
+    const int status = runInChild([&] {
         if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             return 2;
         return rewriteBadWordFile(dir.path()) ? 1 : 0;
