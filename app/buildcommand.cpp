@@ -1,5 +1,5 @@
-// The Build button: expands the word list into its variants and appends their filter entries to
-// the target file, pacing itself and showing its progress.
+// The Build button: expands the word list into its variants and starts the paced job that appends
+// their filter entries to the target file, showing its progress as it goes.
 #include "mainwindow.h"
 
 #include "filterwriter.h"
@@ -10,91 +10,80 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 
 namespace vantro {
 
-namespace {
-
-// The busy pointer for as long as it lives.
-class BusyPointer
+QString MainWindow::nextFilterTarget() const
 {
-public:
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { restore(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
+    return filterTargetPath(QDir::currentPath(), m_localizationBox->isChecked()
+                                                     ? FilterTarget::Localization
+                                                     : FilterTarget::BadNames);
+}
 
-    void restore()
-    {
-        if (m_shown)
-            QGuiApplication::restoreOverrideCursor();
-        m_shown = false;
-    }
-
-private:
-    bool m_shown = true;
-};
-
-} // namespace
+void MainWindow::updateBuildToolTip()
+{
+    m_buildButton->setToolTip(
+        tr("Appends the filter entries to %1").arg(QDir::toNativeSeparators(nextFilterTarget())));
+}
 
 void MainWindow::build()
 {
-    // A Build started from another one's pause would pull the lists from under it.
-    if (m_building)
+    // The running Build has taken its words already; a second one would only repeat them.
+    if (m_build)
         return;
-    m_building = true;
-    m_exitRequested = false;
+    m_removedWords.clear();
     m_wordsAddedDuringBuild.clear();
     m_variantsToShow.clear();
     m_entriesWritten = 0;
-    m_entryPause.reset();
-    BusyPointer busy;
 
-    const SortedTextList wordsBefore = m_wordList->list();
-    m_sourceList = sourceListFrom(wordsBefore);
+    m_wordsBeforeBuild = m_wordList->list();
+    m_sourceList = sourceListFrom(m_wordsBeforeBuild);
     m_wordList->clear();
     m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
     m_progressLabel->show();
-
     m_progressCounter->setText(QStringLiteral("0"));
-    const QString target = filterTargetPath(QDir::currentPath(), m_localizationBox->isChecked()
-                                                                     ? FilterTarget::Localization
-                                                                     : FilterTarget::BadNames);
-    const FilterWriteResult result = writeFilterFile(
-        target, m_variantList, [this](const FilterStep &step) { return afterFilterStep(step); });
-    m_building = false;
 
-    // Exit has closed the window (it is hidden, not destroyed, until the program ends): the
-    // Build ends here and shows nothing more.
-    if (m_exitRequested)
-        return;
-    if (result.failed()) {
-        m_variantsToShow.clear();
-        busy.restore();
-        recoverFromFailedBuild(wordsBefore, result.error);
-        return;
-    }
-    showWrittenVariants();
+    // The busy pointer stays for the Build's whole length, until endBuild().
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    m_build = new PacedBuild(nextFilterTarget(), m_variantList, m_paceClock, this);
+    connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
+    connect(m_build, &PacedBuild::finished, this, [this] {
+        endBuild();
+        showWrittenVariants();
+    });
+    connect(m_build, &PacedBuild::failed, this, &MainWindow::recoverFromFailedBuild);
+    if (!m_build->start())
+        recoverFromFailedBuild(m_build->error());
 }
 
-bool MainWindow::afterFilterStep(const FilterStep &step)
+void MainWindow::afterBuildStep(qsizetype step, const QString &variant, bool written)
 {
-    if (m_exitRequested)
-        return false;
-    if (step.written) {
-        m_entryPause.start();
-        m_variantsToShow.append(step.variant);
+    if (written) {
+        m_variantsToShow.append(variant);
         if (m_variantsToShow.size() >= kEntriesShownTogether)
             showWrittenVariants();
-        emit filterEntryWritten(++m_entriesWritten);
-        if (!m_entryPause.wait())
-            return false;
     }
-    const qsizetype counter = m_progressCounter->text().toLongLong() + 1;
-    m_progressCounter->setText(QString::number(counter));
-    m_progressLabel->setText(
-        tr("Processing Word %1 of %2").arg(QString::number(counter), QString::number(step.count)));
-    return true;
+    m_progressCounter->setText(QString::number(step));
+    const qsizetype count = m_build->count();
+    if (step == 1 || step % kStepsShownTogether == 0 || step == count)
+        m_progressLabel->setText(
+            tr("Processing Word %1 of %2").arg(QString::number(step), QString::number(count)));
+    if (written)
+        emit filterEntryWritten(++m_entriesWritten);
+}
+
+void MainWindow::endBuild()
+{
+    if (!m_build)
+        return;
+    // The job may be in the middle of its own signal; it goes once that has returned.
+    m_build->abandon();
+    m_build->disconnect(this);
+    m_build->deleteLater();
+    m_build = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+    emit buildEnded();
 }
 
 void MainWindow::showWrittenVariants()
@@ -104,12 +93,15 @@ void MainWindow::showWrittenVariants()
     m_variantsToShow.clear();
 }
 
-void MainWindow::recoverFromFailedBuild(const SortedTextList &wordsBefore, const QString &error)
+void MainWindow::recoverFromFailedBuild(const QString &error)
 {
-    SortedTextList restored = wordsBefore;
+    endBuild();
+    m_variantsToShow.clear();
+    SortedTextList restored = m_wordsBeforeBuild;
     for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
         restored.addItem(word);
     m_wordsAddedDuringBuild.clear();
+    m_removedWords.clear();
     m_wordList->setList(std::move(restored));
     m_progressLabel->setText(tr("Build failed"));
     m_reporter(error);

@@ -2,7 +2,6 @@
 
 #include "builtinwords.h"
 #include "startupfiles.h"
-#include "wordcheck.h"
 #include "wordlistmodel.h"
 
 #include <QCheckBox>
@@ -15,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+
+#include <cstdio>
 
 namespace vantro {
 
@@ -66,10 +68,14 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBox
     createControls();
     setTabOrder();
     connectHandlers();
+    updateBuildToolTip();
     m_buildButton->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    endBuild(); // gives the pointer back
+}
 
 void MainWindow::createControls()
 {
@@ -140,6 +146,24 @@ void MainWindow::connectHandlers()
                 if (!selected.isEmpty())
                     removeSelectedWord();
             });
+    // The second press of a double-click would remove the word that moved into the removed
+    // one's place.
+    m_wordListView->viewport()->installEventFilter(this);
+    auto *undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, &MainWindow::undoRemoval);
+    connect(m_localizationBox, &QCheckBox::toggled, this, &MainWindow::updateBuildToolTip);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_wordListView->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setPaceClock(PaceClock clock)
+{
+    m_paceClock = std::move(clock);
 }
 
 void MainWindow::setWarningReporter(WarningReporter reporter)
@@ -154,6 +178,7 @@ bool MainWindow::load()
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const auto error = rewriteBadWordFile(QDir::currentPath())) {
+        std::fprintf(stderr, "%s\n", error->toLocal8Bit().constData());
         m_reporter(*error);
         return false;
     }
@@ -167,47 +192,9 @@ void MainWindow::exitProgram()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_building) {
-        // The Build stops after the entry in hand and touches nothing more.
-        m_exitRequested = true;
-        m_entryPause.stop();
-    }
+    // A running Build ends with the entries written so far, and shows nothing more.
+    endBuild();
     event->accept();
-}
-
-void MainWindow::addWord()
-{
-    const NewWord word = prepareNewWord(m_newWordBox->text());
-    if (word.problem) {
-        m_reporter(tr("\"%1\" cannot be added to the word list. %2")
-                       .arg(word.text, word.problem->message));
-        m_newWordBox->setFocus();
-        return;
-    }
-    const qsizetype row = m_wordList->addItem(word.text);
-    if (m_building)
-        m_wordsAddedDuringBuild.append(word.text);
-    m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
-    m_newWordBox->clear();
-    m_newWordBox->setFocus();
-}
-
-void MainWindow::removeSelectedWord()
-{
-    const QModelIndexList selected = m_wordListView->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    const int row = selected.first().row();
-    if (m_building)
-        m_wordsAddedDuringBuild.removeOne(m_wordList->list().at(row));
-
-    // The keyboard cursor moves to the word that takes the removed one's place, unselected. Left
-    // on the removed row, the view would move it itself and select that word too.
-    QItemSelectionModel *selection = m_wordListView->selectionModel();
-    const int nextRow = row + 1 < m_wordList->rowCount() ? row + 1 : row - 1;
-    selection->clearSelection();
-    selection->setCurrentIndex(m_wordList->index(nextRow), QItemSelectionModel::NoUpdate);
-    m_wordList->removeItem(row);
 }
 
 } // namespace vantro

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "entrypause.h"
+#include "pacedbuild.h"
 #include "sortedtextlist.h"
 #include "warningreporter.h"
 
+#include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -16,7 +18,6 @@ class QPushButton;
 
 namespace vantro {
 
-struct FilterStep;
 class WordListModel;
 
 // Form1, the tool's one window: the word list with its editing controls, the instructions, the
@@ -28,9 +29,12 @@ class MainWindow : public QWidget
 
 public:
     // While a Build writes, the word list receives its variants in groups of this many entries
-    // (about ten times a second): repainting the list after every entry would cost more processor
-    // time than all the rest of the Build.
-    static constexpr qsizetype kEntriesShownTogether = 8;
+    // (about three times a second), and the progress label names every third step besides the
+    // first and the last (about thirty times a second, as often as a screen changes). Repainting
+    // either after every entry would cost more processor time than all the rest of the Build.
+    // The hidden counter Label4 follows every step.
+    static constexpr qsizetype kEntriesShownTogether = 32;
+    static constexpr qsizetype kStepsShownTogether = 3;
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -41,34 +45,53 @@ public:
     // standard error, and the window must not be shown.
     bool load();
 
+    // Starts a Build and returns at once; the event loop then writes one entry per pause. A
+    // press while a Build runs is ignored.
     void build();
     void exitProgram();
     void addWord();
     void removeSelectedWord(); // the word that has just been selected
+    // Puts the word removed last back into the word list; again, the one before it, and so on
+    // back to the start or the last Build.
+    void undoRemoval();
+    // Adds the words of a word file's text (as vantro-filter --add reads it); the refused lines
+    // are listed in one message. The name is the file's, as the user gave it.
+    void addWordsOfFile(const QString &fileName, const QByteArray &bytes);
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);
+    // Replaces the clock that paces a Build.
+    void setPaceClock(PaceClock clock);
 
     WordListModel *wordList() const { return m_wordList; }
     const SortedTextList &sourceList() const { return m_sourceList; }
     const SortedTextList &variantList() const { return m_variantList; }
-    bool isBuilding() const { return m_building; }
+    bool isBuilding() const { return m_build != nullptr; }
+    // The running Build, if any.
+    const PacedBuild *runningBuild() const { return m_build; }
+    // The file the next Build appends to.
+    QString nextFilterTarget() const;
 
 signals:
-    // A Build has written its n-th entry and is about to pause.
+    // A Build has written its n-th entry.
     void filterEntryWritten(qsizetype n);
+    // A Build has ended, whether it wrote its block or failed.
+    void buildEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void setTabOrder();
     void connectHandlers();
+    void updateBuildToolTip();
 
-    bool afterFilterStep(const FilterStep &step);
+    void afterBuildStep(qsizetype step, const QString &variant, bool written);
+    void endBuild();
     void showWrittenVariants();
-    void recoverFromFailedBuild(const SortedTextList &wordsBefore, const QString &error);
+    void recoverFromFailedBuild(const QString &error);
 
     QLabel *m_listHeading = nullptr;
     QListView *m_wordListView = nullptr;
@@ -88,13 +111,22 @@ private:
     SortedTextList m_variantList; // the variant list of the last Build
 
     WarningReporter m_reporter;
-    EntryPause m_entryPause;
-    bool m_building = false;
-    bool m_exitRequested = false;
+    PaceClock m_paceClock = PaceClock::steady();
+    QPointer<PacedBuild> m_build; // while a Build runs
     qsizetype m_entriesWritten = 0;
     QStringList m_variantsToShow; // written, not yet in the word list
-    // Words the user added while a Build was writing, so that a failed Build gives them back.
+    // What a failed Build gives back: the word list as the Build found it, and the words the user
+    // added while it was writing.
+    SortedTextList m_wordsBeforeBuild;
     QStringList m_wordsAddedDuringBuild;
+    // The words removed since the start or the last Build, the last one at the end, each with
+    // whether the user had added it during the running Build.
+    struct RemovedWord
+    {
+        QString text;
+        bool addedDuringBuild = false;
+    };
+    QList<RemovedWord> m_removedWords;
 };
 
 } // namespace vantro

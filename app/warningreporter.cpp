@@ -7,20 +7,17 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <cstdio>
-
 namespace vantro {
 
 WarningReporter messageBoxReporter(QWidget *parent)
 {
     return [owner = QPointer<QWidget>(parent)](const QString &message) {
         // Without a screen (the offscreen platform of servers and test runs) nobody could close
-        // a box, and the program would wait for ever: the message goes to standard error.
+        // a box, and the program would wait for ever; start-up and command-line failures are on
+        // standard error already.
         const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
-            std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
             return;
-        }
         QWidget *shownOver = owner && owner->isVisible() ? owner.data() : nullptr;
         QMessageBox::warning(
             shownOver, QCoreApplication::translate("MainWindow", appinfo::kProductName), message);

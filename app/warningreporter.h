@@ -13,8 +13,7 @@ namespace vantro {
 using WarningReporter = std::function<void(const QString &message)>;
 
 // Shows the message in a warning box over the parent while the parent is on screen, and as a
-// box of its own before it is. Without a screen to show a box on, it writes the message to
-// standard error instead.
+// box of its own before it is. Without a screen to show a box on, it shows nothing.
 WarningReporter messageBoxReporter(QWidget *parent);
 
 } // namespace vantro

@@ -1,4 +1,4 @@
-// A paced Build through the real window, offscreen. Prints the number of entries written, how the
+// A paced Build through the real window, offscreen unless QT_QPA_PLATFORM names another platform. Prints the number of entries written, how the
 // Build's wall time compares with 11 ms per entry, and how much of that time the processor was
 // busy.
 //
@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -113,10 +114,13 @@ int main(int argc, char *argv[])
                 maxUsage ? " (max usage)" : "");
     std::fflush(stdout);
 
+    QEventLoop untilEnded;
+    QObject::connect(&window, &vantro::MainWindow::buildEnded, &untilEnded, &QEventLoop::quit);
     QElapsedTimer wall;
     const double processorBefore = processorSeconds();
     wall.start();
     window.build();
+    untilEnded.exec();
     const double wallSeconds = wall.nsecsElapsed() / 1e9;
     const double processorUsed = processorSeconds() - processorBefore;
 
@@ -126,6 +130,6 @@ int main(int argc, char *argv[])
     if (entries > 0)
         std::printf("wall time / (N x 11 ms): %.4f (target <= 1.02)\n",
                     wallSeconds / (entries * 0.011));
-    std::printf("CPU time / wall time: %.4f (target <= 0.05)\n", processorUsed / wallSeconds);
+    std::printf("CPU time / wall time: %.4f (target <= 0.03)\n", processorUsed / wallSeconds);
     return 0;
 }

@@ -1,5 +1,11 @@
 #include "filterentry.h"
 
+#include "cipher.h"
+#include "windows1252.h"
+#include "wordcheck.h"
+
+#include "buildertext.h"
+#include <QIODevice>
 #include <QStringView>
 
 #include <algorithm>
@@ -21,6 +27,35 @@ QString formatFilterEntry(const QString &variant, const QString &replacement)
     put(replacement);
     put(u"\" }\r\n");
     return line;
+}
+
+std::optional<QString> findUnwritableVariant(const SortedTextList &variants)
+{
+    for (const QString &variant : variants.items()) {
+        if (const auto problem = findWordProblem(variant)) {
+            return Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
+                .arg(variant, problem->message);
+        }
+    }
+    return std::nullopt;
+}
+
+void appendFilterEntryBytes(QByteArray &bytes, const QString &variant)
+{
+    // Checked beforehand: every character has its byte.
+    appendWindows1252(bytes, formatFilterEntry(variant, makeReplacement(variant)));
+}
+
+bool writeWhole(QIODevice &out, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = out.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 } // namespace vantro

@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "filesizesignal.h"
 #include "processconsole.h"
+#include "version.h"
 
 #include <QCoreApplication>
 

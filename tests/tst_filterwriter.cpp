@@ -1,6 +1,7 @@
 #include "childprocess.h"
 #include "cipher.h"
 #include "filterentry.h"
+#include "filterfilewriter.h"
 #include "filterwriter.h"
 #include "testfiles.h"
 #include "variants.h"
@@ -35,8 +36,8 @@ private slots:
     void blockIsAppended_data();
     void blockIsAppended();
     void emptyListWritesOnlyTheLineEnd();
-    void everyStepIsReported();
-    void handlerStopsTheWalkAfterWholeLines();
+    void entryByEntry();
+    void droppedWriterLeavesWholeLines();
     void unopenableTargetWritesNothing();
     void unsafeVariantWritesNothing();
     void fullDeviceReportsTheReason();
@@ -120,7 +121,7 @@ void TestFilterWriter::blockIsAppended()
         block += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
 
     const FilterWriteResult first = writeFilterFile(path, variants);
-    QCOMPARE(first.status, FilterWriteResult::Status::Written);
+    QVERIFY(first.written);
     QCOMPARE(first.entriesWritten, 18);
     QCOMPARE(fileBytes(path), before + block);
     QVERIFY(fileBytes(path).contains("{ \"CAF\xc9\" \"7ZV\xc9\" }\r\n"));
@@ -133,45 +134,47 @@ void TestFilterWriter::blockIsAppended()
 void TestFilterWriter::emptyListWritesOnlyTheLineEnd()
 {
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
-    int steps = 0;
-    const FilterWriteResult result =
-        writeFilterFile(path, SortedTextList(), [&](const FilterStep &) { return ++steps > 0; });
-    QVERIFY(!result.failed());
-    QCOMPARE(steps, 0);
+    const FilterWriteResult result = writeFilterFile(path, SortedTextList());
+    QVERIFY(result.written);
+    QCOMPARE(result.entriesWritten, 0);
     QCOMPARE(fileBytes(path), QByteArray("\r\n"));
 }
 
-void TestFilterWriter::everyStepIsReported()
+void TestFilterWriter::entryByEntry()
 {
-    // An empty variant takes a step of its own but gets no entry line.
-    const SortedTextList variants = SortedTextList::fromUnsorted({"", "a", "b"});
-    QList<std::tuple<qsizetype, qsizetype, QString, bool>> steps;
-    QStringList entriesInFile;
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
-    const FilterWriteResult result = writeFilterFile(path, variants, [&](const FilterStep &step) {
-        steps.append({step.position, step.count, step.variant, step.written});
-        // The entry of a step is in the file by the time the step is reported.
-        const QByteArray line =
-            formatFilterEntry(step.variant, makeReplacement(step.variant)).toLatin1();
-        if (step.written && fileBytes(path).endsWith(line))
-            entriesInFile << step.variant;
-        return true;
-    });
-    QCOMPARE(entriesInFile, QStringList({"a", "b"}));
-    QCOMPARE(result.entriesWritten, 2);
-    QCOMPARE(steps.size(), 3);
-    QCOMPARE(steps.at(0), std::make_tuple(qsizetype(0), qsizetype(3), QString(), false));
-    QCOMPARE(steps.at(2), std::make_tuple(qsizetype(2), qsizetype(3), QStringLiteral("b"), true));
+    QVERIFY(writeFileBytes(path, "abc"));
+    FilterFileWriter writer(path);
+    QVERIFY(writer.open());
+    QCOMPARE(fileBytes(path), QByteArray("abc\r\n"));
+
+    // Each line is in the file as soon as its call returns; an empty variant adds nothing.
+    QByteArray expected = "abc\r\n";
+    for (const QString &variant : {QStringLiteral("a"), QString(), QStringLiteral("Gosh.")}) {
+        QVERIFY(writer.writeEntry(variant));
+        if (!variant.isEmpty())
+            expected += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
+        QCOMPARE(fileBytes(path), expected);
+    }
+    QVERIFY(writer.finish());
+    QCOMPARE(writer.entriesWritten(), 2);
+    QCOMPARE(fileBytes(path), QByteArray("abc\r\n{ \"a\" \"z\" }\r\n{ \"Gosh.\" \"U0ltc\" }\r\n"));
+
+    // The same variants in one go give the same bytes.
+    QVERIFY(writeFileBytes(path, "abc"));
+    QVERIFY(writeFilterFile(path, SortedTextList::fromUnsorted({"a", "", "Gosh."})).written);
+    QCOMPARE(fileBytes(path), expected);
 }
 
-void TestFilterWriter::handlerStopsTheWalkAfterWholeLines()
+void TestFilterWriter::droppedWriterLeavesWholeLines()
 {
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
-    const SortedTextList variants = variantsOf({"gosh"});
-    const FilterWriteResult result =
-        writeFilterFile(path, variants, [](const FilterStep &step) { return step.position < 2; });
-    QCOMPARE(result.status, FilterWriteResult::Status::Stopped);
-    QCOMPARE(result.entriesWritten, 3);
+    {
+        FilterFileWriter writer(path);
+        QVERIFY(writer.open());
+        for (const char *variant : {"GOSH", "Gosh", "gosh"})
+            QVERIFY(writer.writeEntry(QLatin1String(variant)));
+    }
     QCOMPARE(fileBytes(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
                                          "{ \"gosh\" \"u0lt\" }\r\n"));
 }
@@ -180,12 +183,12 @@ void TestFilterWriter::unopenableTargetWritesNothing()
 {
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("badnames.txt")));
-    int steps = 0;
-    const FilterWriteResult result =
-        writeFilterFile(path, variantsOf({"gosh"}), [&](const FilterStep &) { return ++steps; });
+    const FilterWriteResult result = writeFilterFile(path, variantsOf({"gosh"}));
     QVERIFY(result.failed());
-    QCOMPARE(steps, 0);
     QVERIFY2(result.error.contains(path), qPrintable(result.error));
+    FilterFileWriter writer(path);
+    QVERIFY(!writer.open());
+    QVERIFY2(writer.error().contains(path), qPrintable(writer.error()));
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -203,6 +206,15 @@ void TestFilterWriter::unsafeVariantWritesNothing()
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(writeFilterBlock(buffer, variantsOf({word})).failed());
         QCOMPARE(buffer.data(), QByteArray());
+
+        // Entry by entry, the refused variant fails its call and adds nothing.
+        FilterFileWriter writer(path);
+        QVERIFY(writer.open());
+        QVERIFY(!writer.writeEntry(word));
+        QVERIFY2(writer.error().contains(word), qPrintable(writer.error()));
+        writer.rollBack();
+        QCOMPARE(fileBytes(path), QByteArray());
+        QFile::remove(path);
     }
 }
 
@@ -219,14 +231,14 @@ void TestFilterWriter::fullDeviceReportsTheReason()
 
 void TestFilterWriter::failedWriteCutsTheFileBack_data()
 {
-    QTest::addColumn<bool>("reportSteps");
-    QTest::newRow("headless, lines gathered") << false;
-    QTest::newRow("every step reported, a write per line") << true;
+    QTest::addColumn<bool>("entryByEntry");
+    QTest::newRow("in one go, lines gathered") << false;
+    QTest::newRow("entry by entry, a write per line") << true;
 }
 
 void TestFilterWriter::failedWriteCutsTheFileBack()
 {
-    QFETCH(bool, reportSteps);
+    QFETCH(bool, entryByEntry);
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
     QByteArray before = "// earlier content\r\n";
     before += QByteArray(4000, 'x');
@@ -235,12 +247,22 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
     // The limit falls in the middle of an entry line of the block.
     const SortedTextList variants = variantsOf({"gosh", "heck", "darn", "frick"}, true);
     const int status = runWithFileSizeLimit(before.size() + 500, [&] {
-        int steps = 0;
-        const FilterStepHandler handler = [&](const FilterStep &) { return ++steps > 0; };
-        const FilterWriteResult result =
-            writeFilterFile(path, variants, reportSteps ? handler : FilterStepHandler());
-        const bool stoppedMidway = !reportSteps || (steps > 0 && steps < variants.count());
-        return result.failed() && result.error.contains(path) && stoppedMidway ? 0 : 1;
+        if (!entryByEntry) {
+            const FilterWriteResult result = writeFilterFile(path, variants);
+            return result.failed() && result.error.contains(path) ? 0 : 1;
+        }
+        FilterFileWriter writer(path);
+        if (!writer.open())
+            return 1;
+        qsizetype written = 0;
+        while (written < variants.count() && writer.writeEntry(variants.at(written)))
+            ++written;
+        const bool stoppedMidway = written > 0 && written < variants.count();
+        writer.rollBack();
+        return stoppedMidway && writer.error().contains(path) &&
+                       writer.error().contains(QStringLiteral("left as it was"))
+                   ? 0
+                   : 1;
     });
     QCOMPARE(status, 0);
     QCOMPARE(fileBytes(path), before);

@@ -63,8 +63,11 @@ std::optional<WordProblem> findWordProblem(const QString &word)
 
 NewWord prepareNewWord(const QString &typed)
 {
-    NewWord word{lowerCaseForm(typed), std::nullopt};
-    word.problem = findWordProblem(word.text);
+    // The text is checked as typed first, so that a refusal names the character the user typed
+    // (an upper-case omega, not the lower-case one it becomes), then as it enters the list.
+    NewWord word{lowerCaseForm(typed), findWordProblem(typed)};
+    if (!word.problem)
+        word.problem = findWordProblem(word.text);
     return word;
 }
 

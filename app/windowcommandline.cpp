@@ -1,0 +1,121 @@
+#include "windowcommandline.h"
+
+#include "appinfo.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace vantro {
+
+namespace {
+
+class WindowCommandLineText
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowCommandLine)
+};
+
+const QString kDir = QStringLiteral("dir");
+const QString kAdd = QStringLiteral("add");
+
+struct Parser
+{
+    QCommandLineParser parser;
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    // Help and version options of their own: the standard help option brings --help-all, which
+    // would have to list the window system's options before any window system is there.
+    Parser()
+        : help({QStringLiteral("h"), QStringLiteral("help")},
+               WindowCommandLineText::tr("Displays help on commandline options.")),
+          version({QStringLiteral("v"), QStringLiteral("version")},
+                  WindowCommandLineText::tr("Displays version information."))
+    {
+        using Text = WindowCommandLineText;
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.setApplicationDescription(Text::tr(
+            "Keeps the word list of the game server's chat filter and builds its entries into "
+            "badnames.txt or localization.txt in the working directory. Every start rewrites "
+            "badword.txt there."));
+        parser.addOption({kDir,
+                          Text::tr("Work in DIR: badword.txt and the filter files go there "
+                                   "instead of the current directory."),
+                          Text::tr("DIR")});
+        parser.addOption({kAdd,
+                          Text::tr("Add the words of FILE to the word list after start-up "
+                                   "(UTF-8, one word per line). May be given more than once."),
+                          Text::tr("FILE")});
+    }
+};
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
+std::optional<int> answerInformationRequest(int argc, char *argv[])
+{
+    Parser parser;
+    // Options of the window system (-platform, -style, ...) are not known here; they make the
+    // parse fail but leave --help and --version readable.
+    parser.parser.parse(argumentsOf(argc, argv));
+    const bool help = parser.parser.isSet(parser.help);
+    if (!help && !parser.parser.isSet(parser.version))
+        return std::nullopt;
+
+    // An application object of the core only, for the program name in the help text.
+    QCoreApplication core(argc, argv);
+    QString text;
+    if (help)
+        text = parser.parser.helpText();
+    else
+        text = QStringLiteral("%1 %2\n").arg(QString::fromLatin1(appinfo::kProductName),
+                                             QString::fromLatin1(appinfo::kVersion));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
+{
+    Parser parser;
+    WindowCommandLine result;
+    if (!parser.parser.parse(arguments)) {
+        result.error = parser.parser.errorText();
+        return result;
+    }
+    if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {
+        result.error = WindowCommandLineText::tr("Unexpected argument \"%1\".").arg(extra.first());
+        return result;
+    }
+    if (parser.parser.isSet(kDir))
+        result.options.directory = parser.parser.value(kDir);
+    result.options.addFiles = parser.parser.values(kAdd);
+    return result;
+}
+
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return std::nullopt;
+    }
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return std::nullopt;
+    const QString message = WindowCommandLineText::tr(
+        "vantro-filter-tool: There is no display to show the window on (neither DISPLAY nor "
+        "WAYLAND_DISPLAY is set); on a machine without a desktop, use vantro-filter.");
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace vantro

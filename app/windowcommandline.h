@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace vantro {
+
+// What the window program's command line asks for beyond the window itself.
+struct WindowOptions
+{
+    std::optional<QString> directory; // --dir: the working directory to enter before start-up
+    QStringList addFiles; // --add: word files whose words join the word list after start-up
+};
+
+struct WindowCommandLine
+{
+    WindowOptions options;
+    QString error; // a wrong command line: what is wrong, as a whole sentence; empty when right
+};
+
+// Answers --help and --version on standard output and returns the exit status (0), without a
+// display and before anything is written; nothing when the command line asks for neither. Runs
+// before the application object exists, so that no window system is needed for either.
+std::optional<int> answerInformationRequest(int argc, char *argv[]);
+
+// Without a window system to show the window on (no display, and no platform plugin chosen by
+// hand, such as offscreen), prints one line pointing to the command-line tool and returns the exit
+// status (1); nothing when there is one. Qt would otherwise abort with a long message about its
+// platform plugins.
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[]);
+
+// Reads the command line, the window system's own options already taken out of it.
+WindowCommandLine parseWindowCommandLine(const QStringList &arguments);
+
+} // namespace vantro

@@ -1,0 +1,187 @@
+// The window program's command line and start-up, run as a program: --help and --version without
+// a display, --dir and --add, and the exit status of every start that fails.
+#include "mainwindow.h"
+#include "testfiles.h"
+#include "windowprogram.h"
+#include "wordlistmodel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// What a start of the window program in a child process left behind.
+struct Start
+{
+    int status = -1;  // the exit status; -1 when the child did not exit
+    QString reported; // the messages for the user, one a line; with "words: ..." once shown
+    QString standardError;
+};
+
+} // namespace
+
+class WindowProgramTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void informationNeedsNoDisplay_data();
+    void informationNeedsNoDisplay();
+    void failedStart_data();
+    void failedStart();
+    void dirAndAdd();
+
+private:
+    // Runs the program as main() does once the application object exists, in a forked child that
+    // starts in startDirectory. A window that opens reports its word list and quits at once.
+    Start start(const QStringList &arguments, const QString &startDirectory);
+
+    std::unique_ptr<QTemporaryDir> m_scratch; // the child's reports
+    std::unique_ptr<QTemporaryDir> m_work;    // where the program is started or sent
+};
+
+void WindowProgramTest::init()
+{
+    m_scratch = std::make_unique<QTemporaryDir>();
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_scratch->isValid() && m_work->isValid());
+}
+
+Start WindowProgramTest::start(const QStringList &arguments, const QString &startDirectory)
+{
+    const QString reportedPath = m_scratch->filePath(QStringLiteral("reported.txt"));
+    const QByteArray errorPath = QFile::encodeName(m_scratch->filePath(QStringLiteral("stderr")));
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int errorFile = ::open(errorPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        dup2(errorFile, STDERR_FILENO);
+        QDir::setCurrent(startDirectory);
+        int argc = 1;
+        char name[] = "vantro-filter-tool";
+        char *argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        QStringList reported;
+        QTimer::singleShot(0, &app, [&reported] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *window = qobject_cast<vantro::MainWindow *>(widget))
+                    reported.append("words: " + window->wordList()->list().items().join(u','));
+            }
+            QCoreApplication::quit();
+        });
+        const int status = vantro::runWindowProgram(
+            QStringList(QString::fromLatin1(name)) + arguments,
+            [&reported](const QString &message) { reported.append(message); });
+        writeFileBytes(reportedPath, reported.join(u'\n').toUtf8());
+        _exit(status);
+    }
+    Start result;
+    int status = 0;
+    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        result.status = WEXITSTATUS(status);
+    result.reported = QString::fromUtf8(fileBytes(reportedPath));
+    result.standardError = QString::fromLocal8Bit(fileBytes(QFile::decodeName(errorPath)));
+    return result;
+}
+
+void WindowProgramTest::informationNeedsNoDisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("--help") << "--help"
+                            << "--add <FILE>";
+    QTest::newRow("--version") << "--version"
+                               << "Vantro Bad Word Filter Tool 1.00\n";
+}
+
+void WindowProgramTest::informationNeedsNoDisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, printed);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QLatin1String(name));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(m_work->path());
+    program.start(QStringLiteral(VANTRO_TOOL_PATH), {option});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    QVERIFY2(output.contains(printed), qPrintable(output));
+    QCOMPARE(QDir(m_work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), {});
+}
+
+void WindowProgramTest::failedStart_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // {work}: the work directory
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("named"); // in the message and on standard error
+
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "frobnicate";
+    QTest::newRow("stray argument") << QStringList{"words.txt"} << 2 << "words.txt";
+    QTest::newRow("--dir that does not exist")
+        << QStringList{"--dir", "{work}/missing"} << 2 << "{work}/missing";
+    QTest::newRow("--dir that is a file")
+        << QStringList{"--dir", "{work}/plain"} << 2 << "{work}/plain";
+    QTest::newRow("--add file that cannot be read")
+        << QStringList{"--add", "{work}/absent.txt"} << 2 << "{work}/absent.txt";
+    QTest::newRow("badword.txt cannot be written")
+        << QStringList{"--dir", "{work}/blocked"} << 1 << "badword.txt";
+}
+
+void WindowProgramTest::failedStart()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, named);
+    QDir work(m_work->path());
+    QVERIFY(writeFileBytes(work.filePath(QStringLiteral("plain")), "x"));
+    QVERIFY(work.mkpath(QStringLiteral("blocked/badword.txt")));
+    arguments.replaceInStrings(QStringLiteral("{work}"), m_work->path());
+    named.replace(QStringLiteral("{work}"), m_work->path());
+    const QStringList before = work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    const Start started = start(arguments, m_work->path());
+    QCOMPARE(started.status, status);
+    QVERIFY2(started.reported.contains(named) && !started.reported.contains("words:"),
+             qPrintable(started.reported));
+    QVERIFY2(started.standardError.contains(named), qPrintable(started.standardError));
+    // Nothing was written where the program started.
+    QCOMPARE(work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void WindowProgramTest::dirAndAdd()
+{
+    const QDir work(m_work->path());
+    QVERIFY(work.mkdir(QStringLiteral("server")));
+    const QString words = m_scratch->filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFileBytes(words, "Heck\n\nsay \"hi\nDarn\n"));
+
+    const Start started =
+        start({"--add", words, "--dir", work.filePath("server")}, m_scratch->path());
+    QCOMPARE(started.status, 0);
+    QCOMPARE(fileBytes(work.filePath(QStringLiteral("server/badword.txt"))),
+             QByteArray("//The following lines are part of the word filter\r\n\r\n"));
+    QVERIFY(!QFile::exists(m_scratch->filePath(QStringLiteral("badword.txt"))));
+    // The refused line in one message; the other words in the list, lower-cased.
+    const QStringList reported = started.reported.split(u'\n');
+    QCOMPARE(reported.size(), 3);
+    QVERIFY2(reported.at(0).contains(words) && reported.at(1).contains(QStringLiteral("3")),
+             qPrintable(started.reported));
+    QVERIFY(reported.at(2).startsWith(QStringLiteral("words: ")));
+    const QStringList shown = reported.at(2).mid(7).split(u',');
+    QVERIFY(shown.contains(QStringLiteral("heck")) && shown.contains(QStringLiteral("darn")));
+}
+
+QTEST_APPLESS_MAIN(WindowProgramTest)
+#include "tst_windowprogram.moc"
