@@ -12,13 +12,14 @@ namespace vantro {
 WarningReporter messageBoxReporter(QWidget *parent)
 {
     return [owner = QPointer<QWidget>(parent)](const QString &message) {
-        // Without a screen (the offscreen platform of servers and test runs) nobody could close
-        // a box, and the program would wait for ever; start-up and command-line failures are on
-        // standard error already.
-        const QString platform = QGuiApplication::platformName();
-        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
-            return;
         QWidget *shownOver = owner && owner->isVisible() ? owner.data() : nullptr;
+        // Before the window is shown, on a platform without a screen (offscreen, minimal), a box
+        // of its own would wait for ever for a click that nobody can make; the failures reported
+        // then (start-up, the command line) are on standard error already.
+        const QString platform = QGuiApplication::platformName();
+        if (!shownOver &&
+            (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")))
+            return;
         QMessageBox::warning(
             shownOver, QCoreApplication::translate("MainWindow", appinfo::kProductName), message);
     };
