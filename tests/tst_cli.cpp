@@ -1240,6 +1240,9 @@ void CliTest::endToEnd_data()
     QTest::newRow("standard output and error closed")
         << QStringList{"--help"} << none << "close both" << 1 << ""
         << "";
+    QTest::newRow("build under a file-size limit")
+        << QStringList{"build", "--max"} << none << "file size limit" << 1 << ""
+        << "vantro-filter: ";
 }
 
 void CliTest::endToEnd()
@@ -1252,12 +1255,25 @@ void CliTest::endToEnd()
     QFETCH(QString, err);
 
     QTemporaryDir dir;
+    const bool sizeLimited = setup == QLatin1String("file size limit");
+    const QString badnames = dir.filePath(QStringLiteral("badnames.txt"));
+    const QByteArray earlier = "{ \"earlier\" \"w9mqswm\" }\r\n";
+    if (sizeLimited)
+        QVERIFY(writeFileBytes(badnames, earlier));
     const auto prepare = [&](QProcess &process) {
         if (setup.startsWith(QLatin1String("close")))
             process.setChildProcessModifier([both = setup == QLatin1String("close both")] {
                 ::close(STDOUT_FILENO);
                 if (both)
                     ::close(STDERR_FILENO);
+            });
+        // Room for the block's first lines only. The signal stays at its default, which kills
+        // the process, so that only the program's own handling turns it into a failed write.
+        if (sizeLimited)
+            process.setChildProcessModifier([limit = rlim_t(earlier.size() + 100)] {
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit fileSize{limit, limit};
+                setrlimit(RLIMIT_FSIZE, &fileSize);
             });
     };
     const ToolRun run = runProcess(arguments, dir.path(), input, prepare);
@@ -1270,8 +1286,12 @@ void CliTest::endToEnd()
         QVERIFY2(run.err.startsWith(err.toUtf8()), run.err);
     if (setup == QLatin1String("close stdout"))
         QVERIFY2(run.err.contains("Bad file descriptor"), run.err);
-    if (!arguments.contains(QLatin1String("check")))
+    if (sizeLimited) {
+        QVERIFY2(run.err.contains("File too large"), run.err);
+        QCOMPARE(fileBytes(badnames), earlier); // no torn line
+    } else if (!arguments.contains(QLatin1String("check"))) {
         QVERIFY(snapshot(dir.path()).isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

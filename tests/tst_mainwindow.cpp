@@ -2,6 +2,7 @@
 // Builds that write at their pace, fail, and are cut short by Exit.
 #include "builtinwords.h"
 #include "cipher.h"
+#include "filesizesignal.h"
 #include "filterentry.h"
 #include "listorder.h"
 #include "mainwindow.h"
@@ -28,7 +29,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
 #include <sys/resource.h>
 
@@ -753,7 +753,7 @@ void MainWindowTest::failedBuild()
 
     rlimit previous{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    vantro::ignoreFileSizeSignal(); // as main() does, so that the limit fails a write
     if (fileSizeLimit > 0) {
         rlimit limited = previous;
         limited.rlim_cur = static_cast<rlim_t>(fileSizeLimit);
@@ -761,7 +761,6 @@ void MainWindowTest::failedBuild()
     }
     const bool ended = pressBuild(m_window.get());
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
-    std::signal(SIGXFSZ, previousHandler);
     QVERIFY(ended);
 
     QCOMPARE(m_warnings.size(), 1);

@@ -15,11 +15,15 @@ namespace {
 // A text to be sorted, with its order key (see appendOrderKey()) in a shared byte store.
 struct SortEntry
 {
-    quint64 head;         // the key's first eight bytes, big-endian, zero-padded
-    quint32 index;        // a list holds fewer than 2^32 texts long before memory runs out
-    quint32 keyLength;    // one text's key: a few bytes per character of a QString
-    std::size_t keyStart; // the keys of all texts together can pass 4 GiB
+    quint64 head; // the key's first eight bytes, big-endian, zero-padded
+    // Positions as wide as the store itself: the keys of a large list pass 4 GiB.
+    std::size_t index;
+    std::size_t keyStart;
+    std::size_t keyLength;
 };
+static_assert(sizeof(std::size_t) >= sizeof(std::string::size_type) &&
+                  sizeof(std::size_t) >= sizeof(qsizetype),
+              "a sort entry must reach every key byte and every text of the list");
 
 // Sorts by head alone, one digit at a time from the last, in linear time. Large lists take
 // sixteen-bit digits (four passes); small ones eight-bit digits, whose buckets stay in cache.
@@ -62,7 +66,7 @@ SortedTextList SortedTextList::fromUnsorted(QStringList texts)
         quint64 head = 0;
         for (std::size_t j = 0; j < 8; ++j)
             head = (head << 8) | (j < length ? quint8(keys[start + j]) : 0);
-        entries.push_back({head, quint32(i), quint32(length), start});
+        entries.push_back({head, std::size_t(i), start, length});
     }
     radixSortByHead(entries);
 
