@@ -19,6 +19,7 @@ class QPushButton;
 namespace vantro {
 
 class WordListModel;
+struct WordFile;
 
 // Form1, the tool's one window: the word list with its editing controls, the instructions, the
 // two Build options, the progress label and the Build and Exit buttons, at fixed places. Each
@@ -56,7 +57,7 @@ public:
     void undoRemoval();
     // Adds the words of a word file's text (as vantro-filter --add reads it); the refused lines
     // are listed in one message. The name is the file's, as the user gave it.
-    void addWordsOfFile(const QString &fileName, const QByteArray &bytes);
+    void addWordsOfFile(const QString &fileName, const WordFile &file);
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);

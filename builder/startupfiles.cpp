@@ -1,6 +1,7 @@
 #include "startupfiles.h"
 
 #include "buildertext.h"
+#include "showntext.h"
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -108,7 +109,7 @@ int writeAll(int fd, const QByteArray &bytes)
 std::optional<QString> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
-    const QString shownPath = QDir::toNativeSeparators(path);
+    const QString shownPath = shownText(QDir::toNativeSeparators(path));
     const QByteArray encodedPath = QFile::encodeName(path);
     const auto failure = [&](const QString &reason) {
         return Builder::tr("Cannot write \"%1\": %2").arg(shownPath, reason);

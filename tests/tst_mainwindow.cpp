@@ -7,10 +7,12 @@
 #include "listorder.h"
 #include "mainwindow.h"
 #include "pacedbuild.h"
+#include "showntext.h"
 #include "sortedtextlist.h"
 #include "startupfiles.h"
 #include "testfiles.h"
 #include "wordcheck.h"
+#include "wordfile.h"
 #include "wordlistmodel.h"
 
 #include <QApplication>
@@ -436,7 +438,9 @@ void MainWindowTest::addWordRefusesUnsafeText()
     QCOMPARE(text3->text(), typed);
     QCOMPARE(m_window->focusWidget(), text3);
     QCOMPARE(m_warnings.size(), 1);
-    QVERIFY2(m_warnings.first().startsWith('"' + typed + '"') && m_warnings.first().contains(named),
+    // The word as typed, with a control character shown rather than obeyed.
+    QVERIFY2(m_warnings.first().startsWith('"' + vantro::shownText(typed) + '"') &&
+                 m_warnings.first().contains(named),
              qPrintable(m_warnings.first()));
 }
 
@@ -526,8 +530,9 @@ void MainWindowTest::undoPutsRemovedWordsBack()
 void MainWindowTest::addWordsOfFile()
 {
     setWords({"alpha"});
-    m_window->addWordsOfFile(QStringLiteral("mine.txt"),
-                             QByteArray("Heck\r\n\nsay \"hi\n  Darn\n\xff\n\xce\xa9\n"));
+    m_window->addWordsOfFile(
+        QStringLiteral("mine.txt"),
+        vantro::readWordFile(QByteArray("Heck\r\n\nsay \"hi\n  Darn\n\xff\n\xce\xa9\n")));
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"  darn", "alpha", "heck"}));
     // Every refused line in one message.
     QCOMPARE(m_warnings.size(), 1);
