@@ -66,9 +66,11 @@ void MainWindow::afterBuildStep(qsizetype step, const QString &variant, bool wri
     }
     m_progressCounter->setText(QString::number(step));
     const qsizetype count = m_build->count();
-    if (step == 1 || step % kStepsShownTogether == 0 || step == count)
-        m_progressLabel->setText(
-            tr("Processing Word %1 of %2").arg(QString::number(step), QString::number(count)));
+    // Re-enabling updates repaints the label with the caption set below.
+    m_progressLabel->setUpdatesEnabled(step == 1 || step % kStepsShownTogether == 0 ||
+                                       step == count);
+    m_progressLabel->setText(
+        tr("Processing Word %1 of %2").arg(QString::number(step), QString::number(count)));
     if (written)
         emit filterEntryWritten(++m_entriesWritten);
 }
@@ -82,6 +84,7 @@ void MainWindow::endBuild()
     m_build->disconnect(this);
     m_build->deleteLater();
     m_build = nullptr;
+    m_progressLabel->setUpdatesEnabled(true);
     QGuiApplication::restoreOverrideCursor();
     emit buildEnded();
 }

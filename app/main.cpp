@@ -1,5 +1,6 @@
 // Starts the tool: answers --help and --version without a window, else runs the one window.
 #include "appinfo.h"
+#include "filesizesignal.h"
 #include "windowcommandline.h"
 #include "windowprogram.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    vantro::ignoreFileSizeSignal();
     if (const auto status = vantro::answerInformationRequest(argc, argv))
         return *status;
     if (const auto status = vantro::refuseWithoutDisplay(argc, argv))

@@ -19,6 +19,7 @@ class QPushButton;
 namespace vantro {
 
 class WordListModel;
+struct WordFile;
 
 // Form1, the tool's one window: the word list with its editing controls, the instructions, the
 // two Build options, the progress label and the Build and Exit buttons, at fixed places. Each
@@ -29,10 +30,10 @@ class MainWindow : public QWidget
 
 public:
     // While a Build writes, the word list receives its variants in groups of this many entries
-    // (about three times a second), and the progress label names every third step besides the
-    // first and the last (about thirty times a second, as often as a screen changes). Repainting
-    // either after every entry would cost more processor time than all the rest of the Build.
-    // The hidden counter Label4 follows every step.
+    // (about three times a second). The progress label's caption follows every step, but the
+    // label is repainted only at every third step besides the first and the last (about thirty
+    // times a second, as fast as an eye can follow a counter). Repainting either after every
+    // entry would cost more processor time than all the rest of the Build.
     static constexpr qsizetype kEntriesShownTogether = 32;
     static constexpr qsizetype kStepsShownTogether = 3;
 
@@ -56,7 +57,7 @@ public:
     void undoRemoval();
     // Adds the words of a word file's text (as vantro-filter --add reads it); the refused lines
     // are listed in one message. The name is the file's, as the user gave it.
-    void addWordsOfFile(const QString &fileName, const QByteArray &bytes);
+    void addWordsOfFile(const QString &fileName, const WordFile &file);
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);

@@ -1,8 +1,9 @@
 #include "warningreporter.h"
 
 #include "appinfo.h"
+#include "windowtext.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -13,8 +14,14 @@ WarningReporter messageBoxReporter(QWidget *parent)
 {
     return [owner = QPointer<QWidget>(parent)](const QString &message) {
         QWidget *shownOver = owner && owner->isVisible() ? owner.data() : nullptr;
-        QMessageBox::warning(
-            shownOver, QCoreApplication::translate("MainWindow", appinfo::kProductName), message);
+        // Before the window is shown, on a platform without a screen (offscreen, minimal), a box
+        // of its own would wait for ever for a click that nobody can make; the failures reported
+        // then (start-up, the command line) are on standard error already.
+        const QString platform = QGuiApplication::platformName();
+        if (!shownOver &&
+            (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")))
+            return;
+        QMessageBox::warning(shownOver, WindowText::tr(appinfo::kProductName), message);
     };
 }
 

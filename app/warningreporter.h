@@ -13,7 +13,8 @@ namespace vantro {
 using WarningReporter = std::function<void(const QString &message)>;
 
 // Shows the message in a warning box over the parent while the parent is on screen, and as a
-// box of its own before it is.
+// box of its own before it is. On a platform without a screen, the box of its own is left
+// out.
 WarningReporter messageBoxReporter(QWidget *parent);
 
 } // namespace vantro

@@ -1,4 +1,5 @@
 #include "windowcommandline.h"
+#include "windowtext.h"
 
 #include "appinfo.h"
 
@@ -10,11 +11,6 @@
 namespace vantro {
 
 namespace {
-
-class WindowCommandLineText
-{
-    Q_DECLARE_TR_FUNCTIONS(WindowCommandLine)
-};
 
 const QString kDir = QStringLiteral("dir");
 const QString kAdd = QStringLiteral("add");
@@ -29,11 +25,11 @@ struct Parser
     // would have to list the window system's options before any window system is there.
     Parser()
         : help({QStringLiteral("h"), QStringLiteral("help")},
-               WindowCommandLineText::tr("Displays help on commandline options.")),
+               WindowText::tr("Displays help on commandline options.")),
           version({QStringLiteral("v"), QStringLiteral("version")},
-                  WindowCommandLineText::tr("Displays version information."))
+                  WindowText::tr("Displays version information."))
     {
-        using Text = WindowCommandLineText;
+        using Text = WindowText;
         parser.addOption(help);
         parser.addOption(version);
         parser.setApplicationDescription(Text::tr(
@@ -92,7 +88,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
         return result;
     }
     if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {
-        result.error = WindowCommandLineText::tr("Unexpected argument \"%1\".").arg(extra.first());
+        result.error = WindowText::tr("Unexpected argument \"%1\".").arg(extra.first());
         return result;
     }
     if (parser.parser.isSet(kDir))
@@ -111,7 +107,7 @@ std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt;
-    const QString message = WindowCommandLineText::tr(
+    const QString message = WindowText::tr(
         "vantro-filter-tool: There is no display to show the window on (neither DISPLAY nor "
         "WAYLAND_DISPLAY is set); on a machine without a desktop, use vantro-filter.");
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());

@@ -1,7 +1,11 @@
 #include "windowprogram.h"
 
+#include "inputopen.h"
 #include "mainwindow.h"
+#include "showntext.h"
 #include "windowcommandline.h"
+#include "windowtext.h"
+#include "wordfile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,11 +17,6 @@
 namespace vantro {
 
 namespace {
-
-class WindowProgramText
-{
-    Q_DECLARE_TR_FUNCTIONS(WindowProgram)
-};
 
 constexpr int kUsageStatus = 2;
 
@@ -40,24 +39,30 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     const WindowOptions &options = commandLine.options;
     if (options.directory && !QDir::setCurrent(*options.directory)) {
         const QString reason = QDir(*options.directory).exists()
-                                   ? WindowProgramText::tr("it cannot be entered")
-                                   : WindowProgramText::tr("it does not exist");
-        return refuse(WindowProgramText::tr("The directory \"%1\" cannot be used: %2. Nothing "
-                                            "was written.")
-                          .arg(QDir::toNativeSeparators(*options.directory), reason),
+                                   ? WindowText::tr("it cannot be entered")
+                                   : WindowText::tr("it does not exist");
+        return refuse(WindowText::tr("The directory \"%1\" cannot be used: %2. Nothing "
+                                     "was written.")
+                          .arg(shownText(QDir::toNativeSeparators(*options.directory)), reason),
                       report);
     }
 
     // Every word file is read before anything is written.
-    QList<std::pair<QString, QByteArray>> wordFiles;
+    QList<std::pair<QString, WordFile>> wordFiles;
     for (const QString &name : options.addFiles) {
-        QFile file(name);
-        if (!file.open(QIODevice::ReadOnly))
-            return refuse(WindowProgramText::tr("The word file \"%1\" cannot be read: %2. "
-                                                "Nothing was written.")
-                              .arg(QDir::toNativeSeparators(name), file.errorString()),
+        const auto cannotRead = [&](const QString &reason) {
+            return refuse(WindowText::tr("The word file \"%1\" cannot be read: %2 Nothing was "
+                                         "written.")
+                              .arg(shownText(QDir::toNativeSeparators(name)), reason),
                           report);
-        wordFiles.append({name, file.readAll()});
+        };
+        QFile file;
+        if (const auto error = openInputFile(file, name))
+            return cannotRead(*error);
+        WordFileRead read = readWordFile(file);
+        if (!read.file)
+            return cannotRead(read.error);
+        wordFiles.append({name, std::move(*read.file)});
     }
 
     MainWindow window;
@@ -66,8 +71,8 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     if (!window.load())
         return 1;
     window.show();
-    for (const auto &[name, bytes] : std::as_const(wordFiles))
-        window.addWordsOfFile(QDir::toNativeSeparators(name), bytes);
+    for (const auto &[name, file] : std::as_const(wordFiles))
+        window.addWordsOfFile(QDir::toNativeSeparators(name), file);
     return QApplication::exec();
 }
 

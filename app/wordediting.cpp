@@ -2,6 +2,8 @@
 // words of a word file given on the command line.
 #include "mainwindow.h"
 
+#include "showntext.h"
+
 #include "wordcheck.h"
 #include "wordfile.h"
 #include "wordlistmodel.h"
@@ -16,8 +18,8 @@ void MainWindow::addWord()
     const QString typed = m_newWordBox->text();
     const NewWord word = prepareNewWord(typed);
     if (word.problem) {
-        m_reporter(
-            tr("\"%1\" cannot be added to the word list. %2").arg(typed, word.problem->message));
+        m_reporter(tr("\"%1\" cannot be added to the word list. %2")
+                       .arg(shownText(typed), word.problem->message));
         m_newWordBox->setFocus();
         return;
     }
@@ -61,21 +63,24 @@ void MainWindow::undoRemoval()
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
 }
 
-void MainWindow::addWordsOfFile(const QString &fileName, const QByteArray &bytes)
+void MainWindow::addWordsOfFile(const QString &fileName, const WordFile &file)
 {
-    const WordFile file = readWordFile(bytes);
+    // All in one sort: a large file inserted word by word would take quadratic time.
+    QStringList words = m_wordList->list().items();
+    words.reserve(words.size() + file.words.size());
     for (const WordFileWord &word : file.words) {
-        m_wordList->addItem(word.text);
+        words.append(word.text);
         if (isBuilding())
             m_wordsAddedDuringBuild.append(word.text);
     }
+    m_wordList->setList(SortedTextList::fromUnsorted(std::move(words)));
     if (file.problems.isEmpty())
         return;
     QStringList lines;
     for (const WordFileProblem &problem : file.problems)
         lines.append(tr("Line %1: %2").arg(QString::number(problem.line), problem.message));
     m_reporter(tr("These lines of \"%1\" were not added to the word list:\n%2")
-                   .arg(fileName, lines.join(u'\n')));
+                   .arg(shownText(fileName), lines.join(u'\n')));
 }
 
 } // namespace vantro

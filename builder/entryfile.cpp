@@ -1,41 +1,17 @@
 #include "entryfile.h"
 
 #include "entryline.h"
-#include "readtoend.h"
+#include "entrytable.h"
+#include "linereader.h"
 #include "showntext.h"
 #include "windows1252.h"
 
 #include "buildertext.h"
-#include <QHash>
-#include <QStringView>
+#include <QBuffer>
 
 namespace vantro {
 
 namespace {
-
-// The first entry of a text, by its line and replacement (views into the checked text).
-struct FirstEntry
-{
-    qsizetype line = 0;
-    QStringView replacement;
-};
-
-// An entry by its two texts.
-struct EntryKey
-{
-    QStringView text;
-    QStringView replacement;
-
-    bool operator==(const EntryKey &other) const
-    {
-        return text == other.text && replacement == other.replacement;
-    }
-};
-
-size_t qHash(const EntryKey &key, size_t seed)
-{
-    return qHashMulti(seed, key.text, key.replacement);
-}
 
 QString dangerousMessage(const EntryLine &entry)
 {
@@ -45,80 +21,142 @@ QString dangerousMessage(const EntryLine &entry)
              shownText(entry.text), QString::number(entry.text.size()));
 }
 
-QString conflictingMessage(const EntryLine &entry, const FirstEntry &first)
+QString conflictingMessage(const EntryLine &entry, QByteArrayView firstReplacement,
+                           qsizetype firstLine)
 {
     return Builder::tr("conflicting: the text \"%1\" has the replacement \"%2\" here and \"%3\" in "
                        "the entry of line %4.")
-        .arg(shownText(entry.text), shownText(entry.replacement), shownText(first.replacement),
-             QString::number(first.line));
+        .arg(shownText(entry.text), shownText(entry.replacement),
+             shownText(decodeWindows1252(firstReplacement)), QString::number(firstLine));
 }
 
-// Walks the file's entries and keeps what is needed to tell repeats and conflicts.
-class EntryChecker
+// Only a line whose first character other than blanks is "{" can be an entry line; the others
+// need not be decoded.
+bool mayBeEntryLine(QByteArrayView line)
 {
-public:
-    explicit EntryChecker(EntryFileCheck &check)
-        : m_check(check),
-          // Looked up once: a file of repeated Builds holds a repeat on almost every line.
-          m_repeatMessage(Builder::tr("repeats the entry of line %1."))
-    {
+    for (const char c : line) {
+        if (c != ' ' && c != '\t')
+            return c == '{';
     }
-
-    void checkLine(QStringView line, qsizetype number, qsizetype start, qsizetype length)
-    {
-        const auto report = [&](EntryFinding::Kind kind, QString message, qsizetype earlier = 0) {
-            m_check.findings.append({kind, number, earlier, start, length, std::move(message)});
-        };
-        const EntryLine entry = parseEntryLine(line);
-        switch (entry.kind) {
-        case EntryLine::Kind::Other:
-            return;
-        case EntryLine::Kind::Malformed:
-            ++m_check.counts.malformed;
-            report(EntryFinding::Kind::Malformed,
-                   Builder::tr("malformed entry line: %1").arg(entry.problem));
-            return;
-        case EntryLine::Kind::Entry:
-            break;
-        }
-
-        ++m_check.counts.entries;
-        if (entry.replacement.size() > entry.text.size()) {
-            ++m_check.counts.dangerous;
-            report(EntryFinding::Kind::Dangerous, dangerousMessage(entry));
-        }
-
-        const auto first = m_firstOfText.constFind(entry.text);
-        if (first == m_firstOfText.cend()) {
-            m_firstOfText.insert(entry.text, FirstEntry{number, entry.replacement});
-            return;
-        }
-        // Most repeats repeat the first entry of their text; the table of every other pair is
-        // only needed for texts that have several replacements.
-        qsizetype repeatOf = first->replacement == entry.replacement ? first->line : 0;
-        if (repeatOf == 0) {
-            qsizetype &earlier = m_laterPairs[EntryKey{entry.text, entry.replacement}];
-            repeatOf = earlier;
-            if (earlier == 0)
-                earlier = number;
-        }
-        if (repeatOf != 0) {
-            ++m_check.counts.repeated;
-            report(EntryFinding::Kind::Repeated, m_repeatMessage.arg(repeatOf), repeatOf);
-        } else {
-            ++m_check.counts.conflicting;
-            report(EntryFinding::Kind::Conflicting, conflictingMessage(entry, *first), first->line);
-        }
-    }
-
-private:
-    EntryFileCheck &m_check;
-    const QString m_repeatMessage;
-    QHash<QStringView, FirstEntry> m_firstOfText;
-    QHash<EntryKey, qsizetype> m_laterPairs; // line numbers start at 1: 0 is a new slot
-};
+    return false;
+}
 
 } // namespace
+
+// What the checker keeps between lines.
+class EntryChecker::Tables
+{
+public:
+    explicit Tables(EntryFindingSink sink)
+        : sink(std::move(sink)),
+          // Looked up once: a file of repeated Builds holds a repeat on almost every line.
+          repeatMessage(Builder::tr("repeats the entry of line %1."))
+    {
+    }
+
+    EntryFindingSink sink;
+    const QString repeatMessage;
+    EntryCounts counts;
+    qsizetype lines = 0;
+    // The first entry of every text, and, for texts with several replacements, the first entry
+    // of every other pair. Most repeats repeat the first entry of their text.
+    EntryTable firstOfText{EntryTable::Key::Text};
+    EntryTable laterPairs{EntryTable::Key::TextAndReplacement};
+};
+
+EntryChecker::EntryChecker(EntryFindingSink sink)
+    : m_tables(std::make_unique<Tables>(std::move(sink)))
+{
+}
+
+EntryChecker::~EntryChecker() = default;
+
+const EntryCounts &EntryChecker::counts() const
+{
+    return m_tables->counts;
+}
+
+qsizetype EntryChecker::lines() const
+{
+    return m_tables->lines;
+}
+
+void EntryChecker::skipOverlongLine(qsizetype start, qsizetype length, qsizetype maxLineBytes)
+{
+    Tables &t = *m_tables;
+    const qsizetype number = ++t.lines;
+    ++t.counts.malformed;
+    t.sink({EntryFinding::Kind::Overlong, number, 0, start, length,
+            Builder::tr("the line is longer than %1 bytes; it was skipped unchecked.")
+                .arg(maxLineBytes)});
+}
+
+void EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
+{
+    Tables &t = *m_tables;
+    const qsizetype number = ++t.lines;
+    const qsizetype length = bytes.size();
+    const auto report = [&](EntryFinding::Kind kind, QString message, qsizetype earlier = 0) {
+        t.sink({kind, number, earlier, start, length, std::move(message)});
+    };
+
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    if (bytes.endsWith('\r'))
+        bytes.chop(1);
+    // The mark's three bytes read as "ï»¿" in the code page, which would hide the entry behind
+    // them; the server may well read them so, hence the warning.
+    if (number == 1 && bytes.startsWith("\xEF\xBB\xBF")) {
+        bytes = bytes.sliced(3);
+        report(EntryFinding::Kind::ByteOrderMark,
+               Builder::tr("the file starts with a UTF-8 byte-order mark, which Windows-1252 "
+                           "files do not have; the server may take its three bytes for part of "
+                           "the first line."));
+    }
+    if (!mayBeEntryLine(bytes))
+        return;
+
+    // One character per byte: a position in the text is the same in the bytes.
+    const QString text = decodeWindows1252(bytes);
+    const EntryLine entry = parseEntryLine(text);
+    switch (entry.kind) {
+    case EntryLine::Kind::Other:
+        return;
+    case EntryLine::Kind::Malformed:
+        ++t.counts.malformed;
+        report(EntryFinding::Kind::Malformed,
+               Builder::tr("malformed entry line: %1").arg(entry.problem));
+        return;
+    case EntryLine::Kind::Entry:
+        break;
+    }
+
+    ++t.counts.entries;
+    if (entry.replacement.size() > entry.text.size()) {
+        ++t.counts.dangerous;
+        report(EntryFinding::Kind::Dangerous, dangerousMessage(entry));
+    }
+
+    const auto bytesOf = [&](QStringView part) {
+        return bytes.sliced(part.data() - text.constData(), part.size());
+    };
+    const QByteArrayView entryText = bytesOf(entry.text);
+    const QByteArrayView replacement = bytesOf(entry.replacement);
+    const EntryTable::Found first = t.firstOfText.findOrAdd(entryText, replacement, number);
+    if (first.line == 0)
+        return;
+    qsizetype repeatOf = first.replacement == replacement ? first.line : 0;
+    if (repeatOf == 0)
+        repeatOf = t.laterPairs.findOrAdd(entryText, replacement, number).line;
+    if (repeatOf != 0) {
+        ++t.counts.repeated;
+        report(EntryFinding::Kind::Repeated, t.repeatMessage.arg(repeatOf), repeatOf);
+    } else {
+        ++t.counts.conflicting;
+        report(EntryFinding::Kind::Conflicting,
+               conflictingMessage(entry, first.replacement, first.line), first.line);
+    }
+}
 
 EntryCounts &EntryCounts::operator+=(const EntryCounts &other)
 {
@@ -130,46 +168,40 @@ EntryCounts &EntryCounts::operator+=(const EntryCounts &other)
     return *this;
 }
 
-EntryFileRead readEntryFile(QIODevice &device)
+std::optional<QString>
+readEntryFile(QIODevice &device, EntryChecker &checker,
+              const std::function<void(QByteArrayView line, qsizetype number)> &afterLine)
 {
-    EntryFileRead read;
-    QString reason;
-    std::optional<QByteArray> bytes = readToEnd(device, reason);
-    if (!bytes)
-        read.error = Builder::tr("Cannot read: %1").arg(shownText(reason));
-    else
-        read.file = EntryFile{*bytes, decodeWindows1252(*bytes)};
-    return read;
+    LineReader reader(device);
+    for (;;) {
+        switch (reader.next()) {
+        case LineReader::Result::Line:
+            checker.checkLine(reader.line(), reader.lineStart());
+            break;
+        case LineReader::Result::Overlong:
+            checker.skipOverlongLine(reader.lineStart(), reader.lineLength(),
+                                     reader.maxLineBytes());
+            break;
+        case LineReader::Result::End:
+            return std::nullopt;
+        case LineReader::Result::Failed:
+            return Builder::tr("Cannot read: %1").arg(shownText(reader.error()));
+        }
+        if (afterLine)
+            afterLine(reader.line(), reader.lineNumber());
+    }
 }
 
 EntryFileCheck checkEntryFile(const EntryFile &file)
 {
     EntryFileCheck check;
-    EntryChecker checker(check);
-    const QStringView text = file.text;
-    qsizetype start = 0;
-    // The mark's three bytes read as "ï»¿" in the code page, which would hide the entry behind
-    // them; the server may well read them so, hence the warning.
-    qsizetype skip = 0;
-    if (file.bytes.startsWith("\xEF\xBB\xBF")) {
-        skip = 3;
-        check.findings.append(
-            {EntryFinding::Kind::ByteOrderMark, 1, 0, 0, 0,
-             Builder::tr("the file starts with a UTF-8 byte-order mark, which Windows-1252 "
-                         "files do not have; the server may take its three bytes for part of "
-                         "the first line.")});
-    }
-    while (start < text.size()) {
-        ++check.lines;
-        const qsizetype end = text.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? text.size() : end + 1;
-        QStringView line = text.sliced(start + skip, (end < 0 ? text.size() : end) - start - skip);
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        checker.checkLine(line, check.lines, start, next - start);
-        start = next;
-        skip = 0;
-    }
+    EntryChecker checker([&](const EntryFinding &finding) { check.findings.append(finding); });
+    QByteArray bytes = QByteArray::fromRawData(file.bytes.constData(), file.bytes.size());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    (void)readEntryFile(buffer, checker); // reading a buffer cannot fail
+    check.counts = checker.counts();
+    check.lines = checker.lines();
     return check;
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace vantro {
@@ -17,15 +20,6 @@ struct EntryFile
     QString text; // one character per byte, so a position in the text is the same in the bytes
 };
 
-struct EntryFileRead
-{
-    std::optional<EntryFile> file;
-    QString error; // when there is no file: the system's reason, a whole sentence
-};
-
-// Reads an entry file to its end from an open device. Every entry file is read through here.
-EntryFileRead readEntryFile(QIODevice &device);
-
 // What a look at every line of an entry file finds.
 struct EntryFinding
 {
@@ -36,6 +30,7 @@ struct EntryFinding
         Malformed,     // a line starting with "{" that is no entry
         Repeated,      // the same text and replacement as an earlier entry
         Conflicting,   // the same text as an earlier entry, with another replacement
+        Overlong,      // a line too long to be held (see LineReader), skipped unread
     };
 
     Kind kind = Kind::Malformed;
@@ -50,7 +45,7 @@ struct EntryCounts
 {
     qsizetype entries = 0;
     qsizetype dangerous = 0;
-    qsizetype malformed = 0;
+    qsizetype malformed = 0; // overlong lines included
     qsizetype repeated = 0;
     qsizetype conflicting = 0;
 
@@ -64,11 +59,44 @@ struct EntryFileCheck
     qsizetype lines = 0;
 };
 
-// Looks at every entry line of the file (see parseEntryLine()); other lines are localization
-// content and left alone. Lengths are compared in characters. An entry is a repeat of the first
-// earlier entry with its text and replacement; otherwise it conflicts with the first earlier
-// entry of its text, if that has another replacement. A byte-order mark is reported, and the
-// entry behind it is checked like any other.
+using EntryFindingSink = std::function<void(const EntryFinding &)>;
+
+// Looks at the lines of an entry file one by one, in order, and hands every finding to the sink
+// as soon as it is found. Only entry lines (see parseEntryLine()) are looked at; other lines are
+// localization content and left alone. Lengths are compared in characters. An entry is a repeat
+// of the first earlier entry with its text and replacement; otherwise it conflicts with the first
+// earlier entry of its text, if that has another replacement. A byte-order mark is reported, and
+// the entry behind it is checked like any other. What it keeps to find repeats is the bytes of
+// the distinct entries, compactly.
+class EntryChecker
+{
+public:
+    explicit EntryChecker(EntryFindingSink sink);
+    ~EntryChecker();
+
+    // The next line, with its line end; start is its first byte in the file.
+    void checkLine(QByteArrayView line, qsizetype start);
+    // The next line was too long to be held and was skipped: reported as malformed.
+    void skipOverlongLine(qsizetype start, qsizetype length, qsizetype maxLineBytes);
+
+    const EntryCounts &counts() const;
+    qsizetype lines() const;
+
+private:
+    class Tables;
+    std::unique_ptr<Tables> m_tables;
+};
+
+// Reads an entry file from an open device a line at a time through the checker; afterLine, when
+// given, then sees the line with its line end (empty for an overlong line) and its number.
+// Every entry file is read through here. Nothing when the file was read to its end; otherwise
+// the system's reason, a whole sentence.
+std::optional<QString>
+readEntryFile(QIODevice &device, EntryChecker &checker,
+              const std::function<void(QByteArrayView line, qsizetype number)> &afterLine = {});
+
+// The findings of a whole file held in memory, in line order; several for one line come in the
+// order of Kind.
 EntryFileCheck checkEntryFile(const EntryFile &file);
 
 } // namespace vantro

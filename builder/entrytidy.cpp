@@ -1,32 +1,47 @@
 #include "entrytidy.h"
 
+#include <QBuffer>
+
 namespace vantro {
+
+std::optional<QString> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
+                                     const EntryFindingSink &removedSink)
+{
+    // The findings of a line come in the order of their kinds: a dangerous repeat is removed as
+    // the repeat it is first of all.
+    std::optional<EntryFinding> removing;
+    EntryChecker checker([&](const EntryFinding &finding) {
+        if (finding.kind == EntryFinding::Kind::Repeated ||
+            (dropDangerous && finding.kind == EntryFinding::Kind::Dangerous))
+            removing = finding;
+        else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0)
+            tidy.overlongLine = finding.line;
+    });
+    const auto afterLine = [&](QByteArrayView line, qsizetype) {
+        if (!removing) {
+            tidy.bytes += line;
+            ++tidy.linesKept;
+            return;
+        }
+        ++(removing->kind == EntryFinding::Kind::Repeated ? tidy.removedRepeats
+                                                          : tidy.removedDangerous);
+        if (removedSink)
+            removedSink(*removing);
+        else
+            tidy.removed.append(*removing);
+        removing.reset();
+    };
+    return readEntryFile(device, checker, afterLine);
+}
 
 EntryTidy tidyEntryFile(const EntryFile &file, bool dropDangerous)
 {
-    const EntryFileCheck check = checkEntryFile(file);
-    const QList<EntryFinding> &findings = check.findings;
     EntryTidy tidy;
     tidy.bytes.reserve(file.bytes.size());
-    qsizetype copiedUpTo = 0;
-    for (qsizetype i = 0; i < findings.size(); ++i) {
-        const EntryFinding &finding = findings[i];
-        const bool repeat = finding.kind == EntryFinding::Kind::Repeated;
-        const bool dangerous = dropDangerous && finding.kind == EntryFinding::Kind::Dangerous;
-        if (!repeat && !dangerous)
-            continue;
-        // The findings of a line come in the order of their kinds: a dangerous repeat is removed
-        // as the repeat it is first of all, through its next finding.
-        if (dangerous && i + 1 < findings.size() && findings[i + 1].line == finding.line &&
-            findings[i + 1].kind == EntryFinding::Kind::Repeated)
-            continue;
-        tidy.bytes += QByteArrayView(file.bytes).sliced(copiedUpTo, finding.start - copiedUpTo);
-        copiedUpTo = finding.start + finding.length;
-        ++(repeat ? tidy.removedRepeats : tidy.removedDangerous);
-        tidy.removed.append(finding);
-    }
-    tidy.bytes += QByteArrayView(file.bytes).sliced(copiedUpTo);
-    tidy.linesKept = check.lines - tidy.removed.size();
+    QByteArray bytes = QByteArray::fromRawData(file.bytes.constData(), file.bytes.size());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    (void)tidyEntryFile(buffer, dropDangerous, tidy); // reading a buffer cannot fail
     return tidy;
 }
 

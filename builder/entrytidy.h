@@ -3,22 +3,32 @@
 #include "entryfile.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
+
+#include <optional>
 
 namespace vantro {
 
 struct EntryTidy
 {
     QByteArray bytes;            // the file without the removed lines
-    QList<EntryFinding> removed; // the findings that removed a line, in line order
+    QList<EntryFinding> removed; // without a sink: the findings that removed a line, in order
     qsizetype removedRepeats = 0;
     qsizetype removedDangerous = 0;
     qsizetype linesKept = 0;
+    qsizetype overlongLine = 0; // the first line too long to be kept, if any: then tidy nothing
 };
 
 // The file without the entries that repeat an earlier entry exactly (the first of each stays)
 // and, when asked, without the dangerous ones. Every other line stays byte for byte, its line
-// end and a byte-order mark included.
+// end and a byte-order mark included. Read from an open device a line at a time; the finding
+// that removes a line goes to the sink when one is given, to tidy.removed otherwise. Nothing
+// when the file was read to its end; otherwise the system's reason, a whole sentence.
+std::optional<QString> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
+                                     const EntryFindingSink &removedSink = {});
+
+// The same for a whole file held in memory.
 EntryTidy tidyEntryFile(const EntryFile &file, bool dropDangerous);
 
 } // namespace vantro

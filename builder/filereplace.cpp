@@ -52,7 +52,7 @@ std::optional<QString> replaceFileContent(const QString &path, QByteArrayView by
     const QString shownPath = shownText(QDir::toNativeSeparators(path));
     const auto failure = [&](const QString &what, int error) {
         return Builder::tr("Cannot replace \"%1\": %2: %3. The file was left as it was.")
-            .arg(shownPath, what, systemReason(error));
+            .arg(shownPath, what, shownText(systemReason(error)));
     };
 
     // The file a link leads to is the one replaced.

@@ -1,9 +1,16 @@
 #include "startupfiles.h"
 
 #include "buildertext.h"
+#include "showntext.h"
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 #include <QStringList>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vantro {
 
@@ -50,19 +57,107 @@ QByteArray badWordFileBytes()
     return QByteArrayLiteral("//The following lines are part of the word filter\r\n\r\n");
 }
 
+namespace {
+
+// A file that is not a regular one, in words; empty for a regular file.
+QString otherFileKind(mode_t mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFREG:
+        return QString();
+    case S_IFLNK:
+        return Builder::tr("a symbolic link");
+    case S_IFIFO:
+        return Builder::tr("a named pipe (FIFO)");
+    case S_IFCHR:
+        return Builder::tr("a character device");
+    case S_IFBLK:
+        return Builder::tr("a block device");
+    case S_IFSOCK:
+        return Builder::tr("a socket");
+    case S_IFDIR:
+        return Builder::tr("a directory");
+    default:
+        return Builder::tr("not a regular file");
+    }
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Writes all the bytes, carrying on after short writes; the errno of the failure, or 0.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        written += n;
+    }
+    return 0;
+}
+
+} // namespace
+
 std::optional<QString> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
-    QSaveFile file(path);
-    const QByteArray bytes = badWordFileBytes();
-    // Unbuffered, so that a short write (a full disk) shows in write()'s result: a buffered
-    // flush can lose the tail of the data without any error.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.commit())
+    const QString shownPath = shownText(QDir::toNativeSeparators(path));
+    const QByteArray encodedPath = QFile::encodeName(path);
+    const auto failure = [&](const QString &reason) {
+        return Builder::tr("Cannot write \"%1\": %2").arg(shownPath, reason);
+    };
+    const auto notRegular = [&](const QString &kind) {
+        return failure(
+            Builder::tr("it is %1; start-up rewrites only a regular file there.").arg(kind));
+    };
+
+    // The file is rewritten in place, so that its owner, mode and hard links stay and a
+    // read-only directory does no harm. O_NOFOLLOW refuses a symbolic link, which would send
+    // the write elsewhere; O_NONBLOCK keeps a FIFO from blocking the open; anything that is not
+    // a regular file is refused before it is truncated.
+    const int fd = ::open(encodedPath.constData(),
+                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int openError = errno;
+        struct stat status = {};
+        const QString kind = ::lstat(encodedPath.constData(), &status) == 0
+                                 ? otherFileKind(status.st_mode)
+                                 : QString();
+        return kind.isEmpty() ? failure(systemReason(openError)) : notRegular(kind);
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0) {
+        const int statError = errno;
+        ::close(fd);
+        return failure(systemReason(statError));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return notRegular(otherFileKind(status.st_mode));
+    }
+
+    // Each write's result is checked, so a short write (a full disk, a file-size limit) is a
+    // failure. After a failure the file is emptied rather than left with a torn header line.
+    int error = ::ftruncate(fd, 0) == 0 ? writeAll(fd, badWordFileBytes()) : errno;
+    bool emptied = false;
+    if (error != 0)
+        emptied = ::ftruncate(fd, 0) == 0;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
         return std::nullopt;
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return Builder::tr("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    QString message = failure(systemReason(error));
+    if (emptied)
+        message += QLatin1Char(' ') + Builder::tr("The file was left empty.");
+    return message;
 }
 
 } // namespace vantro

@@ -12,8 +12,10 @@ const QString &instructionsText();
 // The bytes every start leaves in badword.txt: the word-filter header line and an empty line.
 QByteArray badWordFileBytes();
 
-// Rewrites badword.txt in the directory. The new content replaces the old in one step, so a failed
-// write leaves no half-written file. Returns the error, with the system's reason, on failure.
+// Rewrites badword.txt in the directory in place: the same file, truncated, with its owner, mode
+// and hard links kept. A symbolic link, a FIFO, a device or anything else that is not a regular
+// file in its place is refused and left untouched. A failed write leaves the file empty, never
+// with a torn line. Returns the error, naming the file and the reason, on failure.
 std::optional<QString> rewriteBadWordFile(const QString &directory);
 
 } // namespace vantro

@@ -1,10 +1,11 @@
 #include "wordfile.h"
 
-#include "readtoend.h"
+#include "linereader.h"
 #include "showntext.h"
 #include "wordcheck.h"
 
 #include "buildertext.h"
+#include <QBuffer>
 #include <QStringDecoder>
 
 namespace vantro {
@@ -20,55 +21,79 @@ bool isBlank(QByteArrayView line)
     return true;
 }
 
+void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFile &file)
+{
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    // The byte-order mark is skipped at the start of the file only; one at the start of a later
+    // line is a character like any other (and refused, as the code page has none).
+    if (lineNumber == 1 && line.startsWith("\xEF\xBB\xBF"))
+        line = line.sliced(3);
+    if (isBlank(line))
+        return;
+
+    // A decoder of its own per line, so that its error flag speaks of this line only, and a
+    // stateless one, so that a sequence cut off at the line's end is an error rather than held
+    // back for more input.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = decoder.decode(line);
+    if (decoder.hasError()) {
+        file.problems.append({lineNumber, Builder::tr("The line is not valid UTF-8.")});
+        return;
+    }
+    if (text.size() > kMaxWordLength) {
+        file.problems.append(
+            {lineNumber, Builder::tr("The word is %1 characters long; a word "
+                                     "holds at most %2 characters.")
+                             .arg(QString::number(text.size()), QString::number(kMaxWordLength))});
+        return;
+    }
+    NewWord word = prepareNewWord(text);
+    if (word.problem)
+        file.problems.append({lineNumber, word.problem->message});
+    else
+        file.words.append({lineNumber, std::move(word.text)});
+}
+
 } // namespace
 
 WordFile readWordFile(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-
-    WordFile file;
-    qsizetype lineNumber = 0;
-    while (!bytes.isEmpty()) {
-        ++lineNumber;
-        const qsizetype end = bytes.indexOf('\n');
-        QByteArrayView line = end < 0 ? bytes : bytes.first(end);
-        bytes = end < 0 ? QByteArrayView() : bytes.sliced(end + 1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (isBlank(line))
-            continue;
-
-        // A decoder of its own per line, so that its error flag speaks of this line only, and a
-        // stateless one, so that a sequence cut off at the line's end is an error rather than
-        // held back for more input. The byte-order mark was dealt with above; one at the start
-        // of a later line is a character like any other (and refused, as the code page has
-        // none).
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                         QStringDecoder::Flag::ConvertInitialBom);
-        const QString text = decoder.decode(line);
-        if (decoder.hasError()) {
-            file.problems.append({lineNumber, Builder::tr("The line is not valid UTF-8.")});
-            continue;
-        }
-        NewWord word = prepareNewWord(text);
-        if (word.problem)
-            file.problems.append({lineNumber, word.problem->message});
-        else
-            file.words.append({lineNumber, std::move(word.text)});
-    }
-    return file;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    // Reading a buffer cannot fail.
+    return std::move(*readWordFile(buffer).file);
 }
 
 WordFileRead readWordFile(QIODevice &device)
 {
     WordFileRead read;
-    QString reason;
-    if (const std::optional<QByteArray> bytes = readToEnd(device, reason))
-        read.file = readWordFile(*bytes);
-    else
-        read.error = Builder::tr("Cannot read: %1").arg(shownText(reason));
-    return read;
+    WordFile file;
+    LineReader reader(device);
+    for (;;) {
+        switch (reader.next()) {
+        case LineReader::Result::Line:
+            readWordLine(reader.line(), reader.lineNumber(), file);
+            continue;
+        case LineReader::Result::Overlong:
+            file.problems.append(
+                {reader.lineNumber(), Builder::tr("The line is longer than %1 bytes; it holds no "
+                                                  "word, which has at most %2 characters.")
+                                          .arg(QString::number(reader.maxLineBytes()),
+                                               QString::number(kMaxWordLength))});
+            continue;
+        case LineReader::Result::End:
+            read.file = std::move(file);
+            return read;
+        case LineReader::Result::Failed:
+            read.error = Builder::tr("Cannot read: %1").arg(shownText(reader.error()));
+            return read;
+        }
+    }
 }
 
 } // namespace vantro

@@ -32,8 +32,9 @@ struct WordFile
 // The words of a word file: UTF-8 text (a leading byte-order mark is skipped), one word per line,
 // LF or CR LF line ends. Lines that are empty or hold only spaces and tabs are skipped. Every
 // other line is one word, taken as it stands (no trimming), lower-cased and checked as a word
-// typed into the window is. A line that is not valid UTF-8, or whose word is refused, becomes a
-// problem instead of a word.
+// typed into the window is. A line that is not valid UTF-8, longer than a word can be (see
+// kMaxWordLength), or whose word is refused, becomes a problem instead of a word; a line far
+// longer than that (see LineReader) is skipped unread, and the rest of the file is still read.
 WordFile readWordFile(QByteArrayView bytes);
 
 struct WordFileRead
@@ -42,7 +43,8 @@ struct WordFileRead
     QString error; // when there is no file: the system's reason, a whole sentence
 };
 
-// Reads a word file to its end from an open device. Every word file is read through here.
+// Reads a word file to its end from an open device, a line at a time. Every word file is read
+// through here (and opened through openInputFile()).
 WordFileRead readWordFile(QIODevice &device);
 
 } // namespace vantro

@@ -12,6 +12,7 @@ namespace vantro::cli {
 namespace {
 
 const QString kQuiet = QStringLiteral("quiet");
+constexpr qsizetype kReportBatch = 32 * 1024;
 
 void addArguments(QCommandLineParser &parser)
 {
@@ -39,7 +40,8 @@ QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable
 
 bool isShownWhenQuiet(EntryFinding::Kind kind)
 {
-    return kind == EntryFinding::Kind::Dangerous || kind == EntryFinding::Kind::Malformed;
+    return kind == EntryFinding::Kind::Dangerous || kind == EntryFinding::Kind::Malformed ||
+           kind == EntryFinding::Kind::Overlong;
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -57,21 +59,32 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         const QString shownName = inputDisplayName(fileName);
         InputFile in(console, fileName);
         QString error;
-        const EntryFileRead read = in.open(error) ? readEntryFile(in.device()) : EntryFileRead{};
-        if (!read.file) {
-            console.reportError(
-                Cli::tr("%1: %2").arg(shownName, error.isEmpty() ? read.error : error));
+        if (!in.open(error)) {
+            console.reportError(Cli::tr("%1: %2").arg(shownName, error));
             ++unreadable;
             continue;
         }
-        const EntryFileCheck check = checkEntryFile(*read.file);
+        // Findings go out as they are found, a batch at a time: a file of millions of repeats
+        // is never held as a report.
         QString report;
-        for (const EntryFinding &finding : check.findings) {
-            if (!quiet || isShownWhenQuiet(finding.kind))
-                report += findingLine(shownName, finding);
-        }
+        EntryChecker checker([&](const EntryFinding &finding) {
+            if (quiet && !isShownWhenQuiet(finding.kind))
+                return;
+            report += findingLine(shownName, finding);
+            // An overlong line shows at once: it may be endless (a device, a stream).
+            if (report.size() >= kReportBatch || finding.kind == EntryFinding::Kind::Overlong) {
+                console.writeOut(report);
+                report.clear();
+            }
+        });
+        const std::optional<QString> failure = readEntryFile(in.device(), checker);
         console.writeOut(report);
-        total += check.counts;
+        if (failure) {
+            console.reportError(Cli::tr("%1: %2").arg(shownName, *failure));
+            ++unreadable;
+            continue;
+        }
+        total += checker.counts();
     }
     console.writeOut(summary(arguments.size() - unreadable, total, unreadable));
 
@@ -100,7 +113,8 @@ Command checkCommand()
         "Reported on standard output as FILE:LINE: message, then one summary line:\n"
         "  danger   the replacement is longer than its text (the server can crash)\n"
         "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
-        "           part, anything but blanks after the closing brace)\n"
+        "           part, anything but blanks after the closing brace), or a line longer\n"
+        "           than 1048576 bytes, which is skipped unchecked (counted as malformed)\n"
         "  warning  the same text and replacement as an earlier entry of the same file\n"
         "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
         "           same text with another replacement (conflicting), or a UTF-8\n"

@@ -12,6 +12,7 @@ QString severity(EntryFinding::Kind kind)
     case EntryFinding::Kind::Dangerous:
         return Cli::tr("danger");
     case EntryFinding::Kind::Malformed:
+    case EntryFinding::Kind::Overlong:
         return Cli::tr("error");
     case EntryFinding::Kind::ByteOrderMark:
     case EntryFinding::Kind::Repeated:

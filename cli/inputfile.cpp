@@ -1,5 +1,6 @@
 #include "inputfile.h"
 
+#include "inputopen.h"
 #include "showntext.h"
 
 #include "clitext.h"
@@ -29,11 +30,11 @@ bool InputFile::open(QString &error)
 {
     if (m_device != &m_file)
         return true;
-    m_file.setFileName(m_fileName);
-    if (m_file.open(QIODevice::ReadOnly))
-        return true;
-    error = Cli::tr("Cannot open: %1").arg(shownText(m_file.errorString()));
-    return false;
+    if (const auto failure = openInputFile(m_file, m_fileName)) {
+        error = *failure;
+        return false;
+    }
+    return true;
 }
 
 } // namespace vantro::cli

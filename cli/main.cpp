@@ -1,6 +1,7 @@
 // vantro-filter: the Build of the Vantro Bad Word Filter Tool for servers without a desktop, and a
 // checker for the localization files that the game server reads.
 #include "commandline.h"
+#include "filesizesignal.h"
 #include "processconsole.h"
 #include "version.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    vantro::ignoreFileSizeSignal();
     vantro::cli::holdClosedStandardDescriptors();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantro-filter"));

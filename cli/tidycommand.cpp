@@ -6,6 +6,7 @@
 #include "entrytidy.h"
 #include "filereplace.h"
 #include "filterfilelock.h"
+#include "linereader.h"
 #include "showntext.h"
 
 #include "clitext.h"
@@ -16,6 +17,7 @@ namespace {
 
 const QString kDropDangerous = QStringLiteral("drop-dangerous");
 const QString kDryRun = QStringLiteral("dry-run");
+constexpr qsizetype kReportBatch = 32 * 1024;
 
 void addArguments(QCommandLineParser &parser)
 {
@@ -56,32 +58,50 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     const bool dryRun = parser.isSet(kDryRun);
     InputFile in(console, fileName);
     QString error;
-    const bool opened = in.open(error);
+    if (!in.open(error)) {
+        console.reportError(Cli::tr("%1: %2").arg(shownName, error));
+        return ExitStatus::Usage;
+    }
     // A Build appending while the file is read would lose its entries to the replacement, so
     // tidy holds the Builds' lock from before it reads until the new file is in place, and does
     // not wait for a Build that holds it.
     FilterFileLock lock;
-    if (opened && !dryRun && !lock.lock(fileName)) {
+    if (!dryRun && !lock.lock(fileName)) {
         console.reportError(lock.error() + u' ' + Cli::tr("Nothing was changed."));
         return lock.busy() ? ExitStatus::Failure : ExitStatus::Usage;
     }
-    const EntryFileRead read = opened ? readEntryFile(in.device()) : EntryFileRead{};
-    if (!read.file) {
-        console.reportError(Cli::tr("%1: %2").arg(shownName, error.isEmpty() ? read.error : error));
+    // A dry run lists what goes as it is found, a batch at a time.
+    QString report;
+    const auto listRemoved = [&](const EntryFinding &finding) {
+        if (!dryRun)
+            return;
+        report += findingLine(shownName, finding, Cli::tr("would remove: "));
+        if (report.size() >= kReportBatch) {
+            console.writeOut(report);
+            report.clear();
+        }
+    };
+    EntryTidy tidy;
+    const std::optional<QString> failure =
+        tidyEntryFile(in.device(), parser.isSet(kDropDangerous), tidy, listRemoved);
+    console.writeOut(report);
+    if (failure) {
+        console.reportError(Cli::tr("%1: %2").arg(shownName, *failure));
+        return ExitStatus::Usage;
+    }
+    if (tidy.overlongLine != 0) {
+        console.reportError(Cli::tr("%1:%2: The line is longer than %3 bytes, too long to be kept "
+                                    "as it stands; nothing was changed.")
+                                .arg(shownName, QString::number(tidy.overlongLine),
+                                     QString::number(LineReader::kMaxLineBytes)));
         return ExitStatus::Usage;
     }
 
-    const EntryTidy tidy = tidyEntryFile(*read.file, parser.isSet(kDropDangerous));
-    if (dryRun) {
-        QString report;
-        for (const EntryFinding &finding : tidy.removed)
-            report += findingLine(shownName, finding, Cli::tr("would remove: "));
-        console.writeOut(report);
-    } else if (!tidy.removed.isEmpty()) {
+    if (!dryRun && tidy.removedRepeats + tidy.removedDangerous > 0) {
         // The reading handle must not keep the old file alive behind the new one.
         in.device().close();
-        if (const auto failure = replaceFileContent(fileName, tidy.bytes)) {
-            console.reportError(*failure);
+        if (const auto replaceFailure = replaceFileContent(fileName, tidy.bytes)) {
+            console.reportError(*replaceFailure);
             return ExitStatus::Failure;
         }
     }
@@ -107,13 +127,14 @@ Command tidyCommand()
         "The file is replaced whole or not at all: a full disk or a killed process leaves it "
         "as it was. While tidy reads and replaces it, it holds the lock that every Build holds "
         "while it writes; when a Build holds it, tidy says that the file is being written by "
-        "another Build, changes nothing and exits with status 1. It keeps its permissions, and its "
-        "owner and group where the process may "
-        "set them. A file that needed no change is left untouched. One summary line goes to "
-        "standard output.\n"
+        "another Build, changes nothing and exits with status 1. It keeps its permissions, "
+        "and its owner and group where the process may set them. A file that needed no "
+        "change is left untouched, and so is a file holding a line longer than 1048576 bytes, "
+        "which tidy cannot keep as it stands. One summary line goes to standard output.\n"
         "\n"
         "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
-        "be locked or replaced, 2 when it cannot be read or the command line is wrong.");
+        "be locked or replaced, 2 when it cannot be read, holds a line too long to keep, or "
+        "the command line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -22,9 +22,11 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace vantro;
@@ -197,6 +199,9 @@ QStringList findingsOf(const QByteArray &out)
     return findings;
 }
 
+// A line longer than the longest line that the commands read.
+constexpr qsizetype kOverlong = 1024 * 1024 + 1;
+
 const QByteArray kGoshWords = "Gosh\r\n\r\nyour MOM\n   \n\t\ncafé €uro\n";
 const QStringList kGoshList = {QStringLiteral("gosh"), QStringLiteral("your mom"),
                                QStringLiteral("café €uro")};
@@ -231,6 +236,8 @@ private slots:
     void checkAcceptsWhatBuildWrote();
     void unreadableInputs_data();
     void unreadableInputs();
+    void fifoInputsNeverBlock_data();
+    void fifoInputsNeverBlock();
     void messagesShowOutsideTextVerbatim_data();
     void messagesShowOutsideTextVerbatim();
     void tidy_data();
@@ -509,6 +516,12 @@ void CliTest::refusedWords_data()
         << "double quote";
     QTest::newRow("every refused line")
         << "--add" << QByteArray("a\"\nok\nb\x02\nc\n\xC3") << QList<int>{1, 3, 5} << "";
+    QTest::newRow("longer than the new-word box")
+        << "--words" << QByteArray(32767, 'b') + '\n' + QByteArray(32768, 'a') + "\nok\n"
+        << QList<int>{2} << "at most 32767 characters";
+    QTest::newRow("overlong line skipped, the rest still read")
+        << "--add" << QByteArray(kOverlong, 'x') + "\nok\nq\"\n" + QByteArray(kOverlong, 'y')
+        << QList<int>{1, 3, 4} << "longer than 1048576 bytes";
 }
 
 void CliTest::refusedWords()
@@ -820,6 +833,12 @@ void CliTest::checkFindings_data()
         << QByteArray("\xEF\xBB\xBFmenu \"Play\"\r\n{ \"a\" \"z\" }") << 0
         << QStringList{"1:warning"} << "entries 1, dangerous 0";
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << "files 1, entries 0";
+    // Lines beyond the bound are reported and skipped unread, the last one without a line end.
+    QTest::newRow("overlong lines, the rest still checked")
+        << QByteArray(kOverlong, '{') + "\r\n{ \"ab\" \"abc\" }\r\n" +
+               QByteArray(2 * kOverlong, 'a')
+        << 1 << QStringList{"1:error", "2:danger", "3:error"}
+        << "entries 1, dangerous 1, malformed 2";
 }
 
 void CliTest::checkFindings()
@@ -925,6 +944,8 @@ void CliTest::unreadableInputs_data()
     QTest::newRow("tidy") << QStringList{"tidy", "missing.txt"} << "missing.txt" << QStringList{};
     QTest::newRow("tidy, directory")
         << QStringList{"tidy", "--dry-run", "folder"} << "folder" << QStringList{};
+    QTest::newRow("tidy, a line too long to keep")
+        << QStringList{"tidy", "overlong.txt"} << "overlong.txt:2" << QStringList{};
 }
 
 void CliTest::unreadableInputs()
@@ -936,6 +957,9 @@ void CliTest::unreadableInputs()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("danger.txt")), "{ \"a\" \"zz\" }\r\n"));
+    QVERIFY(
+        writeFileBytes(dir.filePath(QStringLiteral("overlong.txt")),
+                       "{ \"a\" \"z\" }\n" + QByteArray(kOverlong, ' ') + "\n{ \"a\" \"z\" }\n"));
     const auto before = snapshot(dir.path());
 
     // Every command gives the same status, and names the file first behind the program.
@@ -948,6 +972,62 @@ void CliTest::unreadableInputs()
         QVERIFY2(lines(run.out).constLast().contains(QLatin1String("unreadable 1")), run.out);
     }
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void CliTest::fifoInputsNeverBlock_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("written"); // by a writer of the FIFO; none when null
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("expected");
+
+    const QString noWriter =
+        QStringLiteral("fifo: Cannot read: it is a FIFO, and no program wrote");
+    QTest::newRow("check, no writer")
+        << QStringList{"check", "fifo"} << QByteArray() << 2 << noWriter;
+    QTest::newRow("build --words, no writer")
+        << QStringList{"build", "--words", "fifo"} << QByteArray() << 2 << noWriter;
+    QTest::newRow("tidy, no writer")
+        << QStringList{"tidy", "fifo"} << QByteArray() << 2 << noWriter;
+    QTest::newRow("check, a writer") << QStringList{"check", "fifo"}
+                                     << QByteArray("{ \"a\" \"bb\" }\n") << 1 << "fifo:1: danger";
+    QTest::newRow("build --add, a writer")
+        << QStringList{"build", "--stdout", "--add", "fifo"} << QByteArray("Gosh\n") << 0
+        << "{ \"Gosh.\" \"U0ltc\" }";
+}
+
+void CliTest::fifoInputsNeverBlock()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, written);
+    QFETCH(int, exitCode);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    // The writer waits in open() for the program to open the FIFO for reading.
+    pid_t writer = -1;
+    if (!written.isNull()) {
+        writer = ::fork();
+        if (writer == 0) {
+            const int fd = ::open(fifo.constData(), O_WRONLY);
+            _exit(fd >= 0 &&
+                          ::write(fd, written.constData(), size_t(written.size())) == written.size()
+                      ? 0
+                      : 1);
+        }
+        QVERIFY(writer > 0);
+    }
+    const ToolRun run = runProcess(arguments, dir.path());
+    if (writer > 0) {
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+    }
+    QVERIFY2(run.finished, "the program blocked on the FIFO");
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromUtf8(run.out + run.err).contains(expected), run.out + run.err);
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("badnames.txt"))));
 }
 
 void CliTest::messagesShowOutsideTextVerbatim_data()
@@ -969,6 +1049,18 @@ void CliTest::messagesShowOutsideTextVerbatim_data()
                                     << QByteArray("say \"hi\"\n") << "vantro-filter: r%1.txt:1: ";
     QTest::newRow("typed word") << QStringList{"expand", "a%1\""} << QByteArray()
                                 << "The word \"a%1\"\" is refused: Character 4";
+    // Format and separator characters would reorder or split the terminal's line.
+    QTest::newRow("direction override and line separator")
+        << QStringList{"expand", "a\u202Eb\u2028"} << QByteArray()
+        << "The word \"a\\u{202E}b\\u{2028}\" is refused: Character 2, \"\\u{202E}\" (U+202E)";
+    QTest::newRow("soft hyphen in an entry")
+        << QStringList{"check", "loc.txt"} << QByteArray("{ \"a\xAD\" \"zzz\" }\n")
+        << "its text \"a\\u{00AD}\" (2 characters)";
+    QTest::newRow("byte-order mark inside a word")
+        << QStringList{"build", "--words", "w.txt"} << QByteArray("ab\xEF\xBB\xBF\n")
+        << "w.txt:1: Character 3, \"\\u{FEFF}\" (U+FEFF)";
+    QTest::newRow("file name") << QStringList{"check", "\u202Egnp.txt\u2029"} << QByteArray()
+                               << "vantro-filter: \\u{202E}gnp.txt\\u{2029}: Cannot open";
 }
 
 void CliTest::messagesShowOutsideTextVerbatim()
@@ -1271,6 +1363,9 @@ void CliTest::endToEnd_data()
     QTest::newRow("standard output and error closed")
         << QStringList{"--help"} << none << "close both" << 1 << ""
         << "";
+    QTest::newRow("build under a file-size limit")
+        << QStringList{"build", "--max"} << none << "file size limit" << 1 << ""
+        << "vantro-filter: ";
 }
 
 void CliTest::endToEnd()
@@ -1283,12 +1378,25 @@ void CliTest::endToEnd()
     QFETCH(QString, err);
 
     QTemporaryDir dir;
+    const bool sizeLimited = setup == QLatin1String("file size limit");
+    const QString badnames = dir.filePath(QStringLiteral("badnames.txt"));
+    const QByteArray earlier = "{ \"earlier\" \"w9mqswm\" }\r\n";
+    if (sizeLimited)
+        QVERIFY(writeFileBytes(badnames, earlier));
     const auto prepare = [&](QProcess &process) {
         if (setup.startsWith(QLatin1String("close")))
             process.setChildProcessModifier([both = setup == QLatin1String("close both")] {
                 ::close(STDOUT_FILENO);
                 if (both)
                     ::close(STDERR_FILENO);
+            });
+        // Room for the block's first lines only. The signal stays at its default, which kills
+        // the process, so that only the program's own handling turns it into a failed write.
+        if (sizeLimited)
+            process.setChildProcessModifier([limit = rlim_t(earlier.size() + 100)] {
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit fileSize{limit, limit};
+                setrlimit(RLIMIT_FSIZE, &fileSize);
             });
     };
     const ToolRun run = runProcess(arguments, dir.path(), input, prepare);
@@ -1301,8 +1409,12 @@ void CliTest::endToEnd()
         QVERIFY2(run.err.startsWith(err.toUtf8()), run.err);
     if (setup == QLatin1String("close stdout"))
         QVERIFY2(run.err.contains("Bad file descriptor"), run.err);
-    if (!arguments.contains(QLatin1String("check")))
+    if (sizeLimited) {
+        QVERIFY2(run.err.contains("File too large"), run.err);
+        QCOMPARE(fileBytes(badnames), earlier); // no torn line
+    } else if (!arguments.contains(QLatin1String("check"))) {
         QVERIFY(snapshot(dir.path()).isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,15 +1,50 @@
+// badword.txt as start-up leaves it: rewritten in place, never through a link or into anything
+// but a regular file, and failures reported, also by the window program itself.
 #include "childprocess.h"
 #include "startupfiles.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace vantro;
 
 namespace {
+
+const QByteArray kHeader = "//The following lines are part of the word filter\r\n\r\n";
+
+struct stat statusOf(const QString &path)
+{
+    struct stat status = {};
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+// The directory's entries with their kinds and contents, to show what a refusal left.
+QStringList describe(const QString &directory)
+{
+    QStringList entries;
+    const QDir dir(directory);
+    for (const QString &name :
+         dir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString path = dir.filePath(name);
+        const QFileInfo info(path);
+        if (info.isSymLink())
+            entries << name + QStringLiteral(" -> ") + info.symLinkTarget();
+        else if (S_ISFIFO(statusOf(path).st_mode))
+            entries << name + QStringLiteral(" (fifo)");
+        else
+            entries << name + QStringLiteral(": ") + QString::fromLatin1(fileBytes(path));
+    }
+    return entries;
+}
 
 } // namespace
 
@@ -18,66 +53,199 @@ class TestStartupFiles : public QObject
     Q_OBJECT
 
 private slots:
-    void badWordFileIsRewritten_data();
-    void badWordFileIsRewritten();
-    void unwritableBadWordFileIsReported();
-    void failedRewriteKeepsTheOldFile();
+    void rewrittenInPlace_data();
+    void rewrittenInPlace();
+    void readOnlyDirectory();
+    void refused_data();
+    void refused();
+    void failedWriteLeavesNoTornLine();
+    void windowProgramFailsToStart_data();
+    void windowProgramFailsToStart();
     void instructionsText();
 };
 
-void TestStartupFiles::badWordFileIsRewritten_data()
+void TestStartupFiles::rewrittenInPlace_data()
 {
     QTest::addColumn<QByteArray>("before"); // empty: no file
-    QTest::newRow("missing") << QByteArray();
-    QTest::newRow("other content") << QByteArray(5000, 'z');
+    QTest::addColumn<bool>("hardLinked");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("other content") << QByteArray(5000, 'z') << false;
+    QTest::newRow("hard link, owner and mode") << QByteArray("old") << true;
 }
 
-void TestStartupFiles::badWordFileIsRewritten()
+void TestStartupFiles::rewrittenInPlace()
 {
     QFETCH(QByteArray, before);
+    QFETCH(bool, hardLinked);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("badword.txt"));
-    if (!before.isEmpty()) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(before);
+    const QString other = dir.filePath(QStringLiteral("other name.txt"));
+    if (!before.isEmpty())
+        QVERIFY(writeFileBytes(path, before));
+    if (hardLinked) {
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()),
+                 0);
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0604), 0);
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     }
-    const QByteArray expected = "//The following lines are part of the word filter\r\n\r\n";
-    QCOMPARE(expected.size(), 53);
+    const struct stat old = statusOf(path);
+
+    QCOMPARE(kHeader.size(), 53);
     for (int start = 0; start < 2; ++start) {
         QCOMPARE(rewriteBadWordFile(dir.path()), std::nullopt);
-        QCOMPARE(fileBytes(path), expected);
+        QCOMPARE(fileBytes(path), kHeader);
     }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"badword.txt"});
+    if (hardLinked) {
+        const struct stat now = statusOf(path);
+        QCOMPARE(now.st_ino, old.st_ino);
+        QCOMPARE(now.st_nlink, nlink_t(2));
+        QCOMPARE(now.st_mode, old.st_mode);
+        QCOMPARE(now.st_uid, old.st_uid);
+        QCOMPARE(now.st_gid, old.st_gid);
+        QCOMPARE(fileBytes(other), kHeader);
+    } else {
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"badword.txt"});
+    }
 }
 
-void TestStartupFiles::unwritableBadWordFileIsReported()
+void TestStartupFiles::readOnlyDirectory()
+{
+    // A directory that the program cannot write to, holding a badword.txt that it can. As root,
+    // whom no permission stops, the rewrite runs in a child that has become an ordinary user.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("badword.txt"));
+    QVERIFY(writeFileBytes(path, "old"));
+    const QByteArray encodedDir = QFile::encodeName(dir.path());
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    QCOMPARE(::chmod(encodedDir.constData(), 0555), 0);
+
+    const int status = runInChild([&] {
+        if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return 2;
+        return rewriteBadWordFile(dir.path()) ? 1 : 0;
+    });
+    QCOMPARE(::chmod(encodedDir.constData(), 0700), 0);
+    QCOMPARE(status, 0);
+    QCOMPARE(fileBytes(path), kHeader);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"badword.txt"});
+}
+
+void TestStartupFiles::refused_data()
+{
+    QTest::addColumn<QString>("standIn");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("symbolic link to a file") << "link to file"
+                                             << "a symbolic link";
+    QTest::newRow("dangling symbolic link") << "dangling link"
+                                            << "a symbolic link";
+    QTest::newRow("FIFO without a reader") << "fifo"
+                                           << "a named pipe (FIFO)";
+    QTest::newRow("FIFO with a reader") << "fifo with reader"
+                                        << "a named pipe (FIFO)";
+    QTest::newRow("directory") << "directory"
+                               << "a directory";
+}
+
+void TestStartupFiles::refused()
+{
+    QFETCH(QString, standIn);
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("badword.txt"));
+    const QByteArray encodedPath = QFile::encodeName(path);
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+    const QString outside = dir.filePath(QStringLiteral("elsewhere/server.txt"));
+    int reader = -1;
+    if (standIn == QLatin1String("link to file")) {
+        QVERIFY(writeFileBytes(outside, "not for start-up"));
+        QVERIFY(QFile::link(outside, path));
+    } else if (standIn == QLatin1String("dangling link")) {
+        QVERIFY(QFile::link(outside, path));
+    } else if (standIn.startsWith(QLatin1String("fifo"))) {
+        QCOMPARE(::mkfifo(encodedPath.constData(), 0644), 0);
+        if (standIn == QLatin1String("fifo with reader"))
+            reader = ::open(encodedPath.constData(), O_RDONLY | O_NONBLOCK);
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("badword.txt")));
+    }
+    const QStringList before = describe(dir.path());
+    const QStringList beforeElsewhere = describe(dir.filePath(QStringLiteral("elsewhere")));
+
+    const auto error = rewriteBadWordFile(dir.path());
+    char unread[64];
+    const ssize_t received = reader >= 0 ? ::read(reader, unread, sizeof unread) : 0;
+    if (reader >= 0)
+        ::close(reader);
+    QVERIFY(error);
+    QVERIFY2(error->contains(QDir::toNativeSeparators(path)) && error->contains(kind),
+             qPrintable(*error));
+    QVERIFY(received <= 0);
+    QCOMPARE(describe(dir.path()), before);
+    QCOMPARE(describe(dir.filePath(QStringLiteral("elsewhere"))), beforeElsewhere);
+}
+
+void TestStartupFiles::failedWriteLeavesNoTornLine()
 {
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("badword.txt")));
-    const auto error = rewriteBadWordFile(dir.path());
-    QVERIFY(error);
-    QVERIFY2(error->contains(dir.filePath(QStringLiteral("badword.txt"))), qPrintable(*error));
+    const QString path = dir.filePath(QStringLiteral("badword.txt"));
+    QVERIFY(writeFileBytes(path, "old content"));
+    // No file may grow beyond 10 bytes: the header is cut short by the limit.
+    const int status = runWithFileSizeLimit(10, [&] {
+        const auto error = rewriteBadWordFile(dir.path());
+        return error && error->contains(QStringLiteral("File too large")) ? 0 : 1;
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(fileBytes(path), QByteArray());
 
     const auto missing = rewriteBadWordFile(dir.filePath(QStringLiteral("no/such/dir")));
     QVERIFY(missing);
 }
 
-void TestStartupFiles::failedRewriteKeepsTheOldFile()
+void TestStartupFiles::windowProgramFailsToStart_data()
 {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file size limit below the header") << "limit"
+                                                      << "File too large";
+    QTest::newRow("badword.txt a symbolic link") << "link"
+                                                 << "a symbolic link";
+}
+
+void TestStartupFiles::windowProgramFailsToStart()
+{
+    // The real program, with the file-size signal at its default as a shell leaves it.
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("badword.txt"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("kept");
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    if (cause == QLatin1String("limit")) {
+        program.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{20, 20};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+    } else {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("target.txt")), path));
     }
-    // No file may grow beyond 10 bytes: the new content cannot be written.
-    const int status =
-        runWithFileSizeLimit(10, [&] { return rewriteBadWordFile(dir.path()) ? 0 : 1; });
-    QCOMPARE(status, 0);
-    QCOMPARE(fileBytes(path), QByteArray("kept"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"badword.txt"});
+    program.start(QStringLiteral(VANTRO_APP_PATH), QStringList());
+    QVERIFY(program.waitForFinished(30000));
+    const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(err.contains(QStringLiteral("badword.txt")) && err.contains(reason), qPrintable(err));
+    if (cause == QLatin1String("limit"))
+        QCOMPARE(fileBytes(path), QByteArray());
+    else
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("target.txt"))));
 }
 
 void TestStartupFiles::instructionsText()

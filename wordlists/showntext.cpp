@@ -4,16 +4,55 @@
 
 namespace vantro {
 
+namespace {
+
+// Characters that a terminal obeys or hides rather than shows: controls, format characters
+// (direction overrides and isolates, zero-width characters, the byte-order mark, the soft
+// hyphen), line and paragraph separators, and surrogates that form no character.
+bool isHidden(char32_t c)
+{
+    if (isControlCharacter(c))
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Surrogate:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString escaped(char32_t c)
+{
+    // C0 and C1 controls and DEL take the short form; everything else its code point.
+    if (c < 0xA0)
+        return QLatin1String("\\x") +
+               QString::number(uint(c), 16).toUpper().rightJustified(2, u'0');
+    return QLatin1String("\\u{") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0') +
+           u'}';
+}
+
+} // namespace
+
 QString shownText(QStringView text)
 {
     QString result;
     result.reserve(text.size());
-    for (const QChar c : text) {
-        if (isControlCharacter(c.unicode()))
-            result += QLatin1String("\\x") +
-                      QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype units = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            units = 2;
+        }
+        if (isHidden(c))
+            result += escaped(c);
         else
-            result += c;
+            result += text.sliced(i, units);
+        i += units - 1;
     }
     return result;
 }

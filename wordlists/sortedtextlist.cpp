@@ -16,10 +16,14 @@ namespace {
 struct SortEntry
 {
     quint64 head; // the key's first eight bytes, big-endian, zero-padded
-    quint32 index;
-    quint32 keyStart;
-    quint32 keyLength;
+    // Positions as wide as the store itself: the keys of a large list pass 4 GiB.
+    std::size_t index;
+    std::size_t keyStart;
+    std::size_t keyLength;
 };
+static_assert(sizeof(std::size_t) >= sizeof(std::string::size_type) &&
+                  sizeof(std::size_t) >= sizeof(qsizetype),
+              "a sort entry must reach every key byte and every text of the list");
 
 // Sorts by head alone, one digit at a time from the last, in linear time. Large lists take
 // sixteen-bit digits (four passes); small ones eight-bit digits, whose buckets stay in cache.
@@ -62,7 +66,7 @@ SortedTextList SortedTextList::fromUnsorted(QStringList texts)
         quint64 head = 0;
         for (std::size_t j = 0; j < 8; ++j)
             head = (head << 8) | (j < length ? quint8(keys[start + j]) : 0);
-        entries.push_back({head, quint32(i), quint32(start), quint32(length)});
+        entries.push_back({head, std::size_t(i), start, length});
     }
     radixSortByHead(entries);
 

@@ -16,6 +16,9 @@ struct WordProblem
     QString message; // a whole sentence naming the character and its position
 };
 
+// The most characters a word can have: as many as the window's new-word box holds.
+inline constexpr qsizetype kMaxWordLength = 32767;
+
 // C0 and C1 control characters and DEL: no filter entry may hold one, and no message shows one
 // raw, as it could drive the terminal (see shownText()).
 bool isControlCharacter(char32_t c);

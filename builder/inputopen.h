@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include <optional>
+
+namespace vantro {
+
+// How long opening a FIFO waits for a program to write to it.
+inline constexpr int kFifoWriterWaitSeconds = 3;
+
+// Opens a word file or an entry file for reading, as a QFile on its own descriptor. Nothing when
+// it is open; otherwise why not, a whole sentence. Opening never blocks: a FIFO is read once a
+// program writes to it (or opens it and closes it again, which reads as an empty file); when no
+// program does within kFifoWriterWaitSeconds, the FIFO is refused. A directory is refused.
+std::optional<QString> openInputFile(QFile &file, const QString &path);
+
+} // namespace vantro
