@@ -27,6 +27,7 @@ struct FilterWriteResult
     // The whole block is in the file; else error says why, and what of it is left.
     bool written = false;
     bool stopped = false; // the options' stopRequested() stopped it
+    // The entries in the file: the whole block's, or after a failure those left behind.
     qsizetype entriesWritten = 0;
     QString path;
     QString error;
