@@ -38,9 +38,9 @@ public:
     PacedBuild(const QString &path, SortedTextList variants, PaceClock clock,
                QObject *parent = nullptr);
 
-    // Checks the variants, opens the target and writes the block's opening line end, then arms
-    // the first step. False when the block could not be begun; error() then says why and the
-    // file is as it was.
+    // Checks the variants, opens and locks the target and writes the block's opening line end,
+    // then arms the first step. False when the block could not be begun, also at once when
+    // another Build holds the target's lock; error() then says why.
     bool start();
 
     // Ends the job where it stands: no further step, and the file closed with the entries written
@@ -57,7 +57,8 @@ signals:
     void stepTaken(qsizetype step, const QString &variant, bool written);
     // The whole block is in the file, which is closed.
     void finished();
-    // A write failed; the file has been cut back to where the block started.
+    // A write failed; the block has been taken back where that was safe (see
+    // FilterFileWriter::rollBack), and the error says what of it is left.
     void failed(const QString &error);
 
 private:

@@ -1,7 +1,6 @@
 #include "filterwriter.h"
 
 #include "filterentry.h"
-#include "filterfilewriter.h"
 
 #include <QDir>
 
@@ -56,7 +55,8 @@ FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variant
     return result;
 }
 
-FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants)
+FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants,
+                                  FilterWriterOptions options)
 {
     FilterWriteResult result;
     result.path = path;
@@ -65,13 +65,15 @@ FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &var
         result.error = *refusal;
         return result;
     }
-    FilterFileWriter writer(path);
+    FilterFileWriter writer(path, std::move(options));
     if (writer.open() && writer.writeEntries(variants) && writer.finish()) {
         result.written = true;
         result.entriesWritten = writer.entriesWritten();
         return result;
     }
     writer.rollBack();
+    result.stopped = writer.stopped();
+    result.entriesWritten = writer.entriesWritten();
     result.error = writer.error();
     return result;
 }

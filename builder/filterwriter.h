@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filterfilewriter.h"
 #include "sortedtextlist.h"
 
 #include <QIODevice>
@@ -23,8 +24,10 @@ QString filterTargetPath(const QString &directory, FilterTarget target);
 
 struct FilterWriteResult
 {
-    bool written =
-        false; // the whole block is in the file; else nothing of it is, and error says why
+    // The whole block is in the file; else error says why, and what of it is left.
+    bool written = false;
+    bool stopped = false; // the options' stopRequested() stopped it
+    // The entries in the file: the whole block's, or after a failure those left behind.
     qsizetype entriesWritten = 0;
     QString path;
     QString error;
@@ -39,8 +42,9 @@ struct FilterWriteResult
 FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variants);
 
 // Appends the block to the file in one go, creating the file when absent (see FilterFileWriter).
-// When the file cannot be opened, nothing is written; when a write fails, the file is cut back to
-// the size it had before the block.
-FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants);
+// When the file cannot be opened or locked, nothing is written; when a write fails or the writer
+// is stopped, the block is taken back as FilterFileWriter::rollBack() does.
+FilterWriteResult writeFilterFile(const QString &path, const SortedTextList &variants,
+                                  FilterWriterOptions options = {});
 
 } // namespace vantro

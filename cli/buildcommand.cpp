@@ -1,5 +1,6 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
 #include "command.h"
+#include "stopsignals.h"
 #include "wordinput.h"
 
 #include "filterwriter.h"
@@ -20,6 +21,9 @@ const QString kLocalization = QStringLiteral("localization");
 const QString kDir = QStringLiteral("dir");
 const QString kStdout = QStringLiteral("stdout");
 const QString kSkipRefused = QStringLiteral("skip-refused");
+
+// How long build waits at most for another Build of the same file to end.
+constexpr std::chrono::seconds kLockWait{30};
 
 void addArguments(QCommandLineParser &parser)
 {
@@ -61,7 +65,24 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
 {
     const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
                                                                   : FilterTarget::BadNames);
-    const FilterWriteResult result = writeFilterFile(path, variants);
+    // From here on SIGINT, SIGTERM and SIGHUP stop the writing between two writes, and the block
+    // is taken back.
+    const StopSignals stopSignals;
+    FilterWriterOptions options;
+    options.lockWait = kLockWait;
+    options.waitingForLock = [&] {
+        console.reportError(Cli::tr("\"%1\" is being written by another Build; waiting up to %2 "
+                                    "seconds for it to end.")
+                                .arg(shownText(QDir::toNativeSeparators(path)))
+                                .arg(kLockWait.count()));
+    };
+    options.stopRequested = &StopSignals::stopRequested;
+    const FilterWriteResult result = writeFilterFile(path, variants, std::move(options));
+    if (result.stopped) {
+        console.reportError(Cli::tr("Stopped by %1. %2")
+                                .arg(QLatin1String(StopSignals::signalName()), result.error));
+        return StopSignals::exitStatus();
+    }
     if (result.failed()) {
         console.reportError(result.error);
         return ExitStatus::Failure;
@@ -139,9 +160,24 @@ Command buildCommand()
         "A summary goes to standard error. With --skip-refused the refused words are listed as "
         "warnings and the others are built.\n"
         "\n"
+        "The file must be a regular file, or a symbolic link to one; a FIFO, a device or a "
+        "directory is refused. While it writes, build holds a lock on the file, as the window's "
+        "Build and tidy do, so that two Builds never mix their blocks. When another Build holds "
+        "it, build says so and waits up to 30 seconds; if the file is still being written then, "
+        "it says \"... is being written by another Build. It was still being written after 30 "
+        "seconds. Nothing was written.\" and exits with status 1.\n"
+        "\n"
+        "When a write fails (a full disk), or SIGINT, SIGTERM or SIGHUP arrives, the block is "
+        "taken back: the file is cut back to where the block began, and a file that build "
+        "created is removed, but only while the file still ends with exactly what build wrote. "
+        "When another program changed or replaced it meanwhile, it is left alone, and the "
+        "message says what of the block is left in it and from which byte on. Every write "
+        "holds whole lines.\n"
+        "\n"
         "Exit status: 0 when the block was written; 1 when a word was refused (without "
-        "--skip-refused), the file cannot be opened or a write fails (the file is then left as "
-        "it was); 2 when a word file cannot be read or the command line is wrong.");
+        "--skip-refused), the file cannot be opened or locked, or a write fails; 2 when a "
+        "word file cannot be read or the command line is wrong; 130, 143 or 129 when stopped "
+        "by SIGINT, SIGTERM or SIGHUP.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -8,6 +8,10 @@ enum class ExitStatus
     Success = 0,
     Failure = 1, // the command ran and failed, or found what it looks for (check)
     Usage = 2,   // the command line is wrong, or an input file cannot be read
+    // Stopped by a signal: 128 plus its number.
+    Hangup = 129,
+    Interrupted = 130,
+    Terminated = 143,
 };
 
 } // namespace vantro::cli

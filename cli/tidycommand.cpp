@@ -5,6 +5,7 @@
 
 #include "entrytidy.h"
 #include "filereplace.h"
+#include "filterfilelock.h"
 #include "linereader.h"
 #include "showntext.h"
 
@@ -54,13 +55,21 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                                   "tidied."));
 
     const QString shownName = inputDisplayName(fileName);
+    const bool dryRun = parser.isSet(kDryRun);
     InputFile in(console, fileName);
     QString error;
     if (!in.open(error)) {
         console.reportError(Cli::tr("%1: %2").arg(shownName, error));
         return ExitStatus::Usage;
     }
-    const bool dryRun = parser.isSet(kDryRun);
+    // A Build appending while the file is read would lose its entries to the replacement, so
+    // tidy holds the Builds' lock from before it reads until the new file is in place, and does
+    // not wait for a Build that holds it.
+    FilterFileLock lock;
+    if (!dryRun && !lock.lock(fileName)) {
+        console.reportError(lock.error() + u' ' + Cli::tr("Nothing was changed."));
+        return lock.busy() ? ExitStatus::Failure : ExitStatus::Usage;
+    }
     // A dry run lists what goes as it is found, a batch at a time.
     QString report;
     const auto listRemoved = [&](const EntryFinding &finding) {
@@ -116,14 +125,16 @@ Command tidyCommand()
         "and another replacement are kept; \"check\" reports them.\n"
         "\n"
         "The file is replaced whole or not at all: a full disk or a killed process leaves it "
-        "as it was. It keeps its permissions, and its owner and group where the process may "
-        "set them. A file that needed no change is left untouched, and so is a file holding a "
-        "line longer than 1048576 bytes, which tidy cannot keep as it stands. One summary line "
-        "goes to standard output.\n"
+        "as it was. While tidy reads and replaces it, it holds the lock that every Build holds "
+        "while it writes; when a Build holds it, tidy says that the file is being written by "
+        "another Build, changes nothing and exits with status 1. It keeps its permissions, "
+        "and its owner and group where the process may set them. A file that needed no "
+        "change is left untouched, and so is a file holding a line longer than 1048576 bytes, "
+        "which tidy cannot keep as it stands. One summary line goes to standard output.\n"
         "\n"
         "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
-        "be replaced, 2 when it cannot be read, holds a line too long to keep, or the command "
-        "line is wrong.");
+        "be locked or replaced, 2 when it cannot be read, holds a line too long to keep, or "
+        "the command line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

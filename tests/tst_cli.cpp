@@ -18,11 +18,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,6 +132,8 @@ QMap<QString, QByteArray> snapshot(const QString &directory)
             entries.insert(name, "link to " + info.symLinkTarget().toUtf8());
         else if (info.isDir())
             entries.insert(name, "directory");
+        else if (!info.isFile())
+            entries.insert(name, "special file"); // a FIFO: reading it would block
         else
             entries.insert(name, fileBytes(info.filePath()));
     }
@@ -223,6 +227,9 @@ private slots:
     void refusedWords();
     void writeFailuresLeaveEverythingAsItWas_data();
     void writeFailuresLeaveEverythingAsItWas();
+    void buildWaitsForTheLockAndStopsOnSignals_data();
+    void buildWaitsForTheLockAndStopsOnSignals();
+    void buildStoppedMidwayTakesItsBlockBack();
     void checkFindings_data();
     void checkFindings();
     void checkAcceptsWhatBuildWrote_data();
@@ -594,11 +601,13 @@ void CliTest::writeFailuresLeaveEverythingAsItWas_data()
         << "badnames.txt";
     QTest::newRow("--dir does not exist") << QStringList{"build", "--dir", "missing"} << ""
                                           << "missing";
-    QTest::newRow("disk full (/dev/full)") << QStringList{"build"} << "full device"
-                                           << "badnames.txt";
+    QTest::newRow("target is a FIFO") << QStringList{"build"} << "fifo target"
+                                      << "is a FIFO (named pipe), not a regular file";
     QTest::newRow("disk full (file size limit)")
         << QStringList{"build", "--max"} << "file size limit"
         << "File too large";
+    QTest::newRow("disk full on a new file") << QStringList{"build", "--max"} << "new file"
+                                             << "was removed again";
     QTest::newRow("standard output full")
         << QStringList{"build", "--stdout"} << "full standard output"
         << "standard output";
@@ -622,8 +631,10 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
         QVERIFY(top.mkpath(target));
     } else if (setup == QLatin1String("directory target in sub")) {
         QVERIFY(top.mkpath(QStringLiteral("sub/") + badnames));
-    } else if (setup == QLatin1String("full device")) {
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), top.filePath(badnames)));
+    } else if (setup == QLatin1String("fifo target")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(top.filePath(badnames)).constData(), 0600), 0);
+    } else if (setup == QLatin1String("new file")) {
+        fileSizeLimit = 100;
     } else if (setup == QLatin1String("file size limit")) {
         const QByteArray earlier = "{ \"earlier\" \"w9mqswm\" }\r\n";
         QVERIFY(writeFileBytes(top.filePath(badnames), earlier));
@@ -654,6 +665,108 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
     QVERIFY2(reported.first().contains(message), run.err);
     QVERIFY2(!err.contains(QLatin1String("Wrote")), run.err);
     QCOMPARE(snapshot(dir.path()), before);
+}
+
+void CliTest::buildWaitsForTheLockAndStopsOnSignals_data()
+{
+    QTest::addColumn<int>("signal"); // 0: the lock is released instead
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("SIGINT while waiting") << SIGINT << 130;
+    QTest::newRow("SIGTERM while waiting") << SIGTERM << 143;
+    QTest::newRow("SIGHUP while waiting") << SIGHUP << 129;
+    QTest::newRow("lock released") << 0 << 0;
+}
+
+void CliTest::buildWaitsForTheLockAndStopsOnSignals()
+{
+    QFETCH(int, signal);
+    QFETCH(int, exitCode);
+
+    // Another Build holds the lock of the file that the link leads to, and writes its block
+    // while the program waits.
+    QTemporaryDir dir;
+    const QString real = dir.filePath(QStringLiteral("real.txt"));
+    const QByteArray before = "{ \"earlier\" \"w9mqswm\" }\r\n";
+    QVERIFY(writeFileBytes(real, before));
+    QVERIFY(QFile::link(QStringLiteral("real.txt"), dir.filePath(QStringLiteral("badnames.txt"))));
+    QFile other(real);
+    QVERIFY(other.open(QIODevice::Append | QIODevice::Unbuffered));
+    QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
+
+    QProcess process;
+    process.setProgram(QStringLiteral(VANTRO_CLI_PATH));
+    process.setArguments({"build", "--words", "-"});
+    process.setWorkingDirectory(dir.path());
+    process.setReadChannel(QProcess::StandardError);
+    process.start();
+    QVERIFY(process.waitForStarted());
+    process.write("gosh\n");
+    process.closeWriteChannel();
+    QByteArray err;
+    while (!err.contains("waiting up to 30 seconds") && process.waitForReadyRead(20000))
+        err += process.readAllStandardError();
+    QVERIFY2(err.startsWith("vantro-filter: \"" + QFile::encodeName(dir.path()) +
+                            "/badnames.txt\" is being written by another Build; waiting up to "
+                            "30 seconds for it to end.\n"),
+             err);
+    const QByteArray othersBlock = "\r\n{ \"other\" \"e9ctw\" }\r\n";
+    QCOMPARE(other.write(othersBlock), othersBlock.size());
+    if (signal != 0)
+        QCOMPARE(::kill(pid_t(process.processId()), signal), 0);
+    else
+        other.close();
+
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    err += process.readAllStandardError();
+    if (signal != 0) {
+        QVERIFY2(err.contains("Stopped by SIG") && err.contains("Nothing was written."), err);
+        QCOMPARE(fileBytes(real), before + othersBlock);
+    } else {
+        // The blocks follow one another, never one inside the other.
+        QCOMPARE(fileBytes(real),
+                 before + othersBlock + windowWriterBytes(listOf({"gosh"}), false));
+    }
+}
+
+void CliTest::buildStoppedMidwayTakesItsBlockBack()
+{
+    // Words enough for a block of some megabytes; SIGTERM comes once the block has begun.
+    QTemporaryDir dir;
+    QStringList words;
+    for (int i = 0; i < 40000; ++i)
+        words.append(QStringLiteral("word%1").arg(i));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")),
+                           words.join(u'\n').toUtf8() + '\n'));
+    const QString path = dir.filePath(QStringLiteral("badnames.txt"));
+    const QByteArray before = "{ \"earlier\" \"w9mqswm\" }\r\n";
+    QVERIFY(writeFileBytes(path, before));
+
+    QProcess process;
+    process.setProgram(QStringLiteral(VANTRO_CLI_PATH));
+    process.setArguments({"build", "--words", "words.txt"});
+    process.setWorkingDirectory(dir.path());
+    process.start();
+    QVERIFY(process.waitForStarted());
+    while (QFileInfo(path).size() == before.size() && process.state() == QProcess::Running)
+        QThread::usleep(100);
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+
+    // Stopped between two writes and cut back, or done before the signal came: never a part.
+    const QByteArray err = process.readAllStandardError();
+    if (process.exitCode() == 143) {
+        QVERIFY2(err.contains("Stopped by SIGTERM") &&
+                     err.contains("The file was left as it was before this Build."),
+                 err);
+        QCOMPARE(fileBytes(path), before);
+    } else {
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(fileBytes(path),
+                 windowWriterBytes(SortedTextList::fromUnsorted(words), false, before));
+    }
 }
 
 void CliTest::checkFindings_data()
@@ -1096,6 +1209,10 @@ void CliTest::tidyFailuresChangeNothing_data()
                                << "File too large";
     QTest::newRow("read-only directory") << "read-only directory"
                                          << "Permission denied";
+    // A Build appending while tidy reads would lose its entries to the replacement.
+    QTest::newRow("a Build holds the file's lock")
+        << "locked"
+        << "is being written by another Build. Nothing was changed.";
 }
 
 void CliTest::tidyFailuresChangeNothing()
@@ -1117,15 +1234,21 @@ void CliTest::tidyFailuresChangeNothing()
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
         QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0555), 0);
     }
+    QFile build(path);
+    if (setup == QLatin1String("locked")) {
+        QVERIFY(build.open(QIODevice::ReadOnly));
+        QCOMPARE(::flock(build.handle(), LOCK_EX | LOCK_NB), 0);
+    }
     const auto before = snapshot(dir.path());
 
     // With room for a quarter of the new file only, or no right to create one beside the old.
+    const bool limited = setup == QLatin1String("file size limit");
     const int status =
-        runWithFileSizeLimit(readOnly ? RLIM_INFINITY : rlim_t(content.size() / 4), [&] {
+        runWithFileSizeLimit(limited ? rlim_t(content.size() / 4) : RLIM_INFINITY, [&] {
             if (readOnly && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 return 2;
             const ToolRun run = runTool({"tidy", "sub/localization.txt"}, dir.path());
-            return run.exitCode == 1 && run.err.startsWith("vantro-filter: Cannot replace") &&
+            return run.exitCode == 1 && run.err.startsWith("vantro-filter: ") &&
                            run.err.contains("localization.txt") && run.err.contains(reason.toUtf8())
                        ? 0
                        : 1;

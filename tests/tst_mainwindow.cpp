@@ -32,6 +32,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <sys/file.h>
 #include <sys/resource.h>
 
 using vantro::MainWindow;
@@ -731,26 +732,36 @@ void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
 
 void MainWindowTest::failedBuild_data()
 {
-    QTest::addColumn<int>("fileSizeLimit"); // 0: a directory stands in the target's place
-    QTest::addColumn<QByteArray>("fileAfter");
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<int>("fileSizeLimit");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("target is a directory") << 0 << QByteArray() << "Is a directory";
-    // Room for the block's opening CR LF and three 19-byte lines: the fourth write fails.
-    QTest::newRow("disk full at the fourth entry")
-        << 2 + 3 * 19 + 5 << QByteArray("") << "File too large";
+    QTest::newRow("target is a directory") << "directory" << 0 << "is a directory";
+    // Room for the block's opening CR LF and three 19-byte lines: the fourth write fails, and
+    // the file, which the Build created, goes again.
+    QTest::newRow("disk full at the fourth entry") << "" << 2 + 3 * 19 + 5 << "File too large";
+    QTest::newRow("target locked by another Build")
+        << "locked" << 0 << "is being written by another Build";
 }
 
 void MainWindowTest::failedBuild()
 {
+    QFETCH(QString, setup);
     QFETCH(int, fileSizeLimit);
-    QFETCH(QByteArray, fileAfter);
     QFETCH(QString, reason);
 
     const QStringList words = {"gosh", "", "Mixed Case"};
     setWords(words);
-    if (fileSizeLimit == 0)
+    if (setup == QLatin1String("directory"))
         QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
+    // Another Build holds the file's lock; the window does not wait for it.
+    const QByteArray earlier = "// written by hand\r\n";
+    QFile other(QStringLiteral("badnames.txt"));
+    if (setup == QLatin1String("locked")) {
+        QVERIFY(writeFileBytes(other.fileName(), earlier));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
+    }
     afterEntries(m_window.get(), 1, [this] {
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
@@ -773,7 +784,9 @@ void MainWindowTest::failedBuild()
                  m_warnings.first().contains(reason),
              qPrintable(m_warnings.first()));
     if (fileSizeLimit > 0)
-        QCOMPARE(fileBytes("badnames.txt"), fileAfter);
+        QVERIFY(!QFile::exists(QStringLiteral("badnames.txt")));
+    if (setup == QLatin1String("locked"))
+        QCOMPARE(fileBytes("badnames.txt"), earlier);
     QStringList expected = words;
     if (fileSizeLimit > 0)
         expected.append(QStringLiteral("typed"));
@@ -782,6 +795,7 @@ void MainWindowTest::failedBuild()
     QVERIFY(!m_window->isBuilding());
 
     // Once the cause is gone, the next Build writes the whole block.
+    other.close();
     QDir().rmdir(QStringLiteral("badnames.txt"));
     QFile::remove(QStringLiteral("badnames.txt"));
     setWords({"gosh"});

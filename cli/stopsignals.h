@@ -1,0 +1,31 @@
+#pragma once
+
+#include "exitstatus.h"
+
+#include <csignal>
+
+namespace vantro::cli {
+
+// While it lives, SIGINT, SIGTERM and SIGHUP no longer end the process at once: the first one
+// that arrives is remembered, and the writing that asks stopRequested() between its writes stops,
+// takes back its block and ends with the signal's exit status. A signal that the process was
+// started with ignored (nohup) stays ignored.
+class StopSignals
+{
+public:
+    StopSignals();
+    ~StopSignals();
+    StopSignals(const StopSignals &) = delete;
+    StopSignals &operator=(const StopSignals &) = delete;
+
+    static bool stopRequested();
+    // 128 plus the signal's number, as shells report a process ended by it: 130 for SIGINT, 143
+    // for SIGTERM, 129 for SIGHUP.
+    static ExitStatus exitStatus();
+    static const char *signalName();
+
+private:
+    struct sigaction m_previous[3];
+};
+
+} // namespace vantro::cli
