@@ -5,6 +5,7 @@
 #include "wordcheck.h"
 
 #include "buildertext.h"
+#include "showntext.h"
 #include <QIODevice>
 #include <QStringView>
 
@@ -34,7 +35,7 @@ std::optional<QString> findUnwritableVariant(const SortedTextList &variants)
     for (const QString &variant : variants.items()) {
         if (const auto problem = findWordProblem(variant)) {
             return Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
-                .arg(variant, problem->message);
+                .arg(shownText(variant), problem->message);
         }
     }
     return std::nullopt;

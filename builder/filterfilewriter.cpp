@@ -190,7 +190,7 @@ bool FilterFileWriter::writeEntry(const QString &variant)
         return true;
     if (const auto problem = findWordProblem(variant)) {
         m_error = Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
-                      .arg(variant, problem->message);
+                      .arg(shownText(variant), problem->message);
         return false;
     }
     QByteArray line;
