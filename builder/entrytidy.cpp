@@ -4,6 +4,12 @@
 
 namespace vantro {
 
+namespace {
+
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+} // namespace
+
 std::optional<QString> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
                                      const EntryFindingSink &removedSink)
 {
@@ -17,12 +23,16 @@ std::optional<QString> tidyEntryFile(QIODevice &device, bool dropDangerous, Entr
         else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0)
             tidy.overlongLine = finding.line;
     });
-    const auto afterLine = [&](QByteArrayView line, qsizetype) {
+    const auto afterLine = [&](QByteArrayView line, qsizetype number) {
         if (!removing) {
             tidy.bytes += line;
             ++tidy.linesKept;
             return;
         }
+        // The file's byte-order mark is no part of the entry behind it: it stays when that goes,
+        // in front of what is now the first line, which it leaves as it was read.
+        if (number == 1 && line.startsWith(kByteOrderMark))
+            tidy.bytes += kByteOrderMark;
         ++(removing->kind == EntryFinding::Kind::Repeated ? tidy.removedRepeats
                                                           : tidy.removedDangerous);
         if (removedSink)

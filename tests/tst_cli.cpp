@@ -1121,6 +1121,12 @@ void CliTest::tidy_data()
                "{ \"ab\" \"abc\" }\r\n{ \"a\" \"z\" }\r\n{ \"ab\" \"abc\" }\r\n{ \"b\" \"\" }\r\n")
         << QByteArray("{ \"a\" \"z\" }\r\n{ \"b\" \"\" }\r\n")
         << "repeats removed 1, dangerous removed 1, lines kept 2";
+    // The mark stays when the entry behind it goes, and the line after it reads as before.
+    QTest::newRow("--drop-dangerous, the first line behind a byte-order mark")
+        << QStringList{"--drop-dangerous"}
+        << QByteArray("\xEF\xBB\xBF{ \"a\" \"abc\" }\r\n\xEF\xBB\xBF{ \"a\" \"abc\" }\r\n")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF{ \"a\" \"abc\" }\r\n")
+        << "repeats removed 0, dangerous removed 1, lines kept 1";
     QTest::newRow("--dry-run") << QStringList{"--dry-run", "--drop-dangerous"}
                                << QByteArray(
                                       "{ \"ab\" \"abc\" }\n{ \"a\" \"z\" }\n{ \"a\" \"z\" }\n")
