@@ -156,7 +156,7 @@ std::optional<QString> rewriteBadWordFile(const QString &directory)
         return std::nullopt;
     QString message = failure(systemReason(error));
     if (emptied)
-        message += QLatin1Char(' ') + Builder::tr("The file was left empty.");
+        message += QLatin1String(". ") + Builder::tr("The file was left empty.");
     return message;
 }
 
