@@ -1,6 +1,7 @@
 #include "filereplace.h"
 
 #include "showntext.h"
+#include "systemfile.h"
 
 #include "buildertext.h"
 #include <QDir>
@@ -14,28 +15,6 @@
 namespace vantro {
 
 namespace {
-
-QString systemReason(int error)
-{
-    return shownText(qt_error_string(error));
-}
-
-bool writeAll(int fd, QByteArrayView bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = ::write(fd, bytes.data() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            if (count == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        written += count;
-    }
-    return true;
-}
 
 // Takes over the old file's owner and group, or as much of them as the process may set: a user
 // who is no root can give a file only to one of their own groups.
@@ -52,7 +31,7 @@ std::optional<QString> replaceFileContent(const QString &path, QByteArrayView by
     const QString shownPath = shownText(QDir::toNativeSeparators(path));
     const auto failure = [&](const QString &what, int error) {
         return Builder::tr("Cannot replace \"%1\": %2: %3. The file was left as it was.")
-            .arg(shownPath, what, shownText(systemReason(error)));
+            .arg(shownPath, what, systemReason(error));
     };
 
     // The file a link leads to is the one replaced.
@@ -77,9 +56,7 @@ std::optional<QString> replaceFileContent(const QString &path, QByteArrayView by
         return failure(Builder::tr("cannot create a new file beside it"), errno);
 
     // The owner first: giving a file away clears its set-user-ID and set-group-ID bits.
-    int error = 0;
-    if (!writeAll(fd, bytes))
-        error = errno;
+    int error = writeAll(fd, bytes);
     if (error == 0) {
         takeOverOwner(fd, old);
         if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0)

@@ -1,6 +1,7 @@
 #include "filterfilelock.h"
 
 #include "showntext.h"
+#include "systemfile.h"
 
 #include "buildertext.h"
 #include <QDir>
@@ -36,21 +37,6 @@ bool pathNamesOpenFile(const QString &path, int fd)
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
-QString nonRegularFileKind(unsigned mode)
-{
-    if (S_ISREG(mode))
-        return {};
-    if (S_ISDIR(mode))
-        return Builder::tr("a directory");
-    if (S_ISFIFO(mode))
-        return Builder::tr("a FIFO (named pipe)");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Builder::tr("a device");
-    if (S_ISSOCK(mode))
-        return Builder::tr("a socket");
-    return Builder::tr("not a regular file");
-}
-
 QString filterFileBusyMessage(const QString &path)
 {
     return Builder::tr("\"%1\" is being written by another Build.")
@@ -69,16 +55,14 @@ bool FilterFileLock::lock(const QString &path)
     // Non-blocking, so that a FIFO in the file's place cannot hold the open.
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
-        m_error = Builder::tr("Cannot open \"%1\": %2.")
-                      .arg(shownPath, shownText(qt_error_string(errno)));
+        m_error = Builder::tr("Cannot open \"%1\": %2.").arg(shownPath, systemReason(errno));
         return false;
     }
     struct stat info
     {
     };
     if (::fstat(m_fd, &info) != 0) {
-        m_error = Builder::tr("Cannot look at \"%1\": %2.")
-                      .arg(shownPath, shownText(qt_error_string(errno)));
+        m_error = Builder::tr("Cannot look at \"%1\": %2.").arg(shownPath, systemReason(errno));
         return false;
     }
     if (const QString kind = nonRegularFileKind(info.st_mode); !kind.isEmpty()) {
@@ -87,9 +71,9 @@ bool FilterFileLock::lock(const QString &path)
     }
     if (const auto error = tryLockFilterFile(m_fd)) {
         m_busy = *error == EWOULDBLOCK;
-        m_error = *error == EWOULDBLOCK ? filterFileBusyMessage(path)
-                                        : Builder::tr("Cannot lock \"%1\": %2.")
-                                              .arg(shownPath, shownText(qt_error_string(*error)));
+        m_error = *error == EWOULDBLOCK
+                      ? filterFileBusyMessage(path)
+                      : Builder::tr("Cannot lock \"%1\": %2.").arg(shownPath, systemReason(*error));
         return false;
     }
     if (!pathNamesOpenFile(path, m_fd)) {

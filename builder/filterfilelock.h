@@ -19,10 +19,6 @@ std::optional<int> tryLockFilterFile(int fd);
 // removed, while the writer waited for its lock is no longer the one to write to.
 bool pathNamesOpenFile(const QString &path, int fd);
 
-// "a directory", "a FIFO (named pipe)", ... for a file that is not a regular file; empty for a
-// regular file. The mode is a struct stat's st_mode.
-QString nonRegularFileKind(unsigned mode);
-
 // The message for a filter file that another writer holds locked.
 QString filterFileBusyMessage(const QString &path);
 

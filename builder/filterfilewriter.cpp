@@ -3,6 +3,7 @@
 #include "filterentry.h"
 #include "filterfilelock.h"
 #include "showntext.h"
+#include "systemfile.h"
 #include "wordcheck.h"
 
 #include "buildertext.h"
@@ -29,11 +30,6 @@ constexpr std::chrono::milliseconds kLockRetry{20};
 QString shownPath(const QString &path)
 {
     return shownText(QDir::toNativeSeparators(path));
-}
-
-QString systemReason(int error)
-{
-    return shownText(qt_error_string(error));
 }
 
 QString entryCount(qsizetype entries)
@@ -246,19 +242,16 @@ bool FilterFileWriter::write(const QByteArray &lines, qsizetype entries)
     if (stopIfRequested())
         return false;
     qsizetype done = 0;
-    while (done < lines.size()) {
-        const ssize_t count = ::write(m_fd, lines.constData() + done, size_t(lines.size() - done));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return fail(systemReason(count == 0 ? ENOSPC : errno));
-        const QByteArrayView went(lines.constData() + done, count);
+    const int error = writeAll(m_fd, lines, &done);
+    if (done > 0) {
+        const QByteArrayView went = QByteArrayView(lines).first(done);
         m_writtenHash.addData(went);
-        m_bytesWritten += count;
+        m_bytesWritten += done;
         m_lineEnds += std::count(went.begin(), went.end(), '\n');
         m_endsWithLineEnd = went.back() == '\n';
-        done += count;
     }
+    if (error != 0)
+        return fail(systemReason(error));
     m_entriesWritten += entries;
     return true;
 }

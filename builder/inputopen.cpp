@@ -1,6 +1,7 @@
 #include "inputopen.h"
 
 #include "showntext.h"
+#include "systemfile.h"
 
 #include "buildertext.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 QString cannotOpen(int error)
 {
-    return Builder::tr("Cannot open: %1").arg(shownText(qt_error_string(error)));
+    return Builder::tr("Cannot open: %1").arg(systemReason(error));
 }
 
 // True once the FIFO has bytes to read or its writer has gone; false when none came in time.

@@ -2,12 +2,12 @@
 
 #include "buildertext.h"
 #include "showntext.h"
+#include "systemfile.h"
 #include <QDir>
 #include <QFile>
 #include <QStringList>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -57,55 +57,6 @@ QByteArray badWordFileBytes()
     return QByteArrayLiteral("//The following lines are part of the word filter\r\n\r\n");
 }
 
-namespace {
-
-// A file that is not a regular one, in words; empty for a regular file.
-QString otherFileKind(mode_t mode)
-{
-    switch (mode & S_IFMT) {
-    case S_IFREG:
-        return QString();
-    case S_IFLNK:
-        return Builder::tr("a symbolic link");
-    case S_IFIFO:
-        return Builder::tr("a named pipe (FIFO)");
-    case S_IFCHR:
-        return Builder::tr("a character device");
-    case S_IFBLK:
-        return Builder::tr("a block device");
-    case S_IFSOCK:
-        return Builder::tr("a socket");
-    case S_IFDIR:
-        return Builder::tr("a directory");
-    default:
-        return Builder::tr("not a regular file");
-    }
-}
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Writes all the bytes, carrying on after short writes; the errno of the failure, or 0.
-int writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        written += n;
-    }
-    return 0;
-}
-
-} // namespace
-
 std::optional<QString> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
@@ -129,7 +80,7 @@ std::optional<QString> rewriteBadWordFile(const QString &directory)
         const int openError = errno;
         struct stat status = {};
         const QString kind = ::lstat(encodedPath.constData(), &status) == 0
-                                 ? otherFileKind(status.st_mode)
+                                 ? nonRegularFileKind(status.st_mode)
                                  : QString();
         return kind.isEmpty() ? failure(systemReason(openError)) : notRegular(kind);
     }
@@ -141,7 +92,7 @@ std::optional<QString> rewriteBadWordFile(const QString &directory)
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        return notRegular(otherFileKind(status.st_mode));
+        return notRegular(nonRegularFileKind(status.st_mode));
     }
 
     // Each write's result is checked, so a short write (a full disk, a file-size limit) is a

@@ -143,9 +143,9 @@ void TestStartupFiles::refused_data()
     QTest::newRow("dangling symbolic link") << "dangling link"
                                             << "a symbolic link";
     QTest::newRow("FIFO without a reader") << "fifo"
-                                           << "a named pipe (FIFO)";
+                                           << "a FIFO (named pipe)";
     QTest::newRow("FIFO with a reader") << "fifo with reader"
-                                        << "a named pipe (FIFO)";
+                                        << "a FIFO (named pipe)";
     QTest::newRow("directory") << "directory"
                                << "a directory";
 }

@@ -1,0 +1,58 @@
+#include "systemfile.h"
+
+#include "buildertext.h"
+#include "showntext.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantro {
+
+QString systemReason(int error)
+{
+    return shownText(qt_error_string(error));
+}
+
+QString nonRegularFileKind(unsigned mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFREG:
+        return QString();
+    case S_IFLNK:
+        return Builder::tr("a symbolic link");
+    case S_IFIFO:
+        return Builder::tr("a FIFO (named pipe)");
+    case S_IFCHR:
+        return Builder::tr("a character device");
+    case S_IFBLK:
+        return Builder::tr("a block device");
+    case S_IFSOCK:
+        return Builder::tr("a socket");
+    case S_IFDIR:
+        return Builder::tr("a directory");
+    default:
+        return Builder::tr("not a regular file");
+    }
+}
+
+int writeAll(int fd, QByteArrayView bytes, qsizetype *written)
+{
+    qsizetype done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            error = count == 0 ? ENOSPC : errno;
+            break;
+        }
+        done += count;
+    }
+    if (written)
+        *written += done;
+    return error;
+}
+
+} // namespace vantro
