@@ -30,13 +30,20 @@ QString formatFilterEntry(const QString &variant, const QString &replacement)
     return line;
 }
 
+std::optional<QString> unwritableVariantProblem(const QString &variant)
+{
+    const auto problem = findWordProblem(variant);
+    if (!problem)
+        return std::nullopt;
+    return Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
+        .arg(shownText(variant), problem->message);
+}
+
 std::optional<QString> findUnwritableVariant(const SortedTextList &variants)
 {
     for (const QString &variant : variants.items()) {
-        if (const auto problem = findWordProblem(variant)) {
-            return Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
-                .arg(shownText(variant), problem->message);
-        }
+        if (auto problem = unwritableVariantProblem(variant))
+            return problem;
     }
     return std::nullopt;
 }

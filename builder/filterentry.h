@@ -15,6 +15,9 @@ namespace vantro {
 // writer only ever passes variants that hold no double quote.
 QString formatFilterEntry(const QString &variant, const QString &replacement);
 
+// Why the variant cannot go into an entry line, as a whole message; nothing when it can.
+std::optional<QString> unwritableVariantProblem(const QString &variant);
+
 // The reason the first variant that cannot go into an entry line is refused; nothing when every
 // variant can.
 std::optional<QString> findUnwritableVariant(const SortedTextList &variants);

@@ -4,7 +4,6 @@
 #include "filterfilelock.h"
 #include "showntext.h"
 #include "systemfile.h"
-#include "wordcheck.h"
 
 #include "buildertext.h"
 #include <QDir>
@@ -184,9 +183,8 @@ bool FilterFileWriter::writeEntry(const QString &variant)
 {
     if (variant.isEmpty())
         return true;
-    if (const auto problem = findWordProblem(variant)) {
-        m_error = Builder::tr("The variant \"%1\" cannot be written into a filter entry. %2")
-                      .arg(shownText(variant), problem->message);
+    if (auto problem = unwritableVariantProblem(variant)) {
+        m_error = std::move(*problem);
         return false;
     }
     QByteArray line;
