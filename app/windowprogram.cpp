@@ -43,7 +43,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
                                    : WindowText::tr("it does not exist");
         return refuse(WindowText::tr("The directory \"%1\" cannot be used: %2. Nothing "
                                      "was written.")
-                          .arg(shownText(QDir::toNativeSeparators(*options.directory)), reason),
+                          .arg(shownPath(*options.directory), reason),
                       report);
     }
 
@@ -53,7 +53,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
         const auto cannotRead = [&](const QString &reason) {
             return refuse(WindowText::tr("The word file \"%1\" cannot be read: %2 Nothing was "
                                          "written.")
-                              .arg(shownText(QDir::toNativeSeparators(name)), reason),
+                              .arg(shownPath(name), reason),
                           report);
         };
         QFile file;

@@ -28,10 +28,10 @@ void takeOverOwner(int fd, const struct stat &old)
 
 std::optional<QString> replaceFileContent(const QString &path, QByteArrayView bytes)
 {
-    const QString shownPath = shownText(QDir::toNativeSeparators(path));
+    const QString shown = shownPath(path);
     const auto failure = [&](const QString &what, int error) {
         return Builder::tr("Cannot replace \"%1\": %2: %3. The file was left as it was.")
-            .arg(shownPath, what, systemReason(error));
+            .arg(shown, what, systemReason(error));
     };
 
     // The file a link leads to is the one replaced.
@@ -46,7 +46,7 @@ std::optional<QString> replaceFileContent(const QString &path, QByteArrayView by
     if (!S_ISREG(old.st_mode))
         return Builder::tr("Cannot replace \"%1\": it is not a regular file. It was left as it "
                            "was.")
-            .arg(shownPath);
+            .arg(shown);
 
     const QFileInfo targetInfo(target);
     QByteArray temporary = QFile::encodeName(

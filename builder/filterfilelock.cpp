@@ -4,7 +4,6 @@
 #include "systemfile.h"
 
 #include "buildertext.h"
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -39,8 +38,7 @@ bool pathNamesOpenFile(const QString &path, int fd)
 
 QString filterFileBusyMessage(const QString &path)
 {
-    return Builder::tr("\"%1\" is being written by another Build.")
-        .arg(shownText(QDir::toNativeSeparators(path)));
+    return Builder::tr("\"%1\" is being written by another Build.").arg(shownPath(path));
 }
 
 FilterFileLock::~FilterFileLock()
@@ -51,33 +49,33 @@ FilterFileLock::~FilterFileLock()
 
 bool FilterFileLock::lock(const QString &path)
 {
-    const QString shownPath = shownText(QDir::toNativeSeparators(path));
+    const QString shown = shownPath(path);
     // Non-blocking, so that a FIFO in the file's place cannot hold the open.
     m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
-        m_error = Builder::tr("Cannot open \"%1\": %2.").arg(shownPath, systemReason(errno));
+        m_error = Builder::tr("Cannot open \"%1\": %2.").arg(shown, systemReason(errno));
         return false;
     }
     struct stat info
     {
     };
     if (::fstat(m_fd, &info) != 0) {
-        m_error = Builder::tr("Cannot look at \"%1\": %2.").arg(shownPath, systemReason(errno));
+        m_error = Builder::tr("Cannot look at \"%1\": %2.").arg(shown, systemReason(errno));
         return false;
     }
     if (const QString kind = nonRegularFileKind(info.st_mode); !kind.isEmpty()) {
-        m_error = Builder::tr("\"%1\" is %2, not a regular file.").arg(shownPath, kind);
+        m_error = Builder::tr("\"%1\" is %2, not a regular file.").arg(shown, kind);
         return false;
     }
     if (const auto error = tryLockFilterFile(m_fd)) {
         m_busy = *error == EWOULDBLOCK;
         m_error = *error == EWOULDBLOCK
                       ? filterFileBusyMessage(path)
-                      : Builder::tr("Cannot lock \"%1\": %2.").arg(shownPath, systemReason(*error));
+                      : Builder::tr("Cannot lock \"%1\": %2.").arg(shown, systemReason(*error));
         return false;
     }
     if (!pathNamesOpenFile(path, m_fd)) {
-        m_error = Builder::tr("\"%1\" was replaced while it was being opened.").arg(shownPath);
+        m_error = Builder::tr("\"%1\" was replaced while it was being opened.").arg(shown);
         return false;
     }
     return true;

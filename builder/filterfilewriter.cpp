@@ -6,7 +6,6 @@
 #include "systemfile.h"
 
 #include "buildertext.h"
-#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -25,11 +24,6 @@ constexpr qsizetype kChunkBytes = 64 * 1024;
 
 // How often open() tries the lock again while it waits.
 constexpr std::chrono::milliseconds kLockRetry{20};
-
-QString shownPath(const QString &path)
-{
-    return shownText(QDir::toNativeSeparators(path));
-}
 
 QString entryCount(qsizetype entries)
 {

@@ -60,10 +60,10 @@ QByteArray badWordFileBytes()
 std::optional<QString> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
-    const QString shownPath = shownText(QDir::toNativeSeparators(path));
+    const QString shown = shownPath(path);
     const QByteArray encodedPath = QFile::encodeName(path);
     const auto failure = [&](const QString &reason) {
-        return Builder::tr("Cannot write \"%1\": %2").arg(shownPath, reason);
+        return Builder::tr("Cannot write \"%1\": %2").arg(shown, reason);
     };
     const auto notRegular = [&](const QString &kind) {
         return failure(

@@ -73,7 +73,7 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     options.waitingForLock = [&] {
         console.reportError(Cli::tr("\"%1\" is being written by another Build; waiting up to %2 "
                                     "seconds for it to end.")
-                                .arg(shownText(QDir::toNativeSeparators(path)))
+                                .arg(shownPath(path))
                                 .arg(kLockWait.count()));
     };
     options.stopRequested = &StopSignals::stopRequested;
@@ -88,8 +88,7 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
         return ExitStatus::Failure;
     }
     console.writeError(Cli::tr("Wrote %1 entries to %2.")
-                           .arg(QString::number(result.entriesWritten),
-                                shownText(QDir::toNativeSeparators(result.path))) +
+                           .arg(QString::number(result.entriesWritten), shownPath(result.path)) +
                        u'\n');
     return ExitStatus::Success;
 }

@@ -2,6 +2,8 @@
 
 #include "wordcheck.h"
 
+#include <QDir>
+
 namespace vantro {
 
 namespace {
@@ -55,6 +57,11 @@ QString shownText(QStringView text)
         i += units - 1;
     }
     return result;
+}
+
+QString shownPath(const QString &path)
+{
+    return shownText(QDir::toNativeSeparators(path));
 }
 
 } // namespace vantro

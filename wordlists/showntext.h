@@ -14,4 +14,7 @@ namespace vantro {
 // QString::arg(), which does not scan inserted text for further place markers.
 QString shownText(QStringView text);
 
+// A file's path as messages show it: with the platform's separators, through shownText().
+QString shownPath(const QString &path);
+
 } // namespace vantro
