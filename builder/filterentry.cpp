@@ -54,6 +54,34 @@ void appendFilterEntryBytes(QByteArray &bytes, const QString &variant)
     appendWindows1252(bytes, formatFilterEntry(variant, makeReplacement(variant)));
 }
 
+bool writeEntryChunks(const SortedTextList &variants, QByteArray first,
+                      const EntryChunkWriter &write)
+{
+    constexpr qsizetype kChunkBytes = 64 * 1024;
+    QByteArray pending = std::move(first);
+    pending.reserve(kChunkBytes + 4096);
+    qsizetype pendingEntries = 0;
+    const qsizetype count = variants.count();
+    for (qsizetype position = 0; position < count; ++position) {
+        const QString &variant = variants.at(position);
+        // The texts of a sorted list lie scattered in memory; asking for the next ones early
+        // keeps a long list from waiting on each.
+        if (position + 8 < count)
+            __builtin_prefetch(variants.at(position + 8).constData());
+        if (variant.isEmpty())
+            continue;
+        appendFilterEntryBytes(pending, variant);
+        ++pendingEntries;
+        if (pending.size() >= kChunkBytes) {
+            if (!write(pending, pendingEntries))
+                return false;
+            pending.resize(0); // keeps the buffer for the next chunk
+            pendingEntries = 0;
+        }
+    }
+    return pending.isEmpty() || write(pending, pendingEntries);
+}
+
 bool writeWhole(QIODevice &out, const QByteArray &bytes)
 {
     qint64 written = 0;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QIODevice;
@@ -25,6 +26,15 @@ std::optional<QString> findUnwritableVariant(const SortedTextList &variants);
 // Appends the variant's entry line, with its replacement, in the filter files' code page. The
 // variant must have passed findUnwritableVariant().
 void appendFilterEntryBytes(QByteArray &bytes, const QString &variant);
+
+// Receives a chunk of whole entry lines and the number of entries in it; false stops the walk.
+using EntryChunkWriter = std::function<bool(const QByteArray &lines, qsizetype entries)>;
+
+// Hands the entry lines of the non-empty variants, in list order, to write() in chunks of whole
+// lines of about 64 KiB, the first chunk starting with the given bytes. The variants must have
+// passed findUnwritableVariant(). False when write() stopped the walk.
+bool writeEntryChunks(const SortedTextList &variants, QByteArray first,
+                      const EntryChunkWriter &write);
 
 // Writes all the bytes, normally with one write. A write cut short (a file size limit reached
 // inside it) leaves no error on the device; writing the rest then fails with the system's

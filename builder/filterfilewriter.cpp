@@ -19,9 +19,6 @@ namespace vantro {
 
 namespace {
 
-// writeEntries() hands the lines to the file in chunks of about this many bytes.
-constexpr qsizetype kChunkBytes = 64 * 1024;
-
 // How often open() tries the lock again while it waits.
 constexpr std::chrono::milliseconds kLockRetry{20};
 
@@ -192,28 +189,9 @@ bool FilterFileWriter::writeEntries(const SortedTextList &variants)
         m_error = *refusal;
         return false;
     }
-    QByteArray pending;
-    pending.reserve(kChunkBytes + 4096);
-    qsizetype pendingEntries = 0;
-    const qsizetype count = variants.count();
-    for (qsizetype position = 0; position < count; ++position) {
-        const QString &variant = variants.at(position);
-        // The texts of a sorted list lie scattered in memory; asking for the next ones early
-        // keeps a long list from waiting on each.
-        if (position + 8 < count)
-            __builtin_prefetch(variants.at(position + 8).constData());
-        if (variant.isEmpty())
-            continue;
-        appendFilterEntryBytes(pending, variant);
-        ++pendingEntries;
-        if (pending.size() >= kChunkBytes) {
-            if (!write(pending, pendingEntries))
-                return false;
-            pending.resize(0); // keeps the buffer for the next chunk
-            pendingEntries = 0;
-        }
-    }
-    return pending.isEmpty() || write(pending, pendingEntries);
+    return writeEntryChunks(
+        variants, QByteArray(),
+        [this](const QByteArray &lines, qsizetype entries) { return write(lines, entries); });
 }
 
 bool FilterFileWriter::stopIfRequested()

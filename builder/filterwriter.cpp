@@ -6,13 +6,6 @@
 
 namespace vantro {
 
-namespace {
-
-// The block goes to the device in chunks of whole lines of about this many bytes.
-constexpr qsizetype kChunkBytes = 64 * 1024;
-
-} // namespace
-
 QString filterTargetFileName(FilterTarget target)
 {
     return target == FilterTarget::Localization ? QStringLiteral("localization.txt")
@@ -31,26 +24,16 @@ FilterWriteResult writeFilterBlock(QIODevice &out, const SortedTextList &variant
         result.error = *refusal;
         return result;
     }
-    QByteArray pending = QByteArrayLiteral("\r\n");
-    pending.reserve(kChunkBytes + 4096);
-    const auto fail = [&] {
+    const bool written = writeEntryChunks(variants, QByteArrayLiteral("\r\n"),
+                                          [&](const QByteArray &lines, qsizetype entries) {
+                                              result.entriesWritten += entries;
+                                              return writeWhole(out, lines);
+                                          });
+    if (!written) {
         result.error = out.errorString();
         result.entriesWritten = 0;
         return result;
-    };
-    for (const QString &variant : variants.items()) {
-        if (variant.isEmpty())
-            continue;
-        appendFilterEntryBytes(pending, variant);
-        ++result.entriesWritten;
-        if (pending.size() >= kChunkBytes) {
-            if (!writeWhole(out, pending))
-                return fail();
-            pending.resize(0); // keeps the buffer for the next chunk
-        }
     }
-    if (!pending.isEmpty() && !writeWhole(out, pending))
-        return fail();
     result.written = true;
     return result;
 }
