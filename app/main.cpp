@@ -1,8 +1,8 @@
 // Starts the tool: answers --help and --version without a window, else runs the one window.
-#include "appinfo.h"
-#include "filesizesignal.h"
-#include "windowcommandline.h"
-#include "windowprogram.h"
+#include "app/appinfo.h"
+#include "app/windowcommandline.h"
+#include "app/windowprogram.h"
+#include "fileio/filesizesignal.h"
 
 #include <QApplication>
 

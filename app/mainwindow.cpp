@@ -1,8 +1,8 @@
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 
-#include "builtinwords.h"
-#include "startupfiles.h"
-#include "wordlistmodel.h"
+#include "app/startupfiles.h"
+#include "app/wordlistmodel.h"
+#include "wordlists/builtinwords.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -177,9 +177,9 @@ bool MainWindow::load()
     m_wordList->setList(wordListFromSource(m_sourceList));
     m_instructionsBox->setPlainText(instructionsText());
 
-    if (const auto error = rewriteBadWordFile(QDir::currentPath())) {
-        std::fprintf(stderr, "%s\n", error->toLocal8Bit().constData());
-        m_reporter(*error);
+    if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {
+        std::fprintf(stderr, "%s\n", rewritten.message().toLocal8Bit().constData());
+        m_reporter(rewritten.message());
         return false;
     }
     return true;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pacedbuild.h"
-#include "sortedtextlist.h"
-#include "warningreporter.h"
+#include "app/pacedbuild.h"
+#include "app/warningreporter.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QList>
 #include <QPointer>
@@ -92,7 +92,7 @@ private:
     void afterBuildStep(qsizetype step, const QString &variant, bool written);
     void endBuild();
     void showWrittenVariants();
-    void recoverFromFailedBuild(const QString &error);
+    void recoverFromFailedBuild(const Error &error);
 
     QLabel *m_listHeading = nullptr;
     QListView *m_wordListView = nullptr;

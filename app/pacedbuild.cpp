@@ -1,6 +1,6 @@
-#include "pacedbuild.h"
+#include "app/pacedbuild.h"
 
-#include "filterentry.h"
+#include "builder/entryformat.h"
 
 #include <thread>
 
@@ -21,24 +21,20 @@ PacedBuild::PacedBuild(const QString &path, SortedTextList variants, PaceClock c
     connect(&m_nextStep, &QTimer::timeout, this, &PacedBuild::takeStep);
 }
 
-bool PacedBuild::start()
+Result<void> PacedBuild::start()
 {
-    if (const auto refusal = findUnwritableVariant(m_variants)) {
-        m_refusal = *refusal;
-        return false;
-    }
-    if (!m_writer.open()) {
-        m_writer.rollBack();
-        return false;
-    }
+    if (const Result<void> checked = checkWritableVariants(m_variants); !checked)
+        return checked;
+    if (auto opened = m_writer.open(); !opened)
+        return m_writer.rollBack(opened.error());
     m_nextStep.start(0);
-    return true;
+    return {};
 }
 
 void PacedBuild::abandon()
 {
     m_nextStep.stop();
-    m_writer.finish();
+    (void)m_writer.finish();
 }
 
 void PacedBuild::takeStep()
@@ -57,17 +53,16 @@ void PacedBuild::takeStep()
         }
         // The pause counts from the moment the entry goes to the file.
         m_lastWrite = m_clock.now();
-        if (!m_writer.writeEntry(variant)) {
-            m_writer.rollBack();
-            emit failed(m_writer.error());
+        if (auto written = m_writer.writeEntry(variant); !written) {
+            emit failed(m_writer.rollBack(written.error()));
             return;
         }
         emit stepTaken(m_position, variant, true);
         armNextStep();
         return;
     }
-    if (!m_writer.finish()) {
-        emit failed(m_writer.error());
+    if (auto finished = m_writer.finish(); !finished) {
+        emit failed(finished.error());
         return;
     }
     emit finished();

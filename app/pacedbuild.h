@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filterfilewriter.h"
-#include "sortedtextlist.h"
+#include "builder/blockwriter.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QObject>
 #include <QTimer>
@@ -39,16 +39,15 @@ public:
                QObject *parent = nullptr);
 
     // Checks the variants, opens and locks the target and writes the block's opening line end,
-    // then arms the first step. False when the block could not be begun, also at once when
-    // another Build holds the target's lock; error() then says why.
-    bool start();
+    // then arms the first step. Fails when the block could not be begun, also at once (Busy)
+    // when another Build holds the target's lock.
+    Result<void> start();
 
     // Ends the job where it stands: no further step, and the file closed with the entries written
     // so far, every one a whole line.
     void abandon();
 
     qsizetype count() const { return m_variants.count(); }
-    QString error() const { return m_refusal.isEmpty() ? m_writer.error() : m_refusal; }
     // The interval the next step was armed with.
     std::chrono::milliseconds nextStepInterval() const { return m_nextStep.intervalAsDuration(); }
 
@@ -58,8 +57,8 @@ signals:
     // The whole block is in the file, which is closed.
     void finished();
     // A write failed; the block has been taken back where that was safe (see
-    // FilterFileWriter::rollBack), and the error says what of it is left.
-    void failed(const QString &error);
+    // BlockWriter::rollBack), and the error says what of it is left.
+    void failed(const vantro::Error &error);
 
 private:
     void takeStep();
@@ -67,8 +66,7 @@ private:
 
     SortedTextList m_variants;
     PaceClock m_clock;
-    FilterFileWriter m_writer;
-    QString m_refusal; // why the variants cannot be written, found before the file is opened
+    BlockWriter m_writer;
     QTimer m_nextStep;
     qsizetype m_position = 0;
     std::optional<PaceClock::Clock::time_point> m_lastWrite;

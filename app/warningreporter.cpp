@@ -1,7 +1,7 @@
-#include "warningreporter.h"
+#include "app/warningreporter.h"
 
-#include "appinfo.h"
-#include "windowtext.h"
+#include "app/appinfo.h"
+#include "app/tr.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -21,7 +21,7 @@ WarningReporter messageBoxReporter(QWidget *parent)
         if (!shownOver &&
             (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")))
             return;
-        QMessageBox::warning(shownOver, WindowText::tr(appinfo::kProductName), message);
+        QMessageBox::warning(shownOver, app::Tr::tr(appinfo::kProductName), message);
     };
 }
 

@@ -1,7 +1,7 @@
-#include "windowcommandline.h"
-#include "windowtext.h"
+#include "app/windowcommandline.h"
 
-#include "appinfo.h"
+#include "app/appinfo.h"
+#include "app/tr.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,11 +25,11 @@ struct Parser
     // would have to list the window system's options before any window system is there.
     Parser()
         : help({QStringLiteral("h"), QStringLiteral("help")},
-               WindowText::tr("Displays help on commandline options.")),
+               app::Tr::tr("Displays help on commandline options.")),
           version({QStringLiteral("v"), QStringLiteral("version")},
-                  WindowText::tr("Displays version information."))
+                  app::Tr::tr("Displays version information."))
     {
-        using Text = WindowText;
+        using Text = app::Tr;
         parser.addOption(help);
         parser.addOption(version);
         parser.setApplicationDescription(Text::tr(
@@ -88,7 +88,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
         return result;
     }
     if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {
-        result.error = WindowText::tr("Unexpected argument \"%1\".").arg(extra.first());
+        result.error = app::Tr::tr("Unexpected argument \"%1\".").arg(extra.first());
         return result;
     }
     if (parser.parser.isSet(kDir))
@@ -107,7 +107,7 @@ std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt;
-    const QString message = WindowText::tr(
+    const QString message = app::Tr::tr(
         "vantro-filter-tool: There is no display to show the window on (neither DISPLAY nor "
         "WAYLAND_DISPLAY is set); on a machine without a desktop, use vantro-filter.");
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());

@@ -1,11 +1,11 @@
-#include "windowprogram.h"
+#include "app/windowprogram.h"
 
-#include "inputopen.h"
-#include "mainwindow.h"
-#include "showntext.h"
-#include "windowcommandline.h"
-#include "windowtext.h"
-#include "wordfile.h"
+#include "app/mainwindow.h"
+#include "app/tr.h"
+#include "app/windowcommandline.h"
+#include "builder/wordfile.h"
+#include "fileio/inputfile.h"
+#include "wordlists/showntext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,10 +39,10 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     const WindowOptions &options = commandLine.options;
     if (options.directory && !QDir::setCurrent(*options.directory)) {
         const QString reason = QDir(*options.directory).exists()
-                                   ? WindowText::tr("it cannot be entered")
-                                   : WindowText::tr("it does not exist");
-        return refuse(WindowText::tr("The directory \"%1\" cannot be used: %2. Nothing "
-                                     "was written.")
+                                   ? app::Tr::tr("it cannot be entered")
+                                   : app::Tr::tr("it does not exist");
+        return refuse(app::Tr::tr("The directory \"%1\" cannot be used: %2. Nothing "
+                                  "was written.")
                           .arg(shownPath(*options.directory), reason),
                       report);
     }
@@ -51,18 +51,18 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     QList<std::pair<QString, WordFile>> wordFiles;
     for (const QString &name : options.addFiles) {
         const auto cannotRead = [&](const QString &reason) {
-            return refuse(WindowText::tr("The word file \"%1\" cannot be read: %2 Nothing was "
-                                         "written.")
+            return refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was "
+                                      "written.")
                               .arg(shownPath(name), reason),
                           report);
         };
         QFile file;
-        if (const auto error = openInputFile(file, name))
-            return cannotRead(*error);
-        WordFileRead read = readWordFile(file);
-        if (!read.file)
-            return cannotRead(read.error);
-        wordFiles.append({name, std::move(*read.file)});
+        if (const Result<void> opened = openInputFile(file, name); !opened)
+            return cannotRead(opened.message());
+        Result<WordFile> read = readWordFile(file);
+        if (!read)
+            return cannotRead(read.message());
+        wordFiles.append({name, std::move(*read)});
     }
 
     MainWindow window;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "warningreporter.h"
+#include "app/warningreporter.h"
 
 #include <QStringList>
 

@@ -1,12 +1,10 @@
 // The user's edits of the word list: Add Word, removal by selection, Undo of removals, and the
 // words of a word file given on the command line.
-#include "mainwindow.h"
-
-#include "showntext.h"
-
-#include "wordcheck.h"
-#include "wordfile.h"
-#include "wordlistmodel.h"
+#include "app/mainwindow.h"
+#include "app/wordlistmodel.h"
+#include "builder/wordfile.h"
+#include "wordlists/showntext.h"
+#include "wordlists/wordcheck.h"
 
 #include <QLineEdit>
 #include <QListView>

@@ -1,4 +1,4 @@
-#include "wordlistmodel.h"
+#include "app/wordlistmodel.h"
 
 namespace vantro {
 

@@ -1,9 +1,9 @@
 // Times the unpaced Build: expansion, de-duplication, cipher, formatting and writing the block to a
 // temporary file, for the built-in list and for synthetic lists of 1k, 10k and 100k words, with and
 // without Max usage. Prints the median of several runs and the process's peak memory.
-#include "builtinwords.h"
-#include "filterwriter.h"
-#include "variants.h"
+#include "builder/filterfile.h"
+#include "builder/variants.h"
+#include "wordlists/builtinwords.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -56,13 +56,13 @@ Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &p
         QElapsedTimer timer;
         timer.start();
         const SortedTextList variants = buildVariantList(sourceListFrom(wordList), maxUsage);
-        const FilterWriteResult result = writeFilterFile(path, variants);
+        const Result<qsizetype> result = writeFilterFile(path, variants);
         times.push_back(timer.nsecsElapsed() / 1e6);
-        if (result.failed()) {
-            std::fprintf(stderr, "%s\n", qPrintable(result.error));
+        if (!result) {
+            std::fprintf(stderr, "%s\n", qPrintable(result.message()));
             std::exit(1);
         }
-        entries = result.entriesWritten;
+        entries = *result;
     }
     std::sort(times.begin(), times.end());
     return {times[times.size() / 2], entries};

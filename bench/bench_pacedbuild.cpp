@@ -1,14 +1,14 @@
-// A paced Build through the real window, offscreen unless QT_QPA_PLATFORM names another platform. Prints the number of entries written, how the
-// Build's wall time compares with 11 ms per entry, and how much of that time the processor was
-// busy.
+// A paced Build through the real window, offscreen unless QT_QPA_PLATFORM names another platform.
+// Prints the number of entries written, how the Build's wall time compares with 11 ms per entry,
+// and how much of that time the processor was busy.
 //
 //   bench_pacedbuild                    the built-in word list
 //   bench_pacedbuild --words N          N made-up words of letters only (9 entries each)
 //   bench_pacedbuild --word-file FILE   the words of FILE, one a line (UTF-8)
 //   add --max-usage for 18 variants per word
-#include "mainwindow.h"
-#include "sortedtextlist.h"
-#include "wordlistmodel.h"
+#include "app/mainwindow.h"
+#include "app/wordlistmodel.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QApplication>
 #include <QCheckBox>

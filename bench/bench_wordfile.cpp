@@ -2,10 +2,9 @@
 // 100k, 1M and 10M words, each shuffled and in list order. Prints the median of a few runs, the
 // ratio between one size and the next (ten times the words), and the process's peak memory.
 // "--max N" stops at N words (default 1000000; 10000000 takes a few minutes and some GB).
-#include "console.h"
-#include "wordinput.h"
-
-#include "sortedtextlist.h"
+#include "cli/console.h"
+#include "cli/wordinput.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

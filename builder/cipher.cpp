@@ -1,4 +1,4 @@
-#include "cipher.h"
+#include "builder/cipher.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "variants.h"
+#include "builder/variants.h"
 
-#include "casefold.h"
+#include "wordlists/casefold.h"
 
 namespace vantro {
 

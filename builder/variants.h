@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sortedtextlist.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QStringList>
 

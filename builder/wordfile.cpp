@@ -1,10 +1,10 @@
-#include "wordfile.h"
+#include "builder/wordfile.h"
 
-#include "linereader.h"
-#include "showntext.h"
-#include "wordcheck.h"
+#include "builder/tr.h"
+#include "fileio/linereader.h"
+#include "wordlists/showntext.h"
+#include "wordlists/wordcheck.h"
 
-#include "buildertext.h"
 #include <QBuffer>
 #include <QStringDecoder>
 
@@ -41,13 +41,13 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFile &file)
                                                      QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder.decode(line);
     if (decoder.hasError()) {
-        file.problems.append({lineNumber, Builder::tr("The line is not valid UTF-8.")});
+        file.problems.append({lineNumber, builder::Tr::tr("The line is not valid UTF-8.")});
         return;
     }
     if (text.size() > kMaxWordLength) {
         file.problems.append(
-            {lineNumber, Builder::tr("The word is %1 characters long; a word "
-                                     "holds at most %2 characters.")
+            {lineNumber, builder::Tr::tr("The word is %1 characters long; a word "
+                                         "holds at most %2 characters.")
                              .arg(QString::number(text.size()), QString::number(kMaxWordLength))});
         return;
     }
@@ -66,32 +66,31 @@ WordFile readWordFile(QByteArrayView bytes)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     // Reading a buffer cannot fail.
-    return std::move(*readWordFile(buffer).file);
+    return std::move(*readWordFile(buffer));
 }
 
-WordFileRead readWordFile(QIODevice &device)
+Result<WordFile> readWordFile(QIODevice &device)
 {
-    WordFileRead read;
     WordFile file;
     LineReader reader(device);
     for (;;) {
-        switch (reader.next()) {
-        case LineReader::Result::Line:
+        const Result<LineReader::Step> step = reader.next();
+        if (!step)
+            return Error{ErrorKind::Unreadable,
+                         builder::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
+        switch (*step) {
+        case LineReader::Step::Line:
             readWordLine(reader.line(), reader.lineNumber(), file);
             continue;
-        case LineReader::Result::Overlong:
-            file.problems.append(
-                {reader.lineNumber(), Builder::tr("The line is longer than %1 bytes; it holds no "
+        case LineReader::Step::Overlong:
+            file.problems.append({reader.lineNumber(),
+                                  builder::Tr::tr("The line is longer than %1 bytes; it holds no "
                                                   "word, which has at most %2 characters.")
-                                          .arg(QString::number(reader.maxLineBytes()),
-                                               QString::number(kMaxWordLength))});
+                                      .arg(QString::number(reader.maxLineBytes()),
+                                           QString::number(kMaxWordLength))});
             continue;
-        case LineReader::Result::End:
-            read.file = std::move(file);
-            return read;
-        case LineReader::Result::Failed:
-            read.error = Builder::tr("Cannot read: %1").arg(shownText(reader.error()));
-            return read;
+        case LineReader::Step::End:
+            return file;
         }
     }
 }

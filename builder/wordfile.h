@@ -1,11 +1,11 @@
 #pragma once
 
+#include "fileio/result.h"
+
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 namespace vantro {
 
@@ -37,14 +37,9 @@ struct WordFile
 // longer than that (see LineReader) is skipped unread, and the rest of the file is still read.
 WordFile readWordFile(QByteArrayView bytes);
 
-struct WordFileRead
-{
-    std::optional<WordFile> file;
-    QString error; // when there is no file: the system's reason, a whole sentence
-};
-
-// Reads a word file to its end from an open device, a line at a time. Every word file is read
+// Reads a word file to its end from an open device, a line at a time; fails (Unreadable) with the
+// system's reason, a whole sentence, when it cannot be read to its end. Every word file is read
 // through here (and opened through openInputFile()).
-WordFileRead readWordFile(QIODevice &device);
+Result<WordFile> readWordFile(QIODevice &device);
 
 } // namespace vantro

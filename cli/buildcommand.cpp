@@ -1,13 +1,12 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
-#include "command.h"
-#include "stopsignals.h"
-#include "wordinput.h"
+#include "builder/filterfile.h"
+#include "builder/variants.h"
+#include "cli/command.h"
+#include "cli/tr.h"
+#include "cli/wordinput.h"
+#include "fileio/stopsignals.h"
+#include "wordlists/showntext.h"
 
-#include "filterwriter.h"
-#include "showntext.h"
-#include "variants.h"
-
-#include "clitext.h"
 #include <QDir>
 
 namespace vantro::cli {
@@ -28,34 +27,33 @@ constexpr std::chrono::seconds kLockWait{30};
 void addArguments(QCommandLineParser &parser)
 {
     parser.addOption({kWords,
-                      Cli::tr("Take the words from FILE instead of the built-in list. May be given "
-                              "more than once."),
-                      Cli::tr("FILE")});
+                      Tr::tr("Take the words from FILE instead of the built-in list. May be given "
+                             "more than once."),
+                      Tr::tr("FILE")});
     parser.addOption({kAdd,
-                      Cli::tr("Add the words of FILE to the list. May be given more than once."),
-                      Cli::tr("FILE")});
+                      Tr::tr("Add the words of FILE to the list. May be given more than once."),
+                      Tr::tr("FILE")});
     parser.addOption(
-        {kMax,
-         Cli::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
+        {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
     parser.addOption(
-        {kLocalization, Cli::tr("Append to localization.txt instead of badnames.txt.")});
+        {kLocalization, Tr::tr("Append to localization.txt instead of badnames.txt.")});
     parser.addOption(
-        {kDir, Cli::tr("Write into DIR instead of the current directory."), Cli::tr("DIR")});
-    parser.addOption({kStdout, Cli::tr("Print the block on standard output instead of appending it "
-                                       "to a file.")});
-    parser.addOption({kSkipRefused, Cli::tr("Leave out the words that are refused, listing each "
-                                            "as a warning, and build the rest.")});
+        {kDir, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")});
+    parser.addOption({kStdout, Tr::tr("Print the block on standard output instead of appending it "
+                                      "to a file.")});
+    parser.addOption({kSkipRefused, Tr::tr("Leave out the words that are refused, listing each "
+                                           "as a warning, and build the rest.")});
 }
 
 ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants)
 {
-    const FilterWriteResult result = writeFilterBlock(console.output(), variants);
-    if (result.failed()) {
+    const Result<qsizetype> written = writeFilterBlock(console.output(), variants);
+    if (!written) {
         console.reportError(
-            Cli::tr("Writing to standard output failed: %1").arg(shownText(result.error)));
+            Tr::tr("Writing to standard output failed: %1").arg(shownText(written.message())));
         return ExitStatus::Failure;
     }
-    console.writeError(Cli::tr("Wrote %1 entries to standard output.").arg(result.entriesWritten) +
+    console.writeError(Tr::tr("Wrote %n entries to standard output.", nullptr, int(*written)) +
                        u'\n');
     return ExitStatus::Success;
 }
@@ -68,28 +66,26 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     // From here on SIGINT, SIGTERM and SIGHUP stop the writing between two writes, and the block
     // is taken back.
     const StopSignals stopSignals;
-    FilterWriterOptions options;
+    AppendOptions options;
     options.lockWait = kLockWait;
     options.waitingForLock = [&] {
-        console.reportError(Cli::tr("\"%1\" is being written by another Build; waiting up to %2 "
-                                    "seconds for it to end.")
-                                .arg(shownPath(path))
-                                .arg(kLockWait.count()));
+        console.reportError(Tr::tr("\"%1\" is being written by another Build; waiting up to %2 "
+                                   "seconds for it to end.")
+                                .arg(shownPath(path), QString::number(kLockWait.count())));
     };
     options.stopRequested = &StopSignals::stopRequested;
-    const FilterWriteResult result = writeFilterFile(path, variants, std::move(options));
-    if (result.stopped) {
-        console.reportError(Cli::tr("Stopped by %1. %2")
-                                .arg(QLatin1String(StopSignals::signalName()), result.error));
-        return StopSignals::exitStatus();
+    const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options));
+    if (!written) {
+        if (written.kind() == ErrorKind::Stopped)
+            console.reportError(
+                Tr::tr("Stopped by %1. %2")
+                    .arg(QLatin1String(StopSignals::signalName()), written.message()));
+        else
+            console.reportError(written.message());
+        return exitStatusOf(written.error());
     }
-    if (result.failed()) {
-        console.reportError(result.error);
-        return ExitStatus::Failure;
-    }
-    console.writeError(Cli::tr("Wrote %1 entries to %2.")
-                           .arg(QString::number(result.entriesWritten), shownPath(result.path)) +
-                       u'\n');
+    console.writeError(
+        Tr::tr("Wrote %n entries to %1.", nullptr, int(*written)).arg(shownPath(path)) + u'\n');
     return ExitStatus::Success;
 }
 
@@ -98,16 +94,16 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     const QString name = QStringLiteral("build");
     if (!arguments.isEmpty())
         return usageError(console, name,
-                          Cli::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
+                          Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     const bool toStandardOutput = parser.isSet(kStdout);
     if (toStandardOutput && (parser.isSet(kDir) || parser.isSet(kLocalization)))
         return usageError(console, name,
-                          Cli::tr("--stdout writes no file; --dir and --localization do not "
-                                  "go with it."));
+                          Tr::tr("--stdout writes no file; --dir and --localization do not "
+                                 "go with it."));
     const QStringList replacing = parser.values(kWords);
     const QStringList adding = parser.values(kAdd);
     if ((replacing + adding).count(QStringLiteral("-")) > 1)
-        return usageError(console, name, Cli::tr("Standard input (\"-\") can be read only once."));
+        return usageError(console, name, Tr::tr("Standard input (\"-\") can be read only once."));
 
     // Every word is read and checked before anything is written.
     const WordListInput input = wordListFrom(console, replacing, adding);
@@ -115,14 +111,14 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     for (const WordRefusal &refusal : input.refused) {
         const QString line = QString::number(refusal.line);
         console.reportError(skipRefused
-                                ? Cli::tr("%1:%2: warning: %3 The word is left out.")
+                                ? Tr::tr("%1:%2: warning: %3 The word is left out.")
                                       .arg(refusal.file, line, refusal.reason)
-                                : Cli::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
+                                : Tr::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
     }
     for (const QString &error : input.unreadable)
         console.reportError(error);
     if (!input.unreadable.isEmpty() || (!input.refused.isEmpty() && !skipRefused)) {
-        console.reportError(Cli::tr("Nothing was written."));
+        console.reportError(Tr::tr("Nothing was written."));
         return input.unreadable.isEmpty() ? ExitStatus::Failure : ExitStatus::Usage;
     }
 
@@ -140,9 +136,9 @@ Command buildCommand()
 {
     Command command;
     command.name = QStringLiteral("build");
-    command.summary = Cli::tr("Append the filter entries to badnames.txt or "
-                              "localization.txt.");
-    command.description = Cli::tr(
+    command.summary = Tr::tr("Append the filter entries to badnames.txt or "
+                             "localization.txt.");
+    command.description = Tr::tr(
         "Builds the filter as the window's Build button does, without its pause, and appends "
         "the same bytes: an empty line, then one entry line { \"variant\" \"replacement\" } per "
         "variant, in Windows-1252 with CR LF line ends. The file is created when absent.\n"

@@ -1,11 +1,9 @@
 // check: finds the entries of localization files that can crash the server.
-#include "command.h"
-#include "findingtext.h"
-#include "inputfile.h"
-
-#include "entryfile.h"
-
-#include "clitext.h"
+#include "cli/command.h"
+#include "cli/findingtext.h"
+#include "cli/namedinput.h"
+#include "cli/tr.h"
+#include "entryfiles/entrycheck.h"
 
 namespace vantro::cli {
 
@@ -17,24 +15,21 @@ constexpr qsizetype kReportBatch = 32 * 1024;
 void addArguments(QCommandLineParser &parser)
 {
     parser.addOption(
-        {kQuiet, Cli::tr("Print only the dangerous and malformed entries and the summary.")});
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"), Cli::tr("Localization files to check; \"-\" reads standard input."),
-        QStringLiteral("FILE..."));
+        {kQuiet, Tr::tr("Print only the dangerous and malformed entries and the summary.")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 Tr::tr("Localization files to check; \"-\" reads standard input."),
+                                 QStringLiteral("FILE..."));
 }
 
 QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable)
 {
-    QString text = Cli::tr("Summary: files %1, entries %2, dangerous %3, malformed %4, repeated "
-                           "%5, conflicting %6")
-                       .arg(files)
-                       .arg(counts.entries)
-                       .arg(counts.dangerous)
-                       .arg(counts.malformed)
-                       .arg(counts.repeated)
-                       .arg(counts.conflicting);
+    QString text = Tr::tr("Summary: files %1, entries %2, dangerous %3, malformed %4, repeated "
+                          "%5, conflicting %6")
+                       .arg(QString::number(files), QString::number(counts.entries),
+                            QString::number(counts.dangerous), QString::number(counts.malformed),
+                            QString::number(counts.repeated), QString::number(counts.conflicting));
     if (unreadable > 0)
-        text += Cli::tr(", unreadable %1").arg(unreadable);
+        text += Tr::tr(", unreadable %1").arg(QString::number(unreadable));
     return text + QLatin1String(".\n");
 }
 
@@ -48,19 +43,18 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
 {
     const QString name = QStringLiteral("check");
     if (arguments.isEmpty())
-        return usageError(console, name, Cli::tr("No file to check given."));
+        return usageError(console, name, Tr::tr("No file to check given."));
     if (arguments.count(QStringLiteral("-")) > 1)
-        return usageError(console, name, Cli::tr("Standard input (\"-\") can be read only once."));
+        return usageError(console, name, Tr::tr("Standard input (\"-\") can be read only once."));
     const bool quiet = parser.isSet(kQuiet);
 
     EntryCounts total;
     qsizetype unreadable = 0;
     for (const QString &fileName : arguments) {
         const QString shownName = inputDisplayName(fileName);
-        InputFile in(console, fileName);
-        QString error;
-        if (!in.open(error)) {
-            console.reportError(Cli::tr("%1: %2").arg(shownName, error));
+        NamedInput in(console, fileName);
+        if (auto opened = in.open(); !opened) {
+            console.reportError(Tr::tr("%1: %2").arg(shownName, opened.message()));
             ++unreadable;
             continue;
         }
@@ -77,10 +71,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                 report.clear();
             }
         });
-        const std::optional<QString> failure = readEntryFile(in.device(), checker);
+        const Result<void> read = readEntryFile(in.device(), checker);
         console.writeOut(report);
-        if (failure) {
-            console.reportError(Cli::tr("%1: %2").arg(shownName, *failure));
+        if (!read) {
+            console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
             ++unreadable;
             continue;
         }
@@ -101,9 +95,8 @@ Command checkCommand()
 {
     Command command;
     command.name = QStringLiteral("check");
-    command.summary =
-        Cli::tr("Report the entries of localization files that can crash the server.");
-    command.description = Cli::tr(
+    command.summary = Tr::tr("Report the entries of localization files that can crash the server.");
+    command.description = Tr::tr(
         "Reads localization files as the game server does (Windows-1252, LF or CR LF line "
         "ends) and looks at every entry line: a line whose first character other than "
         "spaces and tabs is \"{\". An entry line is { \"text\" \"replacement\" }, with any "

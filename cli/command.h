@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console.h"
-#include "exitstatus.h"
+#include "cli/console.h"
+#include "cli/exitstatus.h"
 
 #include <QCommandLineParser>
 #include <QList>

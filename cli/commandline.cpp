@@ -1,11 +1,9 @@
-#include "commandline.h"
+#include "cli/commandline.h"
 
-#include "command.h"
-#include "processconsole.h"
-
-#include "showntext.h"
-
-#include "clitext.h"
+#include "cli/command.h"
+#include "cli/processconsole.h"
+#include "cli/tr.h"
+#include "wordlists/showntext.h"
 
 #include <optional>
 
@@ -30,12 +28,12 @@ const Command *findCommand(const QList<Command> &commands, const QString &name)
 QString overview(const QList<Command> &commands)
 {
     QString text =
-        Cli::tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
-                "and checks localization files for entries that can crash the server.") +
-        QLatin1String("\n\n") + Cli::tr("Commands:") + QLatin1Char('\n');
+        Tr::tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
+               "and checks localization files for entries that can crash the server.") +
+        QLatin1String("\n\n") + Tr::tr("Commands:") + QLatin1Char('\n');
     for (const Command &command : commands)
         text += QLatin1String("  ") + command.name.leftJustified(8) + command.summary + u'\n';
-    text += u'\n' + Cli::tr("Run \"%1 COMMAND --help\" for the options of a command.")
+    text += u'\n' + Tr::tr("Run \"%1 COMMAND --help\" for the options of a command.")
                         .arg(QCoreApplication::applicationName());
     return text;
 }
@@ -76,7 +74,7 @@ ExitStatus usageError(Console &console, const QString &commandName, const QStrin
     const QString program = QCoreApplication::applicationName();
     const QString help = commandName.isEmpty() ? program : program + u' ' + commandName;
     console.reportError(message);
-    console.writeError(Cli::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
+    console.writeError(Tr::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
     return ExitStatus::Usage;
 }
 
@@ -98,7 +96,7 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
 #endif
     const QCommandLineOption version = parser.addVersionOption();
     parser.setApplicationDescription(wrapped(overview(commands)));
-    parser.addPositionalArgument(QStringLiteral("command"), Cli::tr("The command to run."),
+    parser.addPositionalArgument(QStringLiteral("command"), Tr::tr("The command to run."),
                                  QStringLiteral("COMMAND [OPTIONS] [ARGUMENTS]"));
 
     // The first pass only finds the command: the options of the command are not known yet, so
@@ -121,13 +119,13 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
             return usageError(console, {}, shownText(parser.errorText()));
         if (const auto status = answered())
             return *status;
-        return usageError(console, {}, Cli::tr("No command given."));
+        return usageError(console, {}, Tr::tr("No command given."));
     }
 
     const Command *command = findCommand(commands, positional.first());
     if (!command)
         return usageError(console, {},
-                          Cli::tr("Unknown command \"%1\".").arg(shownText(positional.first())));
+                          Tr::tr("Unknown command \"%1\".").arg(shownText(positional.first())));
 
     parser.clearPositionalArguments();
     parser.setApplicationDescription(wrapped(command->description));

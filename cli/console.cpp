@@ -1,8 +1,7 @@
-#include "console.h"
+#include "cli/console.h"
 
-#include "showntext.h"
-
-#include "clitext.h"
+#include "cli/tr.h"
+#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 
@@ -50,7 +49,7 @@ ExitStatus Console::finish(ExitStatus status)
 {
     if (m_output.failed)
         reportError(
-            Cli::tr("Writing to standard output failed: %1").arg(shownText(m_output.reason)));
+            Tr::tr("Writing to standard output failed: %1").arg(shownText(m_output.reason)));
     return m_output.failed || m_error.failed ? ExitStatus::Failure : status;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileio/result.h"
+
 namespace vantro::cli {
 
 // The exit statuses of every command, as Unix tools use them.
@@ -13,5 +15,9 @@ enum class ExitStatus
     Interrupted = 130,
     Terminated = 143,
 };
+
+// The exit status of the failure's kind: what every command answers to an error it cannot
+// recover from. A stop ends with the signal's status (see StopSignals).
+ExitStatus exitStatusOf(const Error &error);
 
 } // namespace vantro::cli

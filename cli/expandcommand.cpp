@@ -1,12 +1,10 @@
 // expand: the variants of words with their replacements, as build would write them.
-#include "command.h"
-
-#include "cipher.h"
-#include "showntext.h"
-#include "variants.h"
-#include "wordcheck.h"
-
-#include "clitext.h"
+#include "builder/cipher.h"
+#include "builder/variants.h"
+#include "cli/command.h"
+#include "cli/tr.h"
+#include "wordlists/showntext.h"
+#include "wordlists/wordcheck.h"
 
 namespace vantro::cli {
 
@@ -17,22 +15,21 @@ const QString kMax = QStringLiteral("max");
 void addArguments(QCommandLineParser &parser)
 {
     parser.addOption(
-        {kMax,
-         Cli::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
-    parser.addPositionalArgument(QStringLiteral("WORD"), Cli::tr("The words to expand."),
+        {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
+    parser.addPositionalArgument(QStringLiteral("WORD"), Tr::tr("The words to expand."),
                                  QStringLiteral("WORD..."));
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
 {
     if (arguments.isEmpty())
-        return usageError(console, QStringLiteral("expand"), Cli::tr("No word given."));
+        return usageError(console, QStringLiteral("expand"), Tr::tr("No word given."));
 
     SortedTextList words;
     for (const QString &typed : arguments) {
         const NewWord word = prepareNewWord(typed);
         if (word.problem) {
-            console.reportError(Cli::tr("The word \"%1\" is refused: %2")
+            console.reportError(Tr::tr("The word \"%1\" is refused: %2")
                                     .arg(shownText(typed), word.problem->message));
             return ExitStatus::Failure;
         }
@@ -53,11 +50,11 @@ Command expandCommand()
 {
     Command command;
     command.name = QStringLiteral("expand");
-    command.summary = Cli::tr("Print the variants of words with their replacements.");
+    command.summary = Tr::tr("Print the variants of words with their replacements.");
     command.description =
-        Cli::tr("Lower-cases and checks every WORD as build does, then prints each variant and its "
-                "replacement, separated by a tab, one pair a line, in the order in which build "
-                "writes them into the filter file. Output is UTF-8.");
+        Tr::tr("Lower-cases and checks every WORD as build does, then prints each variant and its "
+               "replacement, separated by a tab, one pair a line, in the order in which build "
+               "writes them into the filter file. Output is UTF-8.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

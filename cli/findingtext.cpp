@@ -1,6 +1,6 @@
-#include "findingtext.h"
+#include "cli/findingtext.h"
 
-#include "clitext.h"
+#include "cli/tr.h"
 
 namespace vantro::cli {
 
@@ -10,16 +10,16 @@ QString severity(EntryFinding::Kind kind)
 {
     switch (kind) {
     case EntryFinding::Kind::Dangerous:
-        return Cli::tr("danger");
+        return Tr::tr("danger");
     case EntryFinding::Kind::Malformed:
     case EntryFinding::Kind::Overlong:
-        return Cli::tr("error");
+        return Tr::tr("error");
     case EntryFinding::Kind::ByteOrderMark:
     case EntryFinding::Kind::Repeated:
     case EntryFinding::Kind::Conflicting:
         break;
     }
-    return Cli::tr("warning");
+    return Tr::tr("warning");
 }
 
 } // namespace

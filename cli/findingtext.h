@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entryfile.h"
+#include "entryfiles/entrycheck.h"
 
 #include <QString>
 

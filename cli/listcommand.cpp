@@ -1,10 +1,8 @@
 // list: the built-in word list.
-#include "command.h"
-
-#include "builtinwords.h"
-#include "showntext.h"
-
-#include "clitext.h"
+#include "cli/command.h"
+#include "cli/tr.h"
+#include "wordlists/builtinwords.h"
+#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 
@@ -16,7 +14,7 @@ ExitStatus run(Console &console, const QCommandLineParser &, const QStringList &
 {
     if (!arguments.isEmpty())
         return usageError(console, QStringLiteral("list"),
-                          Cli::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
+                          Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     const SortedTextList words = wordListFromSource(builtInSourceList());
     QByteArray out;
     for (const QString &word : words.items())
@@ -31,10 +29,10 @@ Command listCommand()
 {
     Command command;
     command.name = QStringLiteral("list");
-    command.summary = Cli::tr("Print the built-in word list.");
+    command.summary = Tr::tr("Print the built-in word list.");
     command.description =
-        Cli::tr("Prints the built-in word list as every start of the window fills it and as build "
-                "uses it without --words: lower-cased, in list order, one word a line, in UTF-8.");
+        Tr::tr("Prints the built-in word list as every start of the window fills it and as build "
+               "uses it without --words: lower-cased, in list order, one word a line, in UTF-8.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -1,18 +1,12 @@
 #pragma once
 
-#include "console.h"
+#include "cli/console.h"
 
 #include <QFile>
 
 #include <memory>
 
 namespace vantro::cli {
-
-// Called first thing in main(): a standard descriptor that the process was started without is
-// taken by a /dev/null opened the wrong way round, so that writing to it (or reading from it)
-// fails as on a closed descriptor. Otherwise the first file the process opens would take its
-// number, and output would go there.
-void holdClosedStandardDescriptors();
 
 // The console of the process: its standard input, output and error, written unbuffered, so that
 // every failed write shows with the system's reason (a full disk, a closed descriptor).

@@ -1,15 +1,13 @@
 // tidy: removes from a localization file the entries that repeated Builds have repeated.
-#include "command.h"
-#include "findingtext.h"
-#include "inputfile.h"
-
-#include "entrytidy.h"
-#include "filereplace.h"
-#include "filterfilelock.h"
-#include "linereader.h"
-#include "showntext.h"
-
-#include "clitext.h"
+#include "cli/command.h"
+#include "cli/findingtext.h"
+#include "cli/namedinput.h"
+#include "cli/tr.h"
+#include "entryfiles/entrytidy.h"
+#include "fileio/filelock.h"
+#include "fileio/filereplace.h"
+#include "fileio/linereader.h"
+#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 
@@ -21,23 +19,22 @@ constexpr qsizetype kReportBatch = 32 * 1024;
 
 void addArguments(QCommandLineParser &parser)
 {
-    parser.addOption({kDropDangerous, Cli::tr("Also remove the entries whose replacement is "
-                                              "longer than their text.")});
+    parser.addOption({kDropDangerous, Tr::tr("Also remove the entries whose replacement is "
+                                             "longer than their text.")});
     parser.addOption(
-        {kDryRun, Cli::tr("Print what would be removed, as FILE:LINE: message, and change "
-                          "nothing.")});
+        {kDryRun, Tr::tr("Print what would be removed, as FILE:LINE: message, and change "
+                         "nothing.")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 Cli::tr("The localization or badnames file to rewrite."));
+                                 Tr::tr("The localization or badnames file to rewrite."));
 }
 
 QString summary(const EntryTidy &tidy, bool dryRun)
 {
     const QString counts =
-        Cli::tr("Summary: repeats removed %1, dangerous removed %2, lines kept %3")
-            .arg(tidy.removedRepeats)
-            .arg(tidy.removedDangerous)
-            .arg(tidy.linesKept);
-    return counts + (dryRun ? Cli::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
+        Tr::tr("Summary: repeats removed %1, dangerous removed %2, lines kept %3")
+            .arg(QString::number(tidy.removedRepeats), QString::number(tidy.removedDangerous),
+                 QString::number(tidy.linesKept));
+    return counts + (dryRun ? Tr::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
            u'\n';
 }
 
@@ -46,52 +43,51 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     const QString name = QStringLiteral("tidy");
     if (arguments.size() != 1)
         return usageError(console, name,
-                          arguments.isEmpty() ? Cli::tr("No file to tidy given.")
-                                              : Cli::tr("Only one file can be tidied at a time."));
+                          arguments.isEmpty() ? Tr::tr("No file to tidy given.")
+                                              : Tr::tr("Only one file can be tidied at a time."));
     const QString &fileName = arguments.first();
     if (fileName == QLatin1String("-"))
         return usageError(console, name,
-                          Cli::tr("tidy rewrites a file in place; standard input cannot be "
-                                  "tidied."));
+                          Tr::tr("tidy rewrites a file in place; standard input cannot be "
+                                 "tidied."));
 
     const QString shownName = inputDisplayName(fileName);
     const bool dryRun = parser.isSet(kDryRun);
-    InputFile in(console, fileName);
-    QString error;
-    if (!in.open(error)) {
-        console.reportError(Cli::tr("%1: %2").arg(shownName, error));
+    NamedInput in(console, fileName);
+    if (auto opened = in.open(); !opened) {
+        console.reportError(Tr::tr("%1: %2").arg(shownName, opened.message()));
         return ExitStatus::Usage;
     }
     // A Build appending while the file is read would lose its entries to the replacement, so
     // tidy holds the Builds' lock from before it reads until the new file is in place, and does
     // not wait for a Build that holds it.
-    FilterFileLock lock;
-    if (!dryRun && !lock.lock(fileName)) {
-        console.reportError(lock.error() + u' ' + Cli::tr("Nothing was changed."));
-        return lock.busy() ? ExitStatus::Failure : ExitStatus::Usage;
+    FileLock lock;
+    if (const Result<void> locked = dryRun ? Result<void>() : lock.lock(fileName); !locked) {
+        console.reportError(locked.message() + u' ' + Tr::tr("Nothing was changed."));
+        return locked.kind() == ErrorKind::Busy ? ExitStatus::Failure : ExitStatus::Usage;
     }
     // A dry run lists what goes as it is found, a batch at a time.
     QString report;
     const auto listRemoved = [&](const EntryFinding &finding) {
         if (!dryRun)
             return;
-        report += findingLine(shownName, finding, Cli::tr("would remove: "));
+        report += findingLine(shownName, finding, Tr::tr("would remove: "));
         if (report.size() >= kReportBatch) {
             console.writeOut(report);
             report.clear();
         }
     };
     EntryTidy tidy;
-    const std::optional<QString> failure =
+    const Result<void> read =
         tidyEntryFile(in.device(), parser.isSet(kDropDangerous), tidy, listRemoved);
     console.writeOut(report);
-    if (failure) {
-        console.reportError(Cli::tr("%1: %2").arg(shownName, *failure));
+    if (!read) {
+        console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
         return ExitStatus::Usage;
     }
     if (tidy.overlongLine != 0) {
-        console.reportError(Cli::tr("%1:%2: The line is longer than %3 bytes, too long to be kept "
-                                    "as it stands; nothing was changed.")
+        console.reportError(Tr::tr("%1:%2: The line is longer than %3 bytes, too long to be kept "
+                                   "as it stands; nothing was changed.")
                                 .arg(shownName, QString::number(tidy.overlongLine),
                                      QString::number(LineReader::kMaxLineBytes)));
         return ExitStatus::Usage;
@@ -100,8 +96,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (!dryRun && tidy.removedRepeats + tidy.removedDangerous > 0) {
         // The reading handle must not keep the old file alive behind the new one.
         in.device().close();
-        if (const auto replaceFailure = replaceFileContent(fileName, tidy.bytes)) {
-            console.reportError(*replaceFailure);
+        if (const Result<void> replaced = replaceFileContent(fileName, tidy.bytes); !replaced) {
+            console.reportError(replaced.message());
             return ExitStatus::Failure;
         }
     }
@@ -115,8 +111,8 @@ Command tidyCommand()
 {
     Command command;
     command.name = QStringLiteral("tidy");
-    command.summary = Cli::tr("Remove the repeated entries that repeated builds leave in a file.");
-    command.description = Cli::tr(
+    command.summary = Tr::tr("Remove the repeated entries that repeated builds leave in a file.");
+    command.description = Tr::tr(
         "Rewrites FILE, a localization or badnames file, without the entries that repeat an "
         "earlier entry exactly (the same text and the same replacement, as every build "
         "appends them again). The first of each stays, and every other line stays byte for "

@@ -1,11 +1,9 @@
-#include "wordinput.h"
+#include "cli/wordinput.h"
 
-#include "inputfile.h"
-
-#include "builtinwords.h"
-#include "wordfile.h"
-
-#include "clitext.h"
+#include "builder/wordfile.h"
+#include "cli/namedinput.h"
+#include "cli/tr.h"
+#include "wordlists/builtinwords.h"
 
 namespace vantro::cli {
 
@@ -15,20 +13,19 @@ void addWordFile(Console &console, const QString &fileName, WordListInput &input
                  QStringList &words)
 {
     const QString shownName = inputDisplayName(fileName);
-    InputFile in(console, fileName);
-    QString error;
-    if (!in.open(error)) {
-        input.unreadable.append(Cli::tr("%1: %2").arg(shownName, error));
+    NamedInput in(console, fileName);
+    if (auto opened = in.open(); !opened) {
+        input.unreadable.append(Tr::tr("%1: %2").arg(shownName, opened.message()));
         return;
     }
-    const WordFileRead read = readWordFile(in.device());
-    if (!read.file) {
-        input.unreadable.append(Cli::tr("%1: %2").arg(shownName, read.error));
+    const Result<WordFile> read = readWordFile(in.device());
+    if (!read) {
+        input.unreadable.append(Tr::tr("%1: %2").arg(shownName, read.message()));
         return;
     }
-    for (const WordFileProblem &problem : read.file->problems)
+    for (const WordFileProblem &problem : read->problems)
         input.refused.append({shownName, problem.line, problem.message});
-    for (const WordFileWord &word : read.file->words)
+    for (const WordFileWord &word : read->words)
         words.append(word.text);
 }
 

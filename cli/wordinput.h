@@ -1,7 +1,7 @@
 #pragma once
 
-#include "console.h"
-#include "sortedtextlist.h"
+#include "cli/console.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QString>
 #include <QStringList>

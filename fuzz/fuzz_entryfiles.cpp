@@ -4,10 +4,10 @@
 // what the model finds; tidy must write the file less its repeats (and, when asked, its
 // dangerous entries), every other byte in order, and find nothing more to remove in what it
 // wrote. One tidy reads through a device that hands out a few bytes per read, as a pipe does.
-#include "entryfile.h"
-#include "entrytidy.h"
+#include "entryfiles/entrycheck.h"
+#include "entryfiles/entrytidy.h"
+#include "fileio/linereader.h"
 #include "fuzzcheck.h"
-#include "linereader.h"
 
 #include <QBuffer>
 #include <QMap>
@@ -154,10 +154,31 @@ QString shownBytes(QByteArrayView bytes)
     return QString::fromLatin1(bytes);
 }
 
+struct WholeCheck
+{
+    EntryCounts counts;
+    QList<EntryFinding> findings;
+    qsizetype lines = 0;
+};
+
+// check on a whole file held in memory, its findings gathered.
+WholeCheck checkWholeFile(const QByteArray &bytes)
+{
+    WholeCheck check;
+    EntryChecker checker([&](const EntryFinding &finding) { check.findings.append(finding); });
+    QByteArray held = bytes;
+    QBuffer buffer(&held);
+    buffer.open(QIODevice::ReadOnly);
+    FUZZ_CHECK(readEntryFile(buffer, checker).hasValue(), shownBytes(bytes));
+    check.counts = checker.counts();
+    check.lines = checker.lines();
+    return check;
+}
+
 void checkFindings(const QByteArray &bytes, const Model &model)
 {
     const QString shown = shownBytes(bytes);
-    const EntryFileCheck check = checkEntryFile({bytes, {}});
+    const WholeCheck check = checkWholeFile(bytes);
     FUZZ_CHECK(check.lines == model.lines.size(), shown);
     FUZZ_CHECK(sameCounts(check.counts, model.counts), shown);
 
@@ -181,7 +202,7 @@ void checkFindings(const QByteArray &bytes, const Model &model)
 EntryTidy tidyInMemory(const QByteArray &bytes, bool dropDangerous)
 {
     EntryTidy tidy;
-    std::optional<QString> failure;
+    Result<void> failure;
     if (dropDangerous) {
         QByteArray held = bytes;
         QBuffer buffer(&held);
@@ -197,7 +218,7 @@ EntryTidy tidyInMemory(const QByteArray &bytes, bool dropDangerous)
         FUZZ_CHECK(tidy.removed.isEmpty(), shownBytes(bytes));
         tidy.removed = removed;
     }
-    FUZZ_CHECK(!failure, shownBytes(bytes));
+    FUZZ_CHECK(failure.hasValue(), shownBytes(bytes));
     return tidy;
 }
 
@@ -246,12 +267,12 @@ void checkTidy(const QByteArray &bytes, const Model &model, bool dropDangerous)
         return;
 
     // What tidy wrote parses as the model reads it, holds no repeat (and, when asked, nothing
-    // dangerous), and a second tidy, through the whole-file form, changes nothing.
+    // dangerous), and a second tidy, from a buffer, changes nothing.
     const Model after = modelOf(tidy.bytes);
     FUZZ_CHECK(after.counts.repeated == 0, shown);
     FUZZ_CHECK(!dropDangerous || after.counts.dangerous == 0, shown);
     FUZZ_CHECK(after.counts.entries == model.counts.entries - repeats - dangerous, shown);
-    const EntryTidy again = tidyEntryFile(EntryFile{tidy.bytes, {}}, dropDangerous);
+    const EntryTidy again = tidyInMemory(tidy.bytes, dropDangerous);
     FUZZ_CHECK(again.bytes == tidy.bytes, shown);
     FUZZ_CHECK(again.removedRepeats == 0 && again.removedDangerous == 0, shown);
     FUZZ_CHECK(again.removed.isEmpty(), shown);

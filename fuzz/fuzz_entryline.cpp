@@ -1,7 +1,7 @@
 // The entry-line parser against its grammar, written here as a regular expression, and the
 // round trip from a formatted filter entry back through the parser.
-#include "entryline.h"
-#include "filterentry.h"
+#include "builder/entryformat.h"
+#include "entryfiles/entryline.h"
 #include "fuzzcheck.h"
 
 #include <QRegularExpression>

@@ -2,8 +2,8 @@
 // its order key agrees with its first step, and the one-go sort of a list gives the same list as
 // adding the texts one by one.
 #include "fuzzcheck.h"
-#include "listorder.h"
-#include "sortedtextlist.h"
+#include "wordlists/listorder.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QStringList>
 

@@ -1,15 +1,15 @@
 // Variants and cipher: a word's variants keep its length (plus one mark), their replacements
 // have exactly their length and differ only where the substitution table has a row, and every
 // entry line of a writable word's variants is 2L + 11 bytes in the server's code page.
-#include "casefold.h"
-#include "cipher.h"
-#include "filterentry.h"
+#include "builder/cipher.h"
+#include "builder/entryformat.h"
+#include "builder/variants.h"
 #include "fuzzcheck.h"
-#include "listorder.h"
-#include "sortedtextlist.h"
-#include "variants.h"
-#include "windows1252.h"
-#include "wordcheck.h"
+#include "wordlists/casefold.h"
+#include "wordlists/listorder.h"
+#include "wordlists/sortedtextlist.h"
+#include "wordlists/windows1252.h"
+#include "wordlists/wordcheck.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // (unless it holds one of the five bytes without a character), and a text encodes exactly when
 // every character is in the code page, one byte each.
 #include "fuzzcheck.h"
-#include "windows1252.h"
+#include "wordlists/windows1252.h"
 
 #include <QList>
 #include <QStringView>

@@ -1,10 +1,10 @@
 // The word-file reader: every line that holds more than blanks comes back once, as a word or as
 // a problem, in line order; every word is the lower-case form of its line and is safe to write.
-#include "casefold.h"
+#include "builder/wordfile.h"
 #include "fuzzcheck.h"
-#include "windows1252.h"
-#include "wordcheck.h"
-#include "wordfile.h"
+#include "wordlists/casefold.h"
+#include "wordlists/windows1252.h"
+#include "wordlists/wordcheck.h"
 
 #include <QList>
 

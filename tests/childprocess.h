@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filesizesignal.h"
+#include "fileio/filesizesignal.h"
 
 #include <csignal>
 #include <functional>

@@ -2,9 +2,9 @@
 // counts and character classes, its order and its distinctness. Every failure says which figure
 // is off and by how much, so that an edit of the table that breaks one is caught at once.
 
-#include "builtinwords.h"
-#include "listorder.h"
-#include "wordcheck.h"
+#include "wordlists/builtinwords.h"
+#include "wordlists/listorder.h"
+#include "wordlists/wordcheck.h"
 
 #include <QHash>
 #include <QTest>

@@ -1,13 +1,13 @@
 // Drives the commands of vantro-filter in-process on temporary directories, and runs the program
 // itself for what only a process shows: exit statuses, standard input, closed descriptors.
-#include "builtinwords.h"
+#include "wordlists/builtinwords.h"
 #include "childprocess.h"
-#include "cipher.h"
-#include "commandline.h"
-#include "console.h"
-#include "filterwriter.h"
+#include "builder/cipher.h"
+#include "cli/commandline.h"
+#include "cli/console.h"
+#include "builder/filterfile.h"
 #include "testfiles.h"
-#include "variants.h"
+#include "builder/variants.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "entryline.h"
+#include "entryfiles/entryline.h"
 
 #include <QTest>
 

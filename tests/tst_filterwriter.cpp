@@ -1,11 +1,11 @@
 #include "childprocess.h"
-#include "cipher.h"
-#include "filterentry.h"
-#include "filterfilewriter.h"
-#include "filterwriter.h"
-#include "showntext.h"
+#include "builder/cipher.h"
+#include "builder/entryformat.h"
+#include "builder/blockwriter.h"
+#include "builder/filterfile.h"
+#include "wordlists/showntext.h"
 #include "testfiles.h"
-#include "variants.h"
+#include "builder/variants.h"
 
 #include <QBuffer>
 #include <QDir>

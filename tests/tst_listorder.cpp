@@ -1,5 +1,5 @@
-#include "listorder.h"
-#include "sortedtextlist.h"
+#include "wordlists/listorder.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,19 +1,19 @@
 // The main window driven as a user would: start-up, tab order, Add Word, removal and Undo, and
 // Builds that write at their pace, fail, and are cut short by Exit.
-#include "builtinwords.h"
-#include "cipher.h"
-#include "filesizesignal.h"
-#include "filterentry.h"
-#include "listorder.h"
-#include "mainwindow.h"
-#include "pacedbuild.h"
-#include "showntext.h"
-#include "sortedtextlist.h"
-#include "startupfiles.h"
+#include "wordlists/builtinwords.h"
+#include "builder/cipher.h"
+#include "fileio/filesizesignal.h"
+#include "builder/entryformat.h"
+#include "wordlists/listorder.h"
+#include "app/mainwindow.h"
+#include "app/pacedbuild.h"
+#include "wordlists/showntext.h"
+#include "wordlists/sortedtextlist.h"
+#include "app/startupfiles.h"
 #include "testfiles.h"
-#include "wordcheck.h"
-#include "wordfile.h"
-#include "wordlistmodel.h"
+#include "wordlists/wordcheck.h"
+#include "builder/wordfile.h"
+#include "app/wordlistmodel.h"
 
 #include <QApplication>
 #include <QCheckBox>

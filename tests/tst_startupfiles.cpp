@@ -1,7 +1,7 @@
 // badword.txt as start-up leaves it: rewritten in place, never through a link or into anything
 // but a regular file, and failures reported, also by the window program itself.
 #include "childprocess.h"
-#include "startupfiles.h"
+#include "app/startupfiles.h"
 #include "testfiles.h"
 
 #include <QDir>

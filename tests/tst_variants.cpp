@@ -1,6 +1,6 @@
-#include "builtinwords.h"
-#include "listorder.h"
-#include "variants.h"
+#include "wordlists/builtinwords.h"
+#include "wordlists/listorder.h"
+#include "builder/variants.h"
 
 #include <QTest>
 

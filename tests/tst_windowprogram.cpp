@@ -1,9 +1,9 @@
 // The window program's command line and start-up, run as a program: --help and --version without
 // a display, --dir and --add, and the exit status of every start that fails.
-#include "mainwindow.h"
+#include "app/mainwindow.h"
 #include "testfiles.h"
-#include "windowprogram.h"
-#include "wordlistmodel.h"
+#include "app/windowprogram.h"
+#include "app/wordlistmodel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "casefold.h"
-#include "windows1252.h"
-#include "wordcheck.h"
+#include "wordlists/casefold.h"
+#include "wordlists/windows1252.h"
+#include "wordlists/wordcheck.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "wordfile.h"
+#include "builder/wordfile.h"
 
 #include <QTest>
 

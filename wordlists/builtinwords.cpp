@@ -1,6 +1,6 @@
-#include "builtinwords.h"
+#include "wordlists/builtinwords.h"
 
-#include "casefold.h"
+#include "wordlists/casefold.h"
 
 namespace vantro {
 

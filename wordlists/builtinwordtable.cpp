@@ -4,7 +4,7 @@
 // Moderation data: the words and phrases that the chat filter replaces by default. They are
 // matched and replaced, never shown to players.
 
-#include "builtinwords.h"
+#include "wordlists/builtinwords.h"
 
 namespace vantro {
 

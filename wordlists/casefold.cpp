@@ -1,6 +1,6 @@
-#include "casefold.h"
+#include "wordlists/casefold.h"
 
-#include "windows1252.h"
+#include "wordlists/windows1252.h"
 
 #include <QChar>
 

@@ -1,6 +1,6 @@
-#include "listorder.h"
+#include "wordlists/listorder.h"
 
-#include "casefold.h"
+#include "wordlists/casefold.h"
 
 #include <QChar>
 

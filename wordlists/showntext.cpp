@@ -1,6 +1,6 @@
-#include "showntext.h"
+#include "wordlists/showntext.h"
 
-#include "wordcheck.h"
+#include "wordlists/wordcheck.h"
 
 #include <QDir>
 

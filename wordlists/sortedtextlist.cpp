@@ -1,6 +1,6 @@
-#include "sortedtextlist.h"
+#include "wordlists/sortedtextlist.h"
 
-#include "listorder.h"
+#include "wordlists/listorder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "windows1252.h"
+#include "wordlists/windows1252.h"
 
 #include <array>
 

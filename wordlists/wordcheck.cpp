@@ -1,10 +1,9 @@
-#include "wordcheck.h"
+#include "wordlists/wordcheck.h"
 
-#include "casefold.h"
-#include "showntext.h"
-#include "windows1252.h"
-
-#include "wordliststext.h"
+#include "wordlists/casefold.h"
+#include "wordlists/showntext.h"
+#include "wordlists/tr.h"
+#include "wordlists/windows1252.h"
 
 namespace vantro {
 
@@ -18,16 +17,17 @@ QString codeName(char32_t c)
 QString describe(char32_t c, qsizetype position)
 {
     if (c == u'"')
-        return WordLists::tr(
+        return wordlists::Tr::tr(
                    "Character %1 is a double quote (\"), which would end the quoted text of the "
                    "filter entry early.")
             .arg(position);
     if (isControlCharacter(c))
-        return WordLists::tr(
+        return wordlists::Tr::tr(
                    "Character %1 is a control character (%2), which a filter entry cannot hold.")
             .arg(QString::number(position), codeName(c));
-    return WordLists::tr("Character %1, \"%2\" (%3), cannot be written in the server's code page "
-                         "(Windows-1252).")
+    return wordlists::Tr::tr(
+               "Character %1, \"%2\" (%3), cannot be written in the server's code page "
+               "(Windows-1252).")
         .arg(QString::number(position), shownText(QChar::fromUcs4(c)), codeName(c));
 }
 

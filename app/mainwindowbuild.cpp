@@ -1,0 +1,114 @@
+// The Build button: expands the word list into its variants and starts the paced job that appends
+// their filter entries to the target file, showing its progress as it goes.
+#include "app/mainwindow.h"
+#include "app/wordlistmodel.h"
+#include "builder/filterfile.h"
+#include "builder/variants.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vantro {
+
+QString MainWindow::nextFilterTarget() const
+{
+    return filterTargetPath(QDir::currentPath(), m_localizationBox->isChecked()
+                                                     ? FilterTarget::Localization
+                                                     : FilterTarget::BadNames);
+}
+
+void MainWindow::updateBuildToolTip()
+{
+    m_buildButton->setToolTip(
+        tr("Appends the filter entries to %1").arg(QDir::toNativeSeparators(nextFilterTarget())));
+}
+
+void MainWindow::build()
+{
+    // The running Build has taken its words already; a second one would only repeat them.
+    if (m_build)
+        return;
+    m_removedWords.clear();
+    m_wordsAddedDuringBuild.clear();
+    m_variantsToShow.clear();
+    m_entriesWritten = 0;
+
+    m_wordsBeforeBuild = m_wordList->list();
+    m_sourceList = sourceListFrom(m_wordsBeforeBuild);
+    m_wordList->clear();
+    m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
+    m_progressLabel->show();
+    m_progressCounter->setText(QStringLiteral("0"));
+
+    // The busy pointer stays for the Build's whole length, until endBuild().
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    m_build = new PacedBuild(nextFilterTarget(), m_variantList, m_paceClock, this);
+    connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
+    connect(m_build, &PacedBuild::finished, this, [this] {
+        endBuild();
+        showWrittenVariants();
+    });
+    connect(m_build, &PacedBuild::failed, this, &MainWindow::recoverFromFailedBuild);
+    if (const Result<void> started = m_build->start(); !started)
+        recoverFromFailedBuild(started.error());
+}
+
+void MainWindow::afterBuildStep(qsizetype step, const QString &variant, bool written)
+{
+    if (written) {
+        m_variantsToShow.append(variant);
+        if (m_variantsToShow.size() >= kEntriesShownTogether)
+            showWrittenVariants();
+    }
+    m_progressCounter->setText(QString::number(step));
+    const qsizetype count = m_build->count();
+    // Re-enabling updates repaints the label with the caption set below.
+    m_progressLabel->setUpdatesEnabled(step == 1 || step % kStepsShownTogether == 0 ||
+                                       step == count);
+    m_progressLabel->setText(
+        tr("Processing Word %1 of %2").arg(QString::number(step), QString::number(count)));
+    if (written)
+        emit filterEntryWritten(++m_entriesWritten);
+}
+
+void MainWindow::endBuild()
+{
+    if (!m_build)
+        return;
+    // The job may be in the middle of its own signal; it goes once that has returned.
+    m_build->abandon();
+    m_build->disconnect(this);
+    m_build->deleteLater();
+    m_build = nullptr;
+    m_progressLabel->setUpdatesEnabled(true);
+    QGuiApplication::restoreOverrideCursor();
+    emit buildEnded();
+}
+
+void MainWindow::showWrittenVariants()
+{
+    for (const QString &variant : std::as_const(m_variantsToShow))
+        m_wordList->addItem(variant);
+    m_variantsToShow.clear();
+}
+
+// The window's one answer to a failed Build, whatever its kind: the word list as it was, and the
+// message in a box.
+void MainWindow::recoverFromFailedBuild(const Error &error)
+{
+    endBuild();
+    m_variantsToShow.clear();
+    SortedTextList restored = m_wordsBeforeBuild;
+    for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
+        restored.addItem(word);
+    m_wordsAddedDuringBuild.clear();
+    m_removedWords.clear();
+    m_wordList->setList(std::move(restored));
+    m_progressLabel->setText(tr("Build failed"));
+    m_reporter(error.message);
+}
+
+} // namespace vantro

@@ -1,0 +1,204 @@
+#include "builder/blockwriter.h"
+
+#include "builder/entryformat.h"
+#include "builder/tr.h"
+#include "wordlists/showntext.h"
+
+#include <algorithm>
+
+namespace vantro {
+
+namespace {
+
+QString entryCount(qsizetype entries)
+{
+    return builder::Tr::tr("%n entries", nullptr, int(entries));
+}
+
+} // namespace
+
+BlockWriter::BlockWriter(QString path, AppendOptions options)
+    : m_file(std::move(path)), m_options(std::move(options))
+{
+}
+
+Result<void> BlockWriter::open()
+{
+    m_entriesWritten = 0;
+    m_bytesWritten = 0;
+    m_lineEnds = 0;
+    m_endsWithLineEnd = true;
+    m_writtenHash.reset();
+    if (auto stopped = stopIfRequested(); !stopped)
+        return stopped;
+    if (auto opened = m_file.open(m_options); !opened) {
+        const QString nothing = builder::Tr::tr("Nothing was written.");
+        switch (opened.kind()) {
+        case ErrorKind::Refused:
+            return Error{ErrorKind::Refused,
+                         opened.message() +
+                             builder::Tr::tr(": a Build appends only to a regular "
+                                             "file.") +
+                             u' ' + nothing};
+        case ErrorKind::Busy:
+            return Error{ErrorKind::Busy, opened.message() + u' ' + nothing};
+        case ErrorKind::Stopped:
+            return Error{ErrorKind::Stopped, stopIfRequested().message() + u' ' + nothing};
+        default:
+            return opened;
+        }
+    }
+    return write(QByteArrayLiteral("\r\n"), 0);
+}
+
+Result<void> BlockWriter::writeEntry(const QString &variant)
+{
+    if (variant.isEmpty())
+        return {};
+    if (auto checked = checkWritableVariant(variant); !checked)
+        return checked;
+    QByteArray line;
+    appendFilterEntryBytes(line, variant);
+    return write(line, 1);
+}
+
+Result<void> BlockWriter::writeEntries(const SortedTextList &variants)
+{
+    if (auto checked = checkWritableVariants(variants); !checked)
+        return checked;
+    Result<void> result;
+    writeEntryChunks(variants, QByteArray(), [&](const QByteArray &lines, qsizetype entries) {
+        result = write(lines, entries);
+        return result.hasValue();
+    });
+    return result;
+}
+
+Result<void> BlockWriter::stopIfRequested() const
+{
+    if (!m_options.stopRequested || !m_options.stopRequested())
+        return {};
+    return Error{ErrorKind::Stopped,
+                 builder::Tr::tr("Writing to \"%1\" was stopped.").arg(shownPath(path()))};
+}
+
+// One write of whole lines, repeated for the rest when cut short, so that the file ends in half
+// a line only when the system refuses the rest (a full disk).
+Result<void> BlockWriter::write(const QByteArray &lines, qsizetype entries)
+{
+    if (!m_file.isOpen())
+        return writeFailure(builder::Tr::tr("The file is not open"));
+    if (auto stopped = stopIfRequested(); !stopped)
+        return stopped;
+    qsizetype done = 0;
+    const Result<void> written = m_file.write(lines, done);
+    if (done > 0) {
+        const QByteArrayView went = QByteArrayView(lines).first(done);
+        m_writtenHash.addData(went);
+        m_bytesWritten += done;
+        m_lineEnds += std::count(went.begin(), went.end(), '\n');
+        m_endsWithLineEnd = went.back() == '\n';
+    }
+    if (!written)
+        return writeFailure(written.message());
+    m_entriesWritten += entries;
+    return {};
+}
+
+Error BlockWriter::writeFailure(const QString &reason) const
+{
+    return {ErrorKind::Failed,
+            builder::Tr::tr("Writing to \"%1\" failed: %2.").arg(shownPath(path()), reason)};
+}
+
+Result<void> BlockWriter::finish()
+{
+    if (auto closed = m_file.close(); !closed)
+        return writeFailure(closed.message());
+    return {};
+}
+
+Error BlockWriter::rollBack(Error failure)
+{
+    if (!m_file.isOpen())
+        return failure;
+    const QString outcome = rollBackOutcome();
+    failure.message = failure.message.isEmpty() ? outcome : failure.message + u' ' + outcome;
+    (void)m_file.close();
+    return failure;
+}
+
+QString BlockWriter::rollBackOutcome()
+{
+    const QString shown = shownPath(path());
+    const qint64 blockStart = m_file.sizeAtOpen();
+    if (!m_file.pathNamesFile())
+        return m_bytesWritten == 0
+                   ? builder::Tr::tr("Nothing of this Build went into it.")
+                   : builder::Tr::tr("\"%1\" was replaced or removed while this Build wrote to "
+                                     "it, so nothing was cut back: %2 went into the file that "
+                                     "stood there before, not into the one there now.")
+                         .arg(shown, leftInFile());
+    Result<qint64> size = m_file.size();
+    if (!size)
+        return builder::Tr::tr("It could not be looked at, so it was not cut back: %1 are still "
+                               "in it, from byte %2 on.")
+            .arg(leftInFile(), QString::number(blockStart));
+    if (m_bytesWritten > 0) {
+        if (*size != blockStart + m_bytesWritten || (m_file.readable() && !endsWithWrittenBytes()))
+            return builder::Tr::tr("\"%1\" was changed by another program while this Build wrote "
+                                   "to it, so it was not cut back; it may still hold %2, from "
+                                   "byte %3 on.")
+                .arg(shown, leftInFile(), QString::number(blockStart));
+        if (!m_file.readable())
+            return builder::Tr::tr("It cannot be read back to make sure that it ends with this "
+                                   "Build's bytes, so it was not cut back: %1 are still in it, "
+                                   "from byte %2 on.")
+                .arg(leftInFile(), QString::number(blockStart));
+        if (auto cut = m_file.truncate(blockStart); !cut)
+            return builder::Tr::tr("It could not be cut back (%1): %2 are still in it, from byte "
+                                   "%3 on.")
+                .arg(cut.message(), leftInFile(), QString::number(blockStart));
+        m_bytesWritten = 0;
+        m_lineEnds = 0;
+        m_entriesWritten = 0;
+        *size = blockStart;
+    }
+    if (m_file.created() && *size == 0) {
+        if (!m_file.pathNamesFile())
+            return builder::Tr::tr("This Build's bytes were taken out of the file it had "
+                                   "created, which was then replaced at its path, so it was not "
+                                   "removed.");
+        if (auto removed = m_file.removeName(); !removed)
+            return builder::Tr::tr("The file, which this Build had created, is left empty: it "
+                                   "could not be removed (%1).")
+                .arg(removed.message());
+        return builder::Tr::tr("The file, which this Build had created, was removed again.");
+    }
+    return builder::Tr::tr("The file was left as it was before this Build.");
+}
+
+// Whether the file's bytes from the block's start on are the ones this block wrote.
+bool BlockWriter::endsWithWrittenBytes() const
+{
+    QCryptographicHash readBack(QCryptographicHash::Sha1);
+    const Result<void> read =
+        m_file.readBack(m_file.sizeAtOpen(), m_bytesWritten,
+                        [&](QByteArrayView bytes) { readBack.addData(bytes); });
+    return read && readBack.result() == m_writtenHash.result();
+}
+
+// What of this block went into the file: its opening line end and so many whole entry lines,
+// and the start of one more when a write was cut short.
+QString BlockWriter::leftInFile() const
+{
+    if (m_bytesWritten == 0)
+        return builder::Tr::tr("nothing of this Build");
+    QString left = builder::Tr::tr("this Build's empty line and %1")
+                       .arg(entryCount(std::max<qsizetype>(0, m_lineEnds - 1)));
+    if (!m_endsWithLineEnd)
+        left += builder::Tr::tr(" and the start of one more line");
+    return left;
+}
+
+} // namespace vantro

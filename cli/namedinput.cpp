@@ -1,0 +1,35 @@
+#include "cli/namedinput.h"
+
+#include "cli/tr.h"
+#include "fileio/inputfile.h"
+#include "wordlists/showntext.h"
+
+namespace vantro::cli {
+
+namespace {
+
+bool isStandardInput(const QString &fileName)
+{
+    return fileName == QLatin1String("-");
+}
+
+} // namespace
+
+QString inputDisplayName(const QString &fileName)
+{
+    return isStandardInput(fileName) ? Tr::tr("(standard input)") : shownText(fileName);
+}
+
+NamedInput::NamedInput(Console &console, const QString &fileName)
+    : m_fileName(fileName), m_device(isStandardInput(fileName) ? &console.input() : &m_file)
+{
+}
+
+Result<void> NamedInput::open()
+{
+    if (m_device != &m_file)
+        return {};
+    return openInputFile(m_file, m_fileName);
+}
+
+} // namespace vantro::cli

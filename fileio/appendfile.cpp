@@ -1,0 +1,231 @@
+#include "fileio/appendfile.h"
+
+#include "fileio/descriptor.h"
+#include "fileio/filelock.h"
+#include "fileio/tr.h"
+#include "wordlists/showntext.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace vantro {
+
+namespace {
+
+// How often open() tries the lock again while it waits.
+constexpr std::chrono::milliseconds kLockRetry{20};
+
+Error reasonError(int error)
+{
+    return {ErrorKind::Failed, systemReason(error)};
+}
+
+} // namespace
+
+AppendFile::AppendFile(QString path) : m_path(std::move(path)) {}
+
+AppendFile::~AppendFile()
+{
+    closeQuietly(); // the bytes written stay
+}
+
+void AppendFile::closeQuietly()
+{
+    if (m_fd >= 0)
+        ::close(m_fd); // also releases the lock
+    m_fd = -1;
+}
+
+Result<void> AppendFile::open(const AppendOptions &options)
+{
+    closeQuietly();
+    if (auto opened = openLocked(options); !opened)
+        return opened;
+    struct stat info
+    {
+    };
+    if (::fstat(m_fd, &info) != 0) {
+        const int error = errno;
+        closeQuietly();
+        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot look at \"%1\": %2.")
+                                            .arg(shownPath(m_path), systemReason(error))};
+    }
+    m_sizeAtOpen = info.st_size;
+    return {};
+}
+
+Result<void> AppendFile::openLocked(const AppendOptions &options)
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    const auto refusal = [this](unsigned mode) -> std::optional<Error> {
+        const QString kind = nonRegularFileKind(mode);
+        if (kind.isEmpty())
+            return std::nullopt;
+        closeQuietly();
+        return Error{
+            ErrorKind::Refused,
+            fileio::Tr::tr("\"%1\" is %2, not a regular file").arg(shownPath(m_path), kind)};
+    };
+    // Read access too, so that a block can be read back before it is cut off again.
+    const auto openWith = [&](int flags) {
+        constexpr int kCommon = O_APPEND | O_NONBLOCK | O_CLOEXEC;
+        m_readable = true;
+        int fd = ::open(name.constData(), O_RDWR | kCommon | flags, 0666);
+        if (fd < 0 && errno == EACCES) {
+            m_readable = false;
+            fd = ::open(name.constData(), O_WRONLY | kCommon | flags, 0666);
+        }
+        return fd;
+    };
+
+    const auto deadline = std::chrono::steady_clock::now() + options.lockWait;
+    bool waiting = false;
+    for (;;) {
+        // A FIFO, a device or a directory is refused before it is opened, and the open cannot
+        // block should one take the file's place meanwhile.
+        struct stat info
+        {
+        };
+        if (::stat(name.constData(), &info) == 0)
+            if (auto refused = refusal(info.st_mode))
+                return *refused;
+        m_created = false;
+        m_fd = openWith(0);
+        if (m_fd < 0 && errno == ENOENT) {
+            m_fd = openWith(O_CREAT | O_EXCL);
+            m_created = m_fd >= 0;
+            struct stat link
+            {
+            };
+            // A symbolic link that leads nowhere yet: the file it names is created.
+            if (m_fd < 0 && errno == EEXIST && ::lstat(name.constData(), &link) == 0 &&
+                S_ISLNK(link.st_mode)) {
+                m_fd = openWith(O_CREAT);
+                m_created = m_fd >= 0;
+            }
+            if (m_fd < 0 && errno == EEXIST)
+                continue; // created by another writer meanwhile
+        }
+        if (m_fd < 0) {
+            const int error = errno;
+            if (::stat(name.constData(), &info) == 0)
+                if (auto refused = refusal(info.st_mode))
+                    return *refused;
+            return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot open \"%1\" for appending: %2")
+                                                .arg(shownPath(m_path), systemReason(error))};
+        }
+        if (::fstat(m_fd, &info) == 0)
+            if (auto refused = refusal(info.st_mode))
+                return *refused;
+
+        std::optional<int> lockError;
+        while ((lockError = tryLockFile(m_fd)) && *lockError == EWOULDBLOCK) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                QString message = fileBusyMessage(m_path);
+                if (options.lockWait.count() > 0)
+                    message +=
+                        u' ' +
+                        fileio::Tr::tr(
+                            "It was still being written after %n "
+                            "second(s).",
+                            nullptr,
+                            int(std::chrono::ceil<std::chrono::seconds>(options.lockWait).count()));
+                closeQuietly();
+                return Error{ErrorKind::Busy, message};
+            }
+            if (!waiting && options.waitingForLock)
+                options.waitingForLock();
+            waiting = true;
+            std::this_thread::sleep_for(kLockRetry);
+            if (options.stopRequested && options.stopRequested()) {
+                closeQuietly();
+                return Error{ErrorKind::Stopped, QString()};
+            }
+        }
+        if (lockError) {
+            const int error = *lockError;
+            closeQuietly();
+            return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot lock \"%1\": %2.")
+                                                .arg(shownPath(m_path), systemReason(error))};
+        }
+        if (pathNamesFile())
+            return {};
+        closeQuietly(); // replaced or removed by the writer that held the lock
+    }
+}
+
+Result<void> AppendFile::write(QByteArrayView bytes, qsizetype &written)
+{
+    if (m_fd < 0)
+        return Error{ErrorKind::Failed, fileio::Tr::tr("The file is not open")};
+    if (const int error = writeAll(m_fd, bytes, &written))
+        return reasonError(error);
+    return {};
+}
+
+bool AppendFile::pathNamesFile() const
+{
+    return m_fd >= 0 && pathNamesOpenFile(m_path, m_fd);
+}
+
+Result<qint64> AppendFile::size() const
+{
+    struct stat info
+    {
+    };
+    if (::fstat(m_fd, &info) != 0)
+        return reasonError(errno);
+    return qint64(info.st_size);
+}
+
+Result<void> AppendFile::readBack(qint64 start, qint64 length,
+                                  const std::function<void(QByteArrayView)> &sink) const
+{
+    QByteArray buffer(qsizetype(1) << 20, Qt::Uninitialized);
+    const qint64 end = start + length;
+    qint64 offset = start;
+    while (offset < end) {
+        const ssize_t count = ::pread(
+            m_fd, buffer.data(), size_t(std::min<qint64>(buffer.size(), end - offset)), offset);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return reasonError(count == 0 ? EIO : errno);
+        sink(QByteArrayView(buffer.constData(), count));
+        offset += count;
+    }
+    return {};
+}
+
+Result<void> AppendFile::truncate(qint64 size)
+{
+    if (::ftruncate(m_fd, size) != 0)
+        return reasonError(errno);
+    return {};
+}
+
+Result<void> AppendFile::removeName()
+{
+    if (::unlink(QFile::encodeName(m_path).constData()) != 0)
+        return reasonError(errno);
+    return {};
+}
+
+Result<void> AppendFile::close()
+{
+    if (m_fd < 0)
+        return {};
+    const int result = ::close(m_fd);
+    m_fd = -1;
+    if (result != 0)
+        return reasonError(errno);
+    return {};
+}
+
+} // namespace vantro

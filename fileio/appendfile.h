@@ -1,0 +1,75 @@
+#pragma once
+
+#include "fileio/result.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+
+namespace vantro {
+
+// How opening waits for a file that another writer holds locked, and how its caller stops it.
+struct AppendOptions
+{
+    // How long open() waits for the lock at most; zero fails at once.
+    std::chrono::milliseconds lockWait{0};
+    // Called once when open() begins to wait.
+    std::function<void()> waitingForLock;
+    // Asked while open() waits; true stops it with ErrorKind::Stopped.
+    std::function<bool()> stopRequested;
+};
+
+// A regular file open for appending, under the exclusive lock that every writer of our files
+// holds (see filelock.h), with the steps that taking appended bytes back again needs. open()
+// creates the file when absent (also behind a symbolic link that leads nowhere yet), refuses a
+// FIFO, a device or a directory in its place without blocking, and opens again a file that was
+// replaced or removed while it waited for the lock. Closing releases the lock.
+class AppendFile
+{
+public:
+    explicit AppendFile(QString path);
+    ~AppendFile();
+    AppendFile(const AppendFile &) = delete;
+    AppendFile &operator=(const AppendFile &) = delete;
+
+    // Fails with Refused for a file that is not regular (the message: "PATH" is KIND, not a
+    // regular file), Busy when the lock was still held after the wait, Stopped, or Failed.
+    Result<void> open(const AppendOptions &options);
+
+    bool isOpen() const { return m_fd >= 0; }
+    const QString &path() const { return m_path; }
+    bool created() const { return m_created; }   // open() created the file
+    bool readable() const { return m_readable; } // open for reading too, so it can be read back
+    qint64 sizeAtOpen() const { return m_sizeAtOpen; }
+
+    // Writes all the bytes, going on after a write cut short; those that went in are added to
+    // written, also on failure. The error's message is the system's reason alone.
+    Result<void> write(QByteArrayView bytes, qsizetype &written);
+    // Whether the path still names the file that is open.
+    bool pathNamesFile() const;
+    // The open file's size now.
+    Result<qint64> size() const;
+    // The bytes from start on, length of them, handed to the sink a chunk at a time.
+    Result<void> readBack(qint64 start, qint64 length,
+                          const std::function<void(QByteArrayView)> &sink) const;
+    // Cuts the open file back to the size; the error's message is the system's reason alone.
+    Result<void> truncate(qint64 size);
+    // Removes the file's name from its directory; the error's message is the system's reason.
+    Result<void> removeName();
+    // Closes the file and reports what closing said; the error's message is the system's reason.
+    Result<void> close();
+
+private:
+    Result<void> openLocked(const AppendOptions &options);
+    void closeQuietly();
+
+    QString m_path;
+    int m_fd = -1;
+    bool m_created = false;
+    bool m_readable = false;
+    qint64 m_sizeAtOpen = 0;
+};
+
+} // namespace vantro

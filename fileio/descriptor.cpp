@@ -1,0 +1,58 @@
+#include "fileio/descriptor.h"
+
+#include "fileio/tr.h"
+#include "wordlists/showntext.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantro {
+
+QString systemReason(int error)
+{
+    return shownText(qt_error_string(error));
+}
+
+QString nonRegularFileKind(unsigned mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFREG:
+        return QString();
+    case S_IFLNK:
+        return fileio::Tr::tr("a symbolic link");
+    case S_IFIFO:
+        return fileio::Tr::tr("a FIFO (named pipe)");
+    case S_IFCHR:
+        return fileio::Tr::tr("a character device");
+    case S_IFBLK:
+        return fileio::Tr::tr("a block device");
+    case S_IFSOCK:
+        return fileio::Tr::tr("a socket");
+    case S_IFDIR:
+        return fileio::Tr::tr("a directory");
+    default:
+        return fileio::Tr::tr("not a regular file");
+    }
+}
+
+int writeAll(int fd, QByteArrayView bytes, qsizetype *written)
+{
+    qsizetype done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = ::write(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            error = count == 0 ? ENOSPC : errno;
+            break;
+        }
+        done += count;
+    }
+    if (written)
+        *written += done;
+    return error;
+}
+
+} // namespace vantro

@@ -1,0 +1,12 @@
+#include "fileio/filesizesignal.h"
+
+#include <csignal>
+
+namespace vantro {
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+} // namespace vantro

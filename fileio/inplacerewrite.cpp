@@ -1,0 +1,56 @@
+#include "fileio/inplacerewrite.h"
+
+#include "fileio/descriptor.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vantro {
+
+Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes, bool &emptied)
+{
+    emptied = false;
+    const QByteArray name = QFile::encodeName(path);
+    // O_NOFOLLOW refuses a symbolic link, which would send the write elsewhere; O_NONBLOCK keeps
+    // a FIFO from blocking the open; anything that is not a regular file is refused before it is
+    // truncated.
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int openError = errno;
+        struct stat status = {};
+        const QString kind = ::lstat(name.constData(), &status) == 0
+                                 ? nonRegularFileKind(status.st_mode)
+                                 : QString();
+        if (!kind.isEmpty())
+            return Error{ErrorKind::Refused, kind};
+        return Error{ErrorKind::Failed, systemReason(openError)};
+    }
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0) {
+        const int statError = errno;
+        ::close(fd);
+        return Error{ErrorKind::Failed, systemReason(statError)};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return Error{ErrorKind::Refused, nonRegularFileKind(status.st_mode)};
+    }
+
+    // Each write's result is checked, so a short write (a full disk, a file-size limit) is a
+    // failure. After a failure the file is emptied rather than left with a torn line.
+    int error = ::ftruncate(fd, 0) == 0 ? writeAll(fd, bytes) : errno;
+    if (error != 0)
+        emptied = ::ftruncate(fd, 0) == 0;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        return Error{ErrorKind::Failed, systemReason(error)};
+    return {};
+}
+
+} // namespace vantro
