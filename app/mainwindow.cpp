@@ -3,6 +3,7 @@
 #include "app/startupfiles.h"
 #include "app/wordlistmodel.h"
 #include "wordlists/builtinwords.h"
+#include "wordlists/translations.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -59,6 +60,7 @@ QLabel *centredLabel(QWidget *parent, const QString &caption)
 
 MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBoxReporter(this))
 {
+    installTranslations();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Vantro Bad Word Filter Tool"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantro-filter-tool.png")));

@@ -6,6 +6,7 @@
 #include "builder/wordfile.h"
 #include "fileio/inputfile.h"
 #include "wordlists/showntext.h"
+#include "wordlists/translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,7 @@ int refuse(const QString &message, const WarningReporter &reporter)
 
 int runWindowProgram(const QStringList &arguments, const WarningReporter &reporter)
 {
+    installTranslations();
     const WarningReporter report = reporter ? reporter : messageBoxReporter(nullptr);
     const WindowCommandLine commandLine = parseWindowCommandLine(arguments);
     if (!commandLine.error.isEmpty())

@@ -4,6 +4,7 @@
 #include "cli/processconsole.h"
 #include "cli/tr.h"
 #include "wordlists/showntext.h"
+#include "wordlists/translations.h"
 
 #include <optional>
 
@@ -144,6 +145,7 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
 
 ExitStatus runCommandLine(Console &console, const QStringList &arguments)
 {
+    installTranslations();
     return console.finish(runCommand(console, arguments));
 }
 

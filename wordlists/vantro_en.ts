@@ -1,0 +1,50 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- The English forms of the messages that carry a count: the source texts are written in the
+     plural, and Qt picks the singular here for a count of one. -->
+<TS version="2.1" language="en">
+<context>
+    <name>vantro::builder</name>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entry</numerusform>
+            <numerusform>%n entries</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantro::cli</name>
+    <message numerus="yes">
+        <source>Wrote %n entries to standard output.</source>
+        <translation>
+            <numerusform>Wrote %n entry to standard output.</numerusform>
+            <numerusform>Wrote %n entries to standard output.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n entries to %1.</source>
+        <translation>
+            <numerusform>Wrote %n entry to %1.</numerusform>
+            <numerusform>Wrote %n entries to %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>vantro::fileio</name>
+    <message numerus="yes">
+        <source>Cannot read: it is a FIFO, and no program wrote to it within %n second(s).</source>
+        <translation>
+            <numerusform>Cannot read: it is a FIFO, and no program wrote to it within %n second.</numerusform>
+            <numerusform>Cannot read: it is a FIFO, and no program wrote to it within %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It was still being written after %n second(s).</source>
+        <translation>
+            <numerusform>It was still being written after %n second.</numerusform>
+            <numerusform>It was still being written after %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
