@@ -1,6 +1,6 @@
 #include "childprocess.h"
-#include "cipher.h"
-#include "filterentry.h"
+#include "entrymodel.h"
+#include "filterfilelock.h"
 #include "filterfilewriter.h"
 #include "filterwriter.h"
 #include "showntext.h"
@@ -27,6 +27,43 @@ SortedTextList variantsOf(const QStringList &words, bool maxUsage = false)
     return buildVariantList(SortedTextList::fromUnsorted(words), maxUsage);
 }
 
+// What stands at the target's place.
+enum class Target
+{
+    Directory,
+    Fifo,
+    FifoWithReader,
+    LinkToFifo,
+    LinkToFile,
+    DanglingLink,
+};
+
+// What another program does to the target while a Build writes to it.
+enum class Change
+{
+    None,
+    Append,
+    Rewrite,
+    Replace,
+    Remove,
+};
+
+// What the other writer does on the waiting writer's first look.
+enum class WhileWaiting
+{
+    Nothing,
+    Release,
+    ReplaceAndRelease,
+    Stop,
+};
+
+// Our own holders of a filter file's lock: a Build's writer, and tidy.
+enum class Holder
+{
+    Writer,
+    Tidy,
+};
+
 } // namespace
 
 class TestFilterWriter : public QObject
@@ -35,8 +72,6 @@ class TestFilterWriter : public QObject
 
 private slots:
     void init();
-    void entryLine_data();
-    void entryLine();
     void targetFileNames_data();
     void targetFileNames();
     void blockIsAppended_data();
@@ -53,6 +88,8 @@ private slots:
     void rollBackTakesBackOnlyItsOwnBytes();
     void writersShareTheFilesLock_data();
     void writersShareTheFilesLock();
+    void ourLocksExcludeEachOther_data();
+    void ourLocksExcludeEachOther();
     void stopBetweenWritesTakesTheBlockBack();
 
 private:
@@ -63,31 +100,6 @@ void TestFilterWriter::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-void TestFilterWriter::entryLine_data()
-{
-    QTest::addColumn<QString>("variant");
-    QTest::addColumn<QString>("replacement");
-    QTest::addColumn<QByteArray>("bytes");
-
-    QTest::newRow("gosh") << "gosh"
-                          << "u0lt"
-                          << QByteArray::fromHex("7B2022676F736822202275306C7422207D0D0A");
-    QTest::newRow("Gosh.") << "Gosh."
-                           << "U0ltc" << QByteArray("{ \"Gosh.\" \"U0ltc\" }\r\n");
-    QTest::newRow("GOSH!") << "GOSH!"
-                           << "U5LT!" << QByteArray("{ \"GOSH!\" \"U5LT!\" }\r\n");
-}
-
-void TestFilterWriter::entryLine()
-{
-    QFETCH(QString, variant);
-    QFETCH(QString, replacement);
-    QFETCH(QByteArray, bytes);
-    const QString line = formatFilterEntry(variant, replacement);
-    QCOMPARE(line.toLatin1(), bytes);
-    QCOMPARE(line.size(), 2 * variant.size() + 11);
 }
 
 void TestFilterWriter::targetFileNames_data()
@@ -127,9 +139,7 @@ void TestFilterWriter::blockIsAppended()
         QVERIFY(writeFileBytes(path, before));
 
     const SortedTextList variants = variantsOf({QString::fromUtf8("caf\u00e9"), "gosh"});
-    QByteArray block = "\r\n";
-    for (const QString &variant : variants.items())
-        block += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
+    const QByteArray block = model::block(variants.items());
 
     const FilterWriteResult first = writeFilterFile(path, variants);
     QVERIFY(first.written);
@@ -160,20 +170,20 @@ void TestFilterWriter::entryByEntry()
     QCOMPARE(fileBytes(path), QByteArray("abc\r\n"));
 
     // Each line is in the file as soon as its call returns; an empty variant adds nothing.
-    QByteArray expected = "abc\r\n";
-    for (const QString &variant : {QStringLiteral("a"), QString(), QStringLiteral("Gosh.")}) {
-        QVERIFY(writer.writeEntry(variant));
-        if (!variant.isEmpty())
-            expected += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
-        QCOMPARE(fileBytes(path), expected);
-    }
+    const QByteArray afterA = "abc\r\n{ \"a\" \"z\" }\r\n";
+    const QByteArray expected = afterA + "{ \"b.\" \"xc\" }\r\n";
+    QVERIFY(writer.writeEntry(QStringLiteral("a")));
+    QCOMPARE(fileBytes(path), afterA);
+    QVERIFY(writer.writeEntry(QString()));
+    QCOMPARE(fileBytes(path), afterA);
+    QVERIFY(writer.writeEntry(QStringLiteral("b.")));
+    QCOMPARE(fileBytes(path), expected);
     QVERIFY(writer.finish());
     QCOMPARE(writer.entriesWritten(), 2);
-    QCOMPARE(fileBytes(path), QByteArray("abc\r\n{ \"a\" \"z\" }\r\n{ \"Gosh.\" \"U0ltc\" }\r\n"));
 
     // The same variants in one go give the same bytes.
     QVERIFY(writeFileBytes(path, "abc"));
-    QVERIFY(writeFilterFile(path, SortedTextList::fromUnsorted({"a", "", "Gosh."})).written);
+    QVERIFY(writeFilterFile(path, SortedTextList::fromUnsorted({"a", "", "b."})).written);
     QCOMPARE(fileBytes(path), expected);
 }
 
@@ -186,50 +196,55 @@ void TestFilterWriter::droppedWriterLeavesWholeLines()
         for (const char *variant : {"GOSH", "Gosh", "gosh"})
             QVERIFY(writer.writeEntry(QLatin1String(variant)));
     }
-    QCOMPARE(fileBytes(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
-                                         "{ \"gosh\" \"u0lt\" }\r\n"));
+    QCOMPARE(fileBytes(path), model::block({"GOSH", "Gosh", "gosh"}));
 }
 
 void TestFilterWriter::targetsThatAreNoRegularFile_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Target>("target");
     QTest::addColumn<QString>("refusal"); // empty: the block is written
 
-    QTest::newRow("directory") << "directory"
-                               << "is a directory, not a regular file";
-    QTest::newRow("FIFO without a reader") << "fifo"
-                                           << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("FIFO with a reader") << "fifo with reader"
-                                        << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("link to a FIFO") << "link to fifo"
-                                    << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("link to a regular file") << "link to file"
-                                            << "";
-    QTest::newRow("link to a file not yet there") << "dangling link"
-                                                  << "";
+    const QString fifo = QStringLiteral("is a FIFO (named pipe), not a regular file");
+    QTest::newRow("directory") << Target::Directory << "is a directory, not a regular file";
+    QTest::newRow("FIFO without a reader") << Target::Fifo << fifo;
+    QTest::newRow("FIFO with a reader") << Target::FifoWithReader << fifo;
+    QTest::newRow("link to a FIFO") << Target::LinkToFifo << fifo;
+    QTest::newRow("link to a regular file") << Target::LinkToFile << "";
+    QTest::newRow("link to a file not yet there") << Target::DanglingLink << "";
 }
 
 void TestFilterWriter::targetsThatAreNoRegularFile()
 {
-    QFETCH(QString, setup);
+    QFETCH(Target, target);
     QFETCH(QString, refusal);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     const QString real = m_dir->filePath(QStringLiteral("real.txt"));
-    const QByteArray realName = QFile::encodeName(real);
+    const QByteArray pathName = QFile::encodeName(path);
     int reader = -1;
-    if (setup == QLatin1String("directory"))
+    switch (target) {
+    case Target::Directory:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("badnames.txt")));
-    if (setup.startsWith(QLatin1String("fifo")))
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    if (setup == QLatin1String("fifo with reader"))
-        QVERIFY((reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
-    if (setup == QLatin1String("link to fifo"))
-        QCOMPARE(::mkfifo(realName.constData(), 0600), 0);
-    if (setup == QLatin1String("link to file"))
-        QVERIFY(writeFileBytes(real, "abc\r\n"));
-    if (setup.startsWith(QLatin1String("link")) || setup == QLatin1String("dangling link"))
+        break;
+    case Target::FifoWithReader:
+        QCOMPARE(::mkfifo(pathName.constData(), 0600), 0);
+        QVERIFY((reader = ::open(pathName.constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+        break;
+    case Target::Fifo:
+        QCOMPARE(::mkfifo(pathName.constData(), 0600), 0);
+        break;
+    case Target::LinkToFifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(real).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    case Target::LinkToFile:
+        QVERIFY(writeFileBytes(real, "abc\r\n"));
+        QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    case Target::DanglingLink:
+        QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    }
 
     // Refused at once, without blocking on the FIFO and without anything written.
     const FilterWriteResult result = writeFilterFile(path, variantsOf({"gosh"}));
@@ -248,9 +263,8 @@ void TestFilterWriter::targetsThatAreNoRegularFile()
     // Through a link, the file it leads to takes the block, and the link stays.
     QVERIFY2(result.written, qPrintable(result.error));
     QVERIFY(QFileInfo(path).isSymLink());
-    const QByteArray before = setup == QLatin1String("link to file") ? "abc\r\n" : "";
-    QVERIFY(fileBytes(real).startsWith(before + "\r\n{ \"GOSH\" \"U5LT\" }\r\n"));
-    QVERIFY(fileBytes(real).endsWith("{ \"gosh.\" \"u0ltc\" }\r\n"));
+    const QByteArray before = target == Target::LinkToFile ? "abc\r\n" : "";
+    QCOMPARE(fileBytes(real), before + model::block(variantsOf({"gosh"}).items()));
 }
 
 void TestFilterWriter::unsafeVariantWritesNothing()
@@ -308,29 +322,33 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
     // The limit falls in the middle of an entry line of the block. The child ignores SIGXFSZ as
     // both programs do, so that the limit shows as a failed write.
     const SortedTextList variants = variantsOf({"gosh", "heck", "darn", "frick"}, true);
-    const int status = runWithFileSizeLimit(before.size() + 500, [&] {
+    const ChildOutcome child = runWithFileSizeLimit(before.size() + 500, [&] {
         QString error;
         if (!entryByEntry) {
             const FilterWriteResult result = writeFilterFile(path, variants);
-            error = result.failed() ? result.error : QString();
+            if (!result.failed())
+                return QStringLiteral("the block went in whole");
+            error = result.error;
         } else {
             FilterFileWriter writer(path);
             if (!writer.open())
-                return 1;
+                return writer.error();
             qsizetype written = 0;
             while (written < variants.count() && writer.writeEntry(variants.at(written)))
                 ++written;
             if (written == 0 || written == variants.count())
-                return 1;
+                return QStringLiteral("%1 of %2 entries written")
+                    .arg(written)
+                    .arg(variants.count());
             writer.rollBack();
             error = writer.error();
         }
         return error.contains(path) && error.contains(QStringLiteral("File too large")) &&
                        error.contains(outcome)
-                   ? 0
-                   : 1;
+                   ? QString()
+                   : error;
     });
-    QCOMPARE(status, 0);
+    QVERIFY2(child.passed(), child.text());
     QCOMPARE(QFile::exists(path), exists);
     QCOMPARE(fileBytes(path), before);
 
@@ -342,36 +360,35 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
 void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes_data()
 {
     QTest::addColumn<bool>("exists");
-    QTest::addColumn<QString>("change");  // what another program does while the Build writes
+    QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("outcome"); // in the message
 
-    QTest::newRow("unchanged") << true << ""
+    QTest::newRow("unchanged") << true << Change::None
                                << "The file was left as it was before this Build.";
     QTest::newRow("created, unchanged")
-        << false << ""
-        << "The file, which this Build had created, was removed again.";
+        << false << Change::None << "The file, which this Build had created, was removed again.";
     QTest::newRow("line appended by hand")
-        << true << "append"
+        << true << Change::Append
         << "was changed by another program while this Build wrote to it, so it was not cut "
            "back; it may still hold this Build's empty line and 3 entries, from byte 7 on.";
     QTest::newRow("created, line appended by hand")
-        << false << "append"
+        << false << Change::Append
         << "it may still hold this Build's empty line and 3 entries, from "
            "byte 0 on.";
-    QTest::newRow("rewritten, same size") << true << "rewrite"
-                                          << "was changed by another program";
+    QTest::newRow("rewritten, same size")
+        << true << Change::Rewrite << "was changed by another program";
     QTest::newRow("replaced by a new file")
-        << true << "replace"
+        << true << Change::Replace
         << "was replaced or removed while this Build wrote to it, so nothing was cut back: "
            "this Build's empty line and 3 entries went into the file that stood there before";
-    QTest::newRow("removed") << true << "remove"
+    QTest::newRow("removed") << true << Change::Remove
                              << "was replaced or removed while this Build wrote to it";
 }
 
 void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes()
 {
     QFETCH(bool, exists);
-    QFETCH(QString, change);
+    QFETCH(Change, change);
     QFETCH(QString, outcome);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
@@ -385,31 +402,40 @@ void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes()
     const QByteArray written = fileBytes(path);
 
     QByteArray after = before; // what the file holds once the writer has rolled back
-    if (change == QLatin1String("append")) {
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::Append: {
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         QCOMPARE(file.write("added by hand\r\n"), 15);
         after = written + "added by hand\r\n";
-    } else if (change == QLatin1String("rewrite")) {
+        break;
+    }
+    case Change::Rewrite: {
         QByteArray rewritten = written;
         rewritten.replace("GOSH", "HECK");
         QVERIFY(writeFileBytes(path, rewritten));
         after = rewritten;
-    } else if (change == QLatin1String("replace")) {
+        break;
+    }
+    case Change::Replace: {
         const QString other = m_dir->filePath(QStringLiteral("new.txt"));
         QVERIFY(writeFileBytes(other, "tidied\r\n"));
         QCOMPARE(
             ::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
         after = "tidied\r\n";
-    } else if (change == QLatin1String("remove")) {
+        break;
+    }
+    case Change::Remove:
         QVERIFY(QFile::remove(path));
         after.clear();
+        break;
     }
 
     writer.rollBack();
     QVERIFY2(writer.error().contains(outcome), qPrintable(writer.error()));
-    QCOMPARE(QFile::exists(path),
-             change != QLatin1String("remove") && (exists || !change.isEmpty()));
+    QCOMPARE(QFile::exists(path), change != Change::Remove && (exists || change != Change::None));
     QCOMPARE(fileBytes(path), after);
 }
 
@@ -417,29 +443,26 @@ void TestFilterWriter::writersShareTheFilesLock_data()
 {
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<int>("waitMs");
-    QTest::addColumn<QString>("whileWaiting"); // what happens on the first look while it waits
-    QTest::addColumn<QString>("refusal");      // empty: the block is written
+    QTest::addColumn<WhileWaiting>("whileWaiting");
+    QTest::addColumn<QString>("refusal"); // empty: the block is written
 
-    QTest::newRow("no wait") << false << 0 << ""
-                             << "is being written by another Build. Nothing was written.";
-    QTest::newRow("no wait, through a link")
-        << true << 0 << ""
-        << "is being written by another Build. Nothing was written.";
-    QTest::newRow("waits until the other ends") << false << 60000 << "release"
-                                                << "";
-    QTest::newRow("waits, the other replaced the file") << false << 60000 << "replace and release"
-                                                        << "";
-    QTest::newRow("waits in vain") << false << 100 << ""
-                                   << "still being written after 1 seconds";
-    QTest::newRow("stopped while waiting") << false << 60000 << "stop"
-                                           << "was stopped. Nothing was written.";
+    const QString busy = QStringLiteral("is being written by another Build. Nothing was written.");
+    QTest::newRow("no wait") << false << 0 << WhileWaiting::Nothing << busy;
+    QTest::newRow("no wait, through a link") << true << 0 << WhileWaiting::Nothing << busy;
+    QTest::newRow("waits until the other ends") << false << 60000 << WhileWaiting::Release << "";
+    QTest::newRow("waits, the other replaced the file")
+        << false << 60000 << WhileWaiting::ReplaceAndRelease << "";
+    QTest::newRow("waits in vain")
+        << false << 100 << WhileWaiting::Nothing << "still being written after 1 second.";
+    QTest::newRow("stopped while waiting")
+        << false << 60000 << WhileWaiting::Stop << "was stopped. Nothing was written.";
 }
 
 void TestFilterWriter::writersShareTheFilesLock()
 {
     QFETCH(bool, throughLink);
     QFETCH(int, waitMs);
-    QFETCH(QString, whileWaiting);
+    QFETCH(WhileWaiting, whileWaiting);
     QFETCH(QString, refusal);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
@@ -463,14 +486,14 @@ void TestFilterWriter::writersShareTheFilesLock()
     options.stopRequested = [&] {
         if (other < 0 || waitings == 0)
             return false;
-        if (whileWaiting == QLatin1String("stop"))
+        if (whileWaiting == WhileWaiting::Stop)
             return true;
-        if (whileWaiting == QLatin1String("replace and release")) {
+        if (whileWaiting == WhileWaiting::ReplaceAndRelease) {
             const QString tidied = m_dir->filePath(QStringLiteral("tidied.txt"));
             writeFileBytes(tidied, "tidied\r\n");
             ::rename(QFile::encodeName(tidied).constData(), QFile::encodeName(path).constData());
         }
-        if (!whileWaiting.isEmpty()) {
+        if (whileWaiting != WhileWaiting::Nothing) {
             ::close(other);
             other = -1;
         }
@@ -491,8 +514,48 @@ void TestFilterWriter::writersShareTheFilesLock()
     QVERIFY2(result.written, qPrintable(result.error));
     // Behind a replacement the block goes into the new file, not into the one replaced.
     const QByteArray start =
-        whileWaiting == QLatin1String("replace and release") ? "tidied\r\n" : before;
-    QVERIFY(fileBytes(path).startsWith(start + "\r\n{ \"GOSH\" \"U5LT\" }\r\n"));
+        whileWaiting == WhileWaiting::ReplaceAndRelease ? "tidied\r\n" : before;
+    QCOMPARE(fileBytes(path), start + model::block(variantsOf({"gosh"}).items()));
+}
+
+void TestFilterWriter::ourLocksExcludeEachOther_data()
+{
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<Holder>("other");
+    QTest::newRow("two Builds") << Holder::Writer << Holder::Writer;
+    QTest::newRow("tidy, then a Build") << Holder::Tidy << Holder::Writer;
+    QTest::newRow("a Build, then tidy") << Holder::Writer << Holder::Tidy;
+    QTest::newRow("two tidies") << Holder::Tidy << Holder::Tidy;
+}
+
+void TestFilterWriter::ourLocksExcludeEachOther()
+{
+    // Both in this process: the lock belongs to each open of the file, so the second open meets
+    // the first one's lock as another program's would.
+    QFETCH(Holder, holder);
+    QFETCH(Holder, other);
+    const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
+    QVERIFY(writeFileBytes(path, "abc\r\n"));
+
+    FilterFileWriter holdingWriter(path);
+    FilterFileLock holdingTidy;
+    if (holder == Holder::Writer)
+        QVERIFY2(holdingWriter.open(), qPrintable(holdingWriter.error()));
+    else
+        QVERIFY2(holdingTidy.lock(path), qPrintable(holdingTidy.error()));
+    const QByteArray held = fileBytes(path);
+
+    if (other == Holder::Writer) {
+        FilterFileWriter writer(path);
+        QVERIFY(!writer.open());
+        QVERIFY2(writer.error().contains(QLatin1String("is being written by another Build")),
+                 qPrintable(writer.error()));
+    } else {
+        FilterFileLock tidy;
+        QVERIFY(!tidy.lock(path));
+        QVERIFY2(tidy.busy(), qPrintable(tidy.error()));
+    }
+    QCOMPARE(fileBytes(path), held);
 }
 
 void TestFilterWriter::stopBetweenWritesTakesTheBlockBack()
