@@ -39,12 +39,19 @@ inline QString replacement(const QString &variant)
     return replaced;
 }
 
-// The file's code page for the characters that the tests use: Latin-1 and the euro sign.
+// The file's code page for the characters that the tests and the built-in words use: Latin-1,
+// the euro sign and the right single quotation mark.
 inline QByteArray codePage(const QString &text)
 {
     QByteArray bytes;
-    for (const QChar c : text)
-        bytes += c == QChar(0x20AC) ? '\x80' : char(c.unicode());
+    for (const QChar c : text) {
+        if (c == QChar(0x20AC))
+            bytes += '\x80';
+        else if (c == QChar(0x2019))
+            bytes += '\x92';
+        else
+            bytes += char(c.unicode());
+    }
     return bytes;
 }
 
