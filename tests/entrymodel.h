@@ -55,9 +55,14 @@ inline QByteArray codePage(const QString &text)
     return bytes;
 }
 
+inline QByteArray entryLine(const QString &text, const QString &replacement)
+{
+    return "{ \"" + codePage(text) + "\" \"" + codePage(replacement) + "\" }\r\n";
+}
+
 inline QByteArray entryLine(const QString &variant)
 {
-    return "{ \"" + codePage(variant) + "\" \"" + codePage(replacement(variant)) + "\" }\r\n";
+    return entryLine(variant, replacement(variant));
 }
 
 // The block of one Build: its opening line end, then an entry line for every non-empty variant.
