@@ -1,11 +1,12 @@
-#include "childprocess.h"
-#include "builder/cipher.h"
-#include "builder/entryformat.h"
 #include "builder/blockwriter.h"
 #include "builder/filterfile.h"
-#include "wordlists/showntext.h"
-#include "testfiles.h"
 #include "builder/variants.h"
+#include "childprocess.h"
+#include "entrymodel.h"
+#include "fileio/filelock.h"
+#include "testfiles.h"
+#include "wordlists/showntext.h"
+#include "wordlists/translations.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -27,6 +28,43 @@ SortedTextList variantsOf(const QStringList &words, bool maxUsage = false)
     return buildVariantList(SortedTextList::fromUnsorted(words), maxUsage);
 }
 
+// What stands at the target's place.
+enum class Target
+{
+    Directory,
+    Fifo,
+    FifoWithReader,
+    LinkToFifo,
+    LinkToFile,
+    DanglingLink,
+};
+
+// What another program does to the target while a Build writes to it.
+enum class Change
+{
+    None,
+    Append,
+    Rewrite,
+    Replace,
+    Remove,
+};
+
+// What the other writer does on the waiting writer's first look.
+enum class WhileWaiting
+{
+    Nothing,
+    Release,
+    ReplaceAndRelease,
+    Stop,
+};
+
+// Our own holders of a filter file's lock: a Build's writer, and tidy.
+enum class Holder
+{
+    Writer,
+    Tidy,
+};
+
 } // namespace
 
 class TestFilterWriter : public QObject
@@ -35,8 +73,6 @@ class TestFilterWriter : public QObject
 
 private slots:
     void init();
-    void entryLine_data();
-    void entryLine();
     void targetFileNames_data();
     void targetFileNames();
     void blockIsAppended_data();
@@ -53,6 +89,8 @@ private slots:
     void rollBackTakesBackOnlyItsOwnBytes();
     void writersShareTheFilesLock_data();
     void writersShareTheFilesLock();
+    void ourLocksExcludeEachOther_data();
+    void ourLocksExcludeEachOther();
     void stopBetweenWritesTakesTheBlockBack();
 
 private:
@@ -61,33 +99,9 @@ private:
 
 void TestFilterWriter::init()
 {
+    vantro::installTranslations(); // the messages' counts in English
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-void TestFilterWriter::entryLine_data()
-{
-    QTest::addColumn<QString>("variant");
-    QTest::addColumn<QString>("replacement");
-    QTest::addColumn<QByteArray>("bytes");
-
-    QTest::newRow("gosh") << "gosh"
-                          << "u0lt"
-                          << QByteArray::fromHex("7B2022676F736822202275306C7422207D0D0A");
-    QTest::newRow("Gosh.") << "Gosh."
-                           << "U0ltc" << QByteArray("{ \"Gosh.\" \"U0ltc\" }\r\n");
-    QTest::newRow("GOSH!") << "GOSH!"
-                           << "U5LT!" << QByteArray("{ \"GOSH!\" \"U5LT!\" }\r\n");
-}
-
-void TestFilterWriter::entryLine()
-{
-    QFETCH(QString, variant);
-    QFETCH(QString, replacement);
-    QFETCH(QByteArray, bytes);
-    const QString line = formatFilterEntry(variant, replacement);
-    QCOMPARE(line.toLatin1(), bytes);
-    QCOMPARE(line.size(), 2 * variant.size() + 11);
 }
 
 void TestFilterWriter::targetFileNames_data()
@@ -127,27 +141,25 @@ void TestFilterWriter::blockIsAppended()
         QVERIFY(writeFileBytes(path, before));
 
     const SortedTextList variants = variantsOf({QString::fromUtf8("caf\u00e9"), "gosh"});
-    QByteArray block = "\r\n";
-    for (const QString &variant : variants.items())
-        block += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
+    const QByteArray block = model::block(variants.items());
 
-    const FilterWriteResult first = writeFilterFile(path, variants);
-    QVERIFY(first.written);
-    QCOMPARE(first.entriesWritten, 18);
+    const Result<qsizetype> first = writeFilterFile(path, variants);
+    QVERIFY2(first, qPrintable(first ? QString() : first.message()));
+    QCOMPARE(*first, 18);
     QCOMPARE(fileBytes(path), before + block);
     QVERIFY(fileBytes(path).contains("{ \"CAF\xc9\" \"7ZV\xc9\" }\r\n"));
 
     // A second Build appends a second block behind the first.
-    QVERIFY(!writeFilterFile(path, variants).failed());
+    QVERIFY(writeFilterFile(path, variants).hasValue());
     QCOMPARE(fileBytes(path), before + block + block);
 }
 
 void TestFilterWriter::emptyListWritesOnlyTheLineEnd()
 {
     const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
-    const FilterWriteResult result = writeFilterFile(path, SortedTextList());
-    QVERIFY(result.written);
-    QCOMPARE(result.entriesWritten, 0);
+    const Result<qsizetype> result = writeFilterFile(path, SortedTextList());
+    QVERIFY(result);
+    QCOMPARE(*result, 0);
     QCOMPARE(fileBytes(path), QByteArray("\r\n"));
 }
 
@@ -155,25 +167,25 @@ void TestFilterWriter::entryByEntry()
 {
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     QVERIFY(writeFileBytes(path, "abc"));
-    FilterFileWriter writer(path);
-    QVERIFY(writer.open());
+    BlockWriter writer(path);
+    QVERIFY(writer.open().hasValue());
     QCOMPARE(fileBytes(path), QByteArray("abc\r\n"));
 
     // Each line is in the file as soon as its call returns; an empty variant adds nothing.
-    QByteArray expected = "abc\r\n";
-    for (const QString &variant : {QStringLiteral("a"), QString(), QStringLiteral("Gosh.")}) {
-        QVERIFY(writer.writeEntry(variant));
-        if (!variant.isEmpty())
-            expected += formatFilterEntry(variant, makeReplacement(variant)).toLatin1();
-        QCOMPARE(fileBytes(path), expected);
-    }
-    QVERIFY(writer.finish());
+    const QByteArray afterA = "abc\r\n{ \"a\" \"z\" }\r\n";
+    const QByteArray expected = afterA + "{ \"b.\" \"xc\" }\r\n";
+    QVERIFY(writer.writeEntry(QStringLiteral("a")).hasValue());
+    QCOMPARE(fileBytes(path), afterA);
+    QVERIFY(writer.writeEntry(QString()).hasValue());
+    QCOMPARE(fileBytes(path), afterA);
+    QVERIFY(writer.writeEntry(QStringLiteral("b.")).hasValue());
+    QCOMPARE(fileBytes(path), expected);
+    QVERIFY(writer.finish().hasValue());
     QCOMPARE(writer.entriesWritten(), 2);
-    QCOMPARE(fileBytes(path), QByteArray("abc\r\n{ \"a\" \"z\" }\r\n{ \"Gosh.\" \"U0ltc\" }\r\n"));
 
     // The same variants in one go give the same bytes.
     QVERIFY(writeFileBytes(path, "abc"));
-    QVERIFY(writeFilterFile(path, SortedTextList::fromUnsorted({"a", "", "Gosh."})).written);
+    QVERIFY(writeFilterFile(path, SortedTextList::fromUnsorted({"a", "", "b."})).hasValue());
     QCOMPARE(fileBytes(path), expected);
 }
 
@@ -181,76 +193,80 @@ void TestFilterWriter::droppedWriterLeavesWholeLines()
 {
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     {
-        FilterFileWriter writer(path);
-        QVERIFY(writer.open());
+        BlockWriter writer(path);
+        QVERIFY(writer.open().hasValue());
         for (const char *variant : {"GOSH", "Gosh", "gosh"})
-            QVERIFY(writer.writeEntry(QLatin1String(variant)));
+            QVERIFY(writer.writeEntry(QLatin1String(variant)).hasValue());
     }
-    QCOMPARE(fileBytes(path), QByteArray("\r\n{ \"GOSH\" \"U5LT\" }\r\n{ \"Gosh\" \"U0lt\" }\r\n"
-                                         "{ \"gosh\" \"u0lt\" }\r\n"));
+    QCOMPARE(fileBytes(path), model::block({"GOSH", "Gosh", "gosh"}));
 }
 
 void TestFilterWriter::targetsThatAreNoRegularFile_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Target>("target");
     QTest::addColumn<QString>("refusal"); // empty: the block is written
 
-    QTest::newRow("directory") << "directory"
-                               << "is a directory, not a regular file";
-    QTest::newRow("FIFO without a reader") << "fifo"
-                                           << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("FIFO with a reader") << "fifo with reader"
-                                        << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("link to a FIFO") << "link to fifo"
-                                    << "is a FIFO (named pipe), not a regular file";
-    QTest::newRow("link to a regular file") << "link to file"
-                                            << "";
-    QTest::newRow("link to a file not yet there") << "dangling link"
-                                                  << "";
+    const QString fifo = QStringLiteral("is a FIFO (named pipe), not a regular file");
+    QTest::newRow("directory") << Target::Directory << "is a directory, not a regular file";
+    QTest::newRow("FIFO without a reader") << Target::Fifo << fifo;
+    QTest::newRow("FIFO with a reader") << Target::FifoWithReader << fifo;
+    QTest::newRow("link to a FIFO") << Target::LinkToFifo << fifo;
+    QTest::newRow("link to a regular file") << Target::LinkToFile << "";
+    QTest::newRow("link to a file not yet there") << Target::DanglingLink << "";
 }
 
 void TestFilterWriter::targetsThatAreNoRegularFile()
 {
-    QFETCH(QString, setup);
+    QFETCH(Target, target);
     QFETCH(QString, refusal);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     const QString real = m_dir->filePath(QStringLiteral("real.txt"));
-    const QByteArray realName = QFile::encodeName(real);
+    const QByteArray pathName = QFile::encodeName(path);
     int reader = -1;
-    if (setup == QLatin1String("directory"))
+    switch (target) {
+    case Target::Directory:
         QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("badnames.txt")));
-    if (setup.startsWith(QLatin1String("fifo")))
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    if (setup == QLatin1String("fifo with reader"))
-        QVERIFY((reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
-    if (setup == QLatin1String("link to fifo"))
-        QCOMPARE(::mkfifo(realName.constData(), 0600), 0);
-    if (setup == QLatin1String("link to file"))
-        QVERIFY(writeFileBytes(real, "abc\r\n"));
-    if (setup.startsWith(QLatin1String("link")) || setup == QLatin1String("dangling link"))
+        break;
+    case Target::FifoWithReader:
+        QCOMPARE(::mkfifo(pathName.constData(), 0600), 0);
+        QVERIFY((reader = ::open(pathName.constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+        break;
+    case Target::Fifo:
+        QCOMPARE(::mkfifo(pathName.constData(), 0600), 0);
+        break;
+    case Target::LinkToFifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(real).constData(), 0600), 0);
         QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    case Target::LinkToFile:
+        QVERIFY(writeFileBytes(real, "abc\r\n"));
+        QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    case Target::DanglingLink:
+        QVERIFY(QFile::link(QStringLiteral("real.txt"), path));
+        break;
+    }
 
     // Refused at once, without blocking on the FIFO and without anything written.
-    const FilterWriteResult result = writeFilterFile(path, variantsOf({"gosh"}));
+    const Result<qsizetype> result = writeFilterFile(path, variantsOf({"gosh"}));
     if (reader >= 0) {
         char byte = 0;
         QCOMPARE(::read(reader, &byte, 1), 0);
         ::close(reader);
     }
     if (!refusal.isEmpty()) {
-        QVERIFY(result.failed());
-        QVERIFY2(result.error.contains(path) && result.error.contains(refusal),
-                 qPrintable(result.error));
+        QVERIFY(!result);
+        QVERIFY2(result.message().contains(path) && result.message().contains(refusal),
+                 qPrintable(result.message()));
         QVERIFY(!QFileInfo::exists(real) || !QFileInfo(real).isFile());
         return;
     }
     // Through a link, the file it leads to takes the block, and the link stays.
-    QVERIFY2(result.written, qPrintable(result.error));
+    QVERIFY2(result, qPrintable(result ? QString() : result.message()));
     QVERIFY(QFileInfo(path).isSymLink());
-    const QByteArray before = setup == QLatin1String("link to file") ? "abc\r\n" : "";
-    QVERIFY(fileBytes(real).startsWith(before + "\r\n{ \"GOSH\" \"U5LT\" }\r\n"));
-    QVERIFY(fileBytes(real).endsWith("{ \"gosh.\" \"u0ltc\" }\r\n"));
+    const QByteArray before = target == Target::LinkToFile ? "abc\r\n" : "";
+    QCOMPARE(fileBytes(real), before + model::block(variantsOf({"gosh"}).items()));
 }
 
 void TestFilterWriter::unsafeVariantWritesNothing()
@@ -258,23 +274,25 @@ void TestFilterWriter::unsafeVariantWritesNothing()
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     for (const QString &word :
          {QStringLiteral("a\"b"), QStringLiteral("tab\t"), QString::fromUtf8("\u03a9mega")}) {
-        const FilterWriteResult result = writeFilterFile(path, variantsOf({"fine", word}));
-        QVERIFY(result.failed());
-        QVERIFY2(result.error.contains(vantro::shownText(word), Qt::CaseInsensitive),
-                 qPrintable(result.error));
+        const Result<qsizetype> result = writeFilterFile(path, variantsOf({"fine", word}));
+        QVERIFY(!result);
+        QVERIFY2(result.message().contains(vantro::shownText(word), Qt::CaseInsensitive),
+                 qPrintable(result.message()));
         QVERIFY(!QFile::exists(path));
 
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(writeFilterBlock(buffer, variantsOf({word})).failed());
+        QVERIFY(!writeFilterBlock(buffer, variantsOf({word})));
         QCOMPARE(buffer.data(), QByteArray());
 
         // Entry by entry, the refused variant fails its call and adds nothing.
-        FilterFileWriter writer(path);
-        QVERIFY(writer.open());
-        QVERIFY(!writer.writeEntry(word));
-        QVERIFY2(writer.error().contains(vantro::shownText(word)), qPrintable(writer.error()));
-        writer.rollBack();
+        BlockWriter writer(path);
+        QVERIFY(writer.open().hasValue());
+        const Result<void> written = writer.writeEntry(word);
+        QVERIFY(!written);
+        QVERIFY2(written.message().contains(vantro::shownText(word)),
+                 qPrintable(written.message()));
+        (void)writer.rollBack(written.error());
         QCOMPARE(fileBytes(path), QByteArray());
         QFile::remove(path);
     }
@@ -308,108 +326,119 @@ void TestFilterWriter::failedWriteCutsTheFileBack()
     // The limit falls in the middle of an entry line of the block. The child ignores SIGXFSZ as
     // both programs do, so that the limit shows as a failed write.
     const SortedTextList variants = variantsOf({"gosh", "heck", "darn", "frick"}, true);
-    const int status = runWithFileSizeLimit(before.size() + 500, [&] {
+    const ChildOutcome child = runWithFileSizeLimit(before.size() + 500, [&] {
         QString error;
         if (!entryByEntry) {
-            const FilterWriteResult result = writeFilterFile(path, variants);
-            error = result.failed() ? result.error : QString();
+            const Result<qsizetype> result = writeFilterFile(path, variants);
+            if (result)
+                return QStringLiteral("the block went in whole");
+            error = result.message();
         } else {
-            FilterFileWriter writer(path);
-            if (!writer.open())
-                return 1;
+            BlockWriter writer(path);
+            if (const Result<void> opened = writer.open(); !opened)
+                return opened.message();
             qsizetype written = 0;
-            while (written < variants.count() && writer.writeEntry(variants.at(written)))
+            Result<void> step;
+            while (written < variants.count() && (step = writer.writeEntry(variants.at(written))))
                 ++written;
             if (written == 0 || written == variants.count())
-                return 1;
-            writer.rollBack();
-            error = writer.error();
+                return QStringLiteral("%1 of %2 entries written")
+                    .arg(QString::number(written), QString::number(variants.count()));
+            error = writer.rollBack(step.error()).message;
         }
         return error.contains(path) && error.contains(QStringLiteral("File too large")) &&
                        error.contains(outcome)
-                   ? 0
-                   : 1;
+                   ? QString()
+                   : error;
     });
-    QCOMPARE(status, 0);
+    QVERIFY2(child.passed(), child.text());
     QCOMPARE(QFile::exists(path), exists);
     QCOMPARE(fileBytes(path), before);
 
     // Without the limit the same block goes in whole.
-    QVERIFY(!writeFilterFile(path, variants).failed());
+    QVERIFY(writeFilterFile(path, variants).hasValue());
     QVERIFY(fileBytes(path).size() > before.size() + 500);
 }
 
 void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes_data()
 {
     QTest::addColumn<bool>("exists");
-    QTest::addColumn<QString>("change");  // what another program does while the Build writes
+    QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("outcome"); // in the message
 
-    QTest::newRow("unchanged") << true << ""
+    QTest::newRow("unchanged") << true << Change::None
                                << "The file was left as it was before this Build.";
     QTest::newRow("created, unchanged")
-        << false << ""
-        << "The file, which this Build had created, was removed again.";
+        << false << Change::None << "The file, which this Build had created, was removed again.";
     QTest::newRow("line appended by hand")
-        << true << "append"
+        << true << Change::Append
         << "was changed by another program while this Build wrote to it, so it was not cut "
            "back; it may still hold this Build's empty line and 3 entries, from byte 7 on.";
     QTest::newRow("created, line appended by hand")
-        << false << "append"
+        << false << Change::Append
         << "it may still hold this Build's empty line and 3 entries, from "
            "byte 0 on.";
-    QTest::newRow("rewritten, same size") << true << "rewrite"
-                                          << "was changed by another program";
+    QTest::newRow("rewritten, same size")
+        << true << Change::Rewrite << "was changed by another program";
     QTest::newRow("replaced by a new file")
-        << true << "replace"
+        << true << Change::Replace
         << "was replaced or removed while this Build wrote to it, so nothing was cut back: "
            "this Build's empty line and 3 entries went into the file that stood there before";
-    QTest::newRow("removed") << true << "remove"
+    QTest::newRow("removed") << true << Change::Remove
                              << "was replaced or removed while this Build wrote to it";
 }
 
 void TestFilterWriter::rollBackTakesBackOnlyItsOwnBytes()
 {
     QFETCH(bool, exists);
-    QFETCH(QString, change);
+    QFETCH(Change, change);
     QFETCH(QString, outcome);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
     const QByteArray before = exists ? "abc\r\n\r\n" : "";
     if (exists)
         QVERIFY(writeFileBytes(path, before));
-    FilterFileWriter writer(path);
-    QVERIFY(writer.open());
+    BlockWriter writer(path);
+    QVERIFY(writer.open().hasValue());
     for (const char *variant : {"GOSH", "Gosh", "gosh"})
-        QVERIFY(writer.writeEntry(QLatin1String(variant)));
+        QVERIFY(writer.writeEntry(QLatin1String(variant)).hasValue());
     const QByteArray written = fileBytes(path);
 
     QByteArray after = before; // what the file holds once the writer has rolled back
-    if (change == QLatin1String("append")) {
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::Append: {
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         QCOMPARE(file.write("added by hand\r\n"), 15);
         after = written + "added by hand\r\n";
-    } else if (change == QLatin1String("rewrite")) {
+        break;
+    }
+    case Change::Rewrite: {
         QByteArray rewritten = written;
         rewritten.replace("GOSH", "HECK");
         QVERIFY(writeFileBytes(path, rewritten));
         after = rewritten;
-    } else if (change == QLatin1String("replace")) {
+        break;
+    }
+    case Change::Replace: {
         const QString other = m_dir->filePath(QStringLiteral("new.txt"));
         QVERIFY(writeFileBytes(other, "tidied\r\n"));
         QCOMPARE(
             ::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()), 0);
         after = "tidied\r\n";
-    } else if (change == QLatin1String("remove")) {
+        break;
+    }
+    case Change::Remove:
         QVERIFY(QFile::remove(path));
         after.clear();
+        break;
     }
 
-    writer.rollBack();
-    QVERIFY2(writer.error().contains(outcome), qPrintable(writer.error()));
-    QCOMPARE(QFile::exists(path),
-             change != QLatin1String("remove") && (exists || !change.isEmpty()));
+    const Error rolledBack = writer.rollBack(Error{ErrorKind::Failed, QString()});
+    QVERIFY2(rolledBack.message.contains(outcome), qPrintable(rolledBack.message));
+    QCOMPARE(QFile::exists(path), change != Change::Remove && (exists || change != Change::None));
     QCOMPARE(fileBytes(path), after);
 }
 
@@ -417,29 +446,26 @@ void TestFilterWriter::writersShareTheFilesLock_data()
 {
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<int>("waitMs");
-    QTest::addColumn<QString>("whileWaiting"); // what happens on the first look while it waits
-    QTest::addColumn<QString>("refusal");      // empty: the block is written
+    QTest::addColumn<WhileWaiting>("whileWaiting");
+    QTest::addColumn<QString>("refusal"); // empty: the block is written
 
-    QTest::newRow("no wait") << false << 0 << ""
-                             << "is being written by another Build. Nothing was written.";
-    QTest::newRow("no wait, through a link")
-        << true << 0 << ""
-        << "is being written by another Build. Nothing was written.";
-    QTest::newRow("waits until the other ends") << false << 60000 << "release"
-                                                << "";
-    QTest::newRow("waits, the other replaced the file") << false << 60000 << "replace and release"
-                                                        << "";
-    QTest::newRow("waits in vain") << false << 100 << ""
-                                   << "still being written after 1 seconds";
-    QTest::newRow("stopped while waiting") << false << 60000 << "stop"
-                                           << "was stopped. Nothing was written.";
+    const QString busy = QStringLiteral("is being written by another Build. Nothing was written.");
+    QTest::newRow("no wait") << false << 0 << WhileWaiting::Nothing << busy;
+    QTest::newRow("no wait, through a link") << true << 0 << WhileWaiting::Nothing << busy;
+    QTest::newRow("waits until the other ends") << false << 60000 << WhileWaiting::Release << "";
+    QTest::newRow("waits, the other replaced the file")
+        << false << 60000 << WhileWaiting::ReplaceAndRelease << "";
+    QTest::newRow("waits in vain")
+        << false << 100 << WhileWaiting::Nothing << "still being written after 1 second.";
+    QTest::newRow("stopped while waiting")
+        << false << 60000 << WhileWaiting::Stop << "was stopped. Nothing was written.";
 }
 
 void TestFilterWriter::writersShareTheFilesLock()
 {
     QFETCH(bool, throughLink);
     QFETCH(int, waitMs);
-    QFETCH(QString, whileWaiting);
+    QFETCH(WhileWaiting, whileWaiting);
     QFETCH(QString, refusal);
 
     const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
@@ -456,43 +482,89 @@ void TestFilterWriter::writersShareTheFilesLock()
     int other = ::open(QFile::encodeName(held).constData(), O_RDONLY);
     QVERIFY(other >= 0);
     QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
-    FilterWriterOptions options;
+    AppendOptions options;
     options.lockWait = std::chrono::milliseconds(waitMs);
     int waitings = 0;
     options.waitingForLock = [&] { ++waitings; };
     options.stopRequested = [&] {
         if (other < 0 || waitings == 0)
             return false;
-        if (whileWaiting == QLatin1String("stop"))
+        if (whileWaiting == WhileWaiting::Stop)
             return true;
-        if (whileWaiting == QLatin1String("replace and release")) {
+        if (whileWaiting == WhileWaiting::ReplaceAndRelease) {
             const QString tidied = m_dir->filePath(QStringLiteral("tidied.txt"));
             writeFileBytes(tidied, "tidied\r\n");
             ::rename(QFile::encodeName(tidied).constData(), QFile::encodeName(path).constData());
         }
-        if (!whileWaiting.isEmpty()) {
+        if (whileWaiting != WhileWaiting::Nothing) {
             ::close(other);
             other = -1;
         }
         return false;
     };
 
-    const FilterWriteResult result = writeFilterFile(path, variantsOf({"gosh"}), options);
+    const Result<qsizetype> result = writeFilterFile(path, variantsOf({"gosh"}), options);
     if (other >= 0)
         ::close(other);
     QCOMPARE(waitings, waitMs > 0 ? 1 : 0);
     if (!refusal.isEmpty()) {
-        QVERIFY(result.failed());
-        QVERIFY2(result.error.contains(path) && result.error.contains(refusal),
-                 qPrintable(result.error));
+        QVERIFY(!result);
+        QVERIFY2(result.message().contains(path) && result.message().contains(refusal),
+                 qPrintable(result.message()));
         QCOMPARE(fileBytes(held), before);
         return;
     }
-    QVERIFY2(result.written, qPrintable(result.error));
+    QVERIFY2(result, qPrintable(result ? QString() : result.message()));
     // Behind a replacement the block goes into the new file, not into the one replaced.
     const QByteArray start =
-        whileWaiting == QLatin1String("replace and release") ? "tidied\r\n" : before;
-    QVERIFY(fileBytes(path).startsWith(start + "\r\n{ \"GOSH\" \"U5LT\" }\r\n"));
+        whileWaiting == WhileWaiting::ReplaceAndRelease ? "tidied\r\n" : before;
+    QCOMPARE(fileBytes(path), start + model::block(variantsOf({"gosh"}).items()));
+}
+
+void TestFilterWriter::ourLocksExcludeEachOther_data()
+{
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<Holder>("other");
+    QTest::newRow("two Builds") << Holder::Writer << Holder::Writer;
+    QTest::newRow("tidy, then a Build") << Holder::Tidy << Holder::Writer;
+    QTest::newRow("a Build, then tidy") << Holder::Writer << Holder::Tidy;
+    QTest::newRow("two tidies") << Holder::Tidy << Holder::Tidy;
+}
+
+void TestFilterWriter::ourLocksExcludeEachOther()
+{
+    // Both in this process: the lock belongs to each open of the file, so the second open meets
+    // the first one's lock as another program's would.
+    QFETCH(Holder, holder);
+    QFETCH(Holder, other);
+    const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
+    QVERIFY(writeFileBytes(path, "abc\r\n"));
+
+    BlockWriter holdingWriter(path);
+    FileLock holdingTidy;
+    if (holder == Holder::Writer) {
+        const Result<void> opened = holdingWriter.open();
+        QVERIFY2(opened, qPrintable(opened.message()));
+    } else {
+        const Result<void> locked = holdingTidy.lock(path);
+        QVERIFY2(locked, qPrintable(locked.message()));
+    }
+    const QByteArray held = fileBytes(path);
+
+    if (other == Holder::Writer) {
+        BlockWriter writer(path);
+        const Result<void> opened = writer.open();
+        QVERIFY(!opened);
+        QCOMPARE(opened.kind(), ErrorKind::Busy);
+        QVERIFY2(opened.message().contains(QLatin1String("is being written by another Build")),
+                 qPrintable(opened.message()));
+    } else {
+        FileLock tidy;
+        const Result<void> locked = tidy.lock(path);
+        QVERIFY(!locked);
+        QVERIFY2(locked.kind() == ErrorKind::Busy, qPrintable(locked.message()));
+    }
+    QCOMPARE(fileBytes(path), held);
 }
 
 void TestFilterWriter::stopBetweenWritesTakesTheBlockBack()
@@ -507,18 +579,19 @@ void TestFilterWriter::stopBetweenWritesTakesTheBlockBack()
         QFile::remove(path);
         if (exists)
             QVERIFY(writeFileBytes(path, "abc\r\n"));
-        FilterWriterOptions options;
+        AppendOptions options;
         int asked = 0;
         options.stopRequested = [&] { return ++asked > 4; };
-        const FilterWriteResult result = writeFilterFile(path, variants, options);
-        QVERIFY(result.failed() && result.stopped);
+        const Result<qsizetype> result = writeFilterFile(path, variants, options);
+        QVERIFY(!result);
+        QCOMPARE(result.kind(), ErrorKind::Stopped);
         QCOMPARE(asked, 5);
-        QVERIFY2(result.error.contains(QStringLiteral("was stopped")), qPrintable(result.error));
+        QVERIFY2(result.message().contains(QStringLiteral("was stopped")),
+                 qPrintable(result.message()));
         QCOMPARE(QFile::exists(path), exists);
         QCOMPARE(fileBytes(path), QByteArray(exists ? "abc\r\n" : ""));
-        QCOMPARE(result.entriesWritten, 0);
     }
 }
 
-QTEST_APPLESS_MAIN(TestFilterWriter)
+QTEST_GUILESS_MAIN(TestFilterWriter)
 #include "tst_filterwriter.moc"

@@ -1,19 +1,17 @@
 // The main window driven as a user would: start-up, tab order, Add Word, removal and Undo, and
 // Builds that write at their pace, fail, and are cut short by Exit.
-#include "wordlists/builtinwords.h"
-#include "builder/cipher.h"
-#include "fileio/filesizesignal.h"
-#include "builder/entryformat.h"
-#include "wordlists/listorder.h"
 #include "app/mainwindow.h"
 #include "app/pacedbuild.h"
+#include "app/wordlistmodel.h"
+#include "builder/wordfile.h"
+#include "entrymodel.h"
+#include "fileio/filesizesignal.h"
+#include "testfiles.h"
+#include "wordlists/builtinwords.h"
+#include "wordlists/listorder.h"
 #include "wordlists/showntext.h"
 #include "wordlists/sortedtextlist.h"
-#include "app/startupfiles.h"
-#include "testfiles.h"
 #include "wordlists/wordcheck.h"
-#include "builder/wordfile.h"
-#include "app/wordlistmodel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,7 +44,7 @@ QByteArray entryLines(const Entries &entries)
 {
     QByteArray lines;
     for (const auto &[variant, replacement] : entries)
-        lines += "{ \"" + variant + "\" \"" + replacement + "\" }\r\n";
+        lines += model::entryLine(QString::fromLatin1(variant), QString::fromLatin1(replacement));
     return lines;
 }
 
@@ -71,6 +69,14 @@ const Entries kGoshMaxUsage = {
     {"gosh!", "u0lt!"}, {"GOSH.", "U5LTc"}, {"Gosh.", "U0ltc"}, {"gosh.", "u0ltc"},
     {"GOSH?", "U5LT?"}, {"Gosh?", "U0lt?"}, {"gosh?", "u0lt?"}, {"GOSH_", "U5LTa"},
     {"Gosh_", "U0lta"}, {"gosh_", "u0lta"},
+};
+
+// What stands in a Build's way.
+enum class Obstacle
+{
+    None,
+    Directory,
+    Locked,
 };
 
 // Runs the action from the pause that follows the Build's n-th entry.
@@ -107,10 +113,7 @@ private slots:
     void startUpState();
     void controls_data();
     void controls();
-    void instructionsText_data();
     void instructionsText();
-    void startUpRewritesBadWordFile_data();
-    void startUpRewritesBadWordFile();
     void startUpFailureKeepsWindowHidden();
     void tabOrder();
 
@@ -212,17 +215,11 @@ void MainWindowTest::startUpState()
     }
     QCOMPARE(m_window->variantList().count(), 0);
 
-    const QString instructions = control<QPlainTextEdit>("Text2")->toPlainText();
-    QVERIFY(instructions.startsWith(QStringLiteral("Instructions\n\nBecause of an exploit")));
-    QCOMPARE(
-        instructions,
-        QString(vantro::instructionsText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-
     QVERIFY(control<QLineEdit>("Text3")->text().isEmpty());
     QVERIFY(!control<QCheckBox>("Check1")->isChecked());
     QVERIFY(!control<QCheckBox>("Check2")->isChecked());
-    QCOMPARE(fileBytes(QStringLiteral("badword.txt")),
-             QByteArray("//The following lines are part of the word filter\r\n\r\n"));
+    // Rewritten at start-up; its bytes are tested with the start-up files.
+    QVERIFY(QFileInfo(QStringLiteral("badword.txt")).isFile());
     QVERIFY(m_warnings.isEmpty());
 }
 
@@ -285,10 +282,9 @@ void MainWindowTest::controls()
     }
 }
 
-void MainWindowTest::instructionsText_data()
+void MainWindowTest::instructionsText()
 {
-    QTest::addColumn<QString>("text");
-    const char *const lines[] = {
+    const QStringList expected = {
         "Instructions",
         "",
         "Because of an exploit to crash servers, none of the localization entries ",
@@ -307,40 +303,9 @@ void MainWindowTest::instructionsText_data()
         "",
         "If you cut and paste your own entries, place it after all the other",
         "localization entries.",
+        "", // every line ends with a line break
     };
-    int number = 0;
-    for (const char *line : lines)
-        QTest::addRow("line %d", ++number) << QString::fromLatin1(line);
-}
-
-void MainWindowTest::instructionsText()
-{
-    QFETCH(QString, text);
-    const QStringList lines = control<QPlainTextEdit>("Text2")->toPlainText().split(u'\n');
-    QCOMPARE(lines.size(), 19); // every line ends with a line break
-    const int line = QString::fromLatin1(QTest::currentDataTag()).mid(5).toInt();
-    QCOMPARE(lines.at(line - 1), text);
-}
-
-void MainWindowTest::startUpRewritesBadWordFile_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::newRow("absent") << QByteArray();
-    QTest::newRow("other content") << QByteArray("old lines\r\nmore of them\r\n");
-    QTest::newRow("written by an earlier start") << vantro::badWordFileBytes();
-}
-
-void MainWindowTest::startUpRewritesBadWordFile()
-{
-    QFETCH(QByteArray, before);
-    QFile::remove(QStringLiteral("badword.txt"));
-    if (!before.isEmpty())
-        QVERIFY(writeFileBytes(QStringLiteral("badword.txt"), before));
-
-    const auto window = startedWindow();
-    QVERIFY(window->load());
-    QCOMPARE(fileBytes(QStringLiteral("badword.txt")),
-             QByteArray("//The following lines are part of the word filter\r\n\r\n"));
+    QCOMPARE(control<QPlainTextEdit>("Text2")->toPlainText().split(u'\n'), expected);
 }
 
 void MainWindowTest::startUpFailureKeepsWindowHidden()
@@ -591,12 +556,8 @@ void MainWindowTest::build()
     QVERIFY(ended.wait(10000));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
-    const QByteArray block = "\r\n" + entryLines(entries);
-    QCOMPARE(fileBytes(target), before + block);
+    QCOMPARE(fileBytes(target), before + "\r\n" + entryLines(entries));
     QVERIFY(!QFile::exists(other));
-    // The worked example's line for "gosh", byte for byte.
-    const QByteArray goshLine = QByteArray::fromHex("7b2022676f736822202275306c7422207d0d0a");
-    QCOMPARE(block.contains(goshLine), !entries.isEmpty());
     QCOMPARE(m_window->wordList()->list().items(), variantsOf(entries));
     QVERIFY(control<QLabel>("Label5")->isVisible());
     QCOMPARE(control<QLabel>("Label5")->text(), progress);
@@ -718,10 +679,7 @@ void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
     // One block only, whole; the word typed stays and the word clicked (GOSH) is gone.
     const QStringList variants = m_window->variantList().items();
     QCOMPARE(variants.size(), 36);
-    QByteArray block = "\r\n";
-    for (const QString &variant : variants)
-        block += vantro::formatFilterEntry(variant, vantro::makeReplacement(variant)).toLatin1();
-    QCOMPARE(fileBytes("badnames.txt"), block);
+    QCOMPARE(fileBytes("badnames.txt"), model::block(variants));
     QStringList expected = variants;
     expected.removeOne(QStringLiteral("GOSH"));
     expected.append(QStringLiteral("added"));
@@ -732,32 +690,33 @@ void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
 
 void MainWindowTest::failedBuild_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Obstacle>("obstacle");
     QTest::addColumn<int>("fileSizeLimit");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("target is a directory") << "directory" << 0 << "is a directory";
+    QTest::newRow("target is a directory") << Obstacle::Directory << 0 << "is a directory";
     // Room for the block's opening CR LF and three 19-byte lines: the fourth write fails, and
     // the file, which the Build created, goes again.
-    QTest::newRow("disk full at the fourth entry") << "" << 2 + 3 * 19 + 5 << "File too large";
+    QTest::newRow("disk full at the fourth entry")
+        << Obstacle::None << 2 + 3 * 19 + 5 << "File too large";
     QTest::newRow("target locked by another Build")
-        << "locked" << 0 << "is being written by another Build";
+        << Obstacle::Locked << 0 << "is being written by another Build";
 }
 
 void MainWindowTest::failedBuild()
 {
-    QFETCH(QString, setup);
+    QFETCH(Obstacle, obstacle);
     QFETCH(int, fileSizeLimit);
     QFETCH(QString, reason);
 
     const QStringList words = {"gosh", "", "Mixed Case"};
     setWords(words);
-    if (setup == QLatin1String("directory"))
+    if (obstacle == Obstacle::Directory)
         QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
     // Another Build holds the file's lock; the window does not wait for it.
     const QByteArray earlier = "// written by hand\r\n";
     QFile other(QStringLiteral("badnames.txt"));
-    if (setup == QLatin1String("locked")) {
+    if (obstacle == Obstacle::Locked) {
         QVERIFY(writeFileBytes(other.fileName(), earlier));
         QVERIFY(other.open(QIODevice::ReadOnly));
         QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
@@ -785,7 +744,7 @@ void MainWindowTest::failedBuild()
              qPrintable(m_warnings.first()));
     if (fileSizeLimit > 0)
         QVERIFY(!QFile::exists(QStringLiteral("badnames.txt")));
-    if (setup == QLatin1String("locked"))
+    if (obstacle == Obstacle::Locked)
         QCOMPARE(fileBytes("badnames.txt"), earlier);
     QStringList expected = words;
     if (fileSizeLimit > 0)
