@@ -39,7 +39,9 @@ template <std::size_t N> QStringList allCodes(const std::array<const char *, N> 
 
 QString wordCategoryCode(WordCategory category)
 {
-    return QLatin1StringView(kCategoryCodes.at(std::size_t(category)));
+    const auto index = std::size_t(category);
+    return index < kCategoryCodes.size() ? QString(QLatin1StringView(kCategoryCodes[index]))
+                                         : QString();
 }
 
 std::optional<WordCategory> wordCategoryFromCode(QStringView code)
@@ -56,7 +58,9 @@ QStringList wordCategoryCodes()
 
 QString wordLanguageCode(WordLanguage language)
 {
-    return QLatin1StringView(kLanguageCodes.at(std::size_t(language)));
+    const auto index = std::size_t(language);
+    return index < kLanguageCodes.size() ? QString(QLatin1StringView(kLanguageCodes[index]))
+                                         : QString();
 }
 
 std::optional<WordLanguage> wordLanguageFromCode(QStringView code)

@@ -46,14 +46,16 @@ inline constexpr std::array kWordLanguages = {
     WordLanguage::it, WordLanguage::pt, WordLanguage::nl,
 };
 
-// The code of a category as command lines write it: "slur", "sexual", ... The enumerator's name.
+// The code of a category as command lines write it: "slur", "sexual", ... The enumerator's name;
+// empty for a value that is no enumerator.
 QString wordCategoryCode(WordCategory category);
 // The category of a code, in any letter case; nothing for an unknown code.
 std::optional<WordCategory> wordCategoryFromCode(QStringView code);
 // Every category's code, in enum order.
 QStringList wordCategoryCodes();
 
-// The code of a language as command lines write it: "en", "de", ... The enumerator's name.
+// The code of a language as command lines write it: "en", "de", ... The enumerator's name; empty
+// for a value that is no enumerator.
 QString wordLanguageCode(WordLanguage language);
 // The language of a code, in any letter case; nothing for an unknown code.
 std::optional<WordLanguage> wordLanguageFromCode(QStringView code);
