@@ -12,7 +12,7 @@ namespace {
 
 using enum WordCategory;
 
-// The built-in English word list in list order (see listorder.h), UTF-8.
+// The built-in English list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kEnglish[] = {
     {"$hit", profanity},
     {"$hithead", insult},
@@ -1203,7 +1203,7 @@ constexpr BuiltInWord kEnglish[] = {
     {"zipperhead", slur},
 };
 
-// The built-in German word list in list order (see listorder.h), UTF-8.
+// The built-in German list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kGerman[] = {
     {"$cheisse", profanity},
     {"$chlampe", insult},
@@ -1489,7 +1489,7 @@ constexpr BuiltInWord kGerman[] = {
     {"zugedr\u00f6hnt", drug},
 };
 
-// The built-in French word list in list order (see listorder.h), UTF-8.
+// The built-in French list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kFrench[] = {
     {"$alope", insult},
     {"a poil", sexual},
@@ -1767,7 +1767,7 @@ constexpr BuiltInWord kFrench[] = {
     {"\u00e9jaculer", sexual},
 };
 
-// The built-in Spanish word list in list order (see listorder.h), UTF-8.
+// The built-in Spanish list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kSpanish[] = {
     {"a la mierda", profanity},
     {"a la verga", profanity},
@@ -2004,7 +2004,7 @@ constexpr BuiltInWord kSpanish[] = {
     {"\u00e9xtasis", drug},
 };
 
-// The built-in Italian word list in list order (see listorder.h), UTF-8.
+// The built-in Italian list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kItalian[] = {
     {"affanculo", profanity},
     {"ammazzati", insult},
@@ -2226,7 +2226,7 @@ constexpr BuiltInWord kItalian[] = {
     {"zoccole", insult},
 };
 
-// The built-in Portuguese word list in list order (see listorder.h), UTF-8.
+// The built-in Portuguese list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kPortuguese[] = {
     {"aleijado", slur},
     {"arr0mbado", insult},
@@ -2435,7 +2435,7 @@ constexpr BuiltInWord kPortuguese[] = {
     {"xoxota", sexual},
 };
 
-// The built-in Dutch word list in list order (see listorder.h), UTF-8.
+// The built-in Dutch list in list order (see listorder.h), UTF-8.
 constexpr BuiltInWord kDutch[] = {
     {"achterlijk", insult},
     {"achterlijke", insult},
