@@ -1,12 +1,22 @@
 // The built-in word list keeps the figures that the product promises: its size, lengths, word
 // counts and character classes, its order and its distinctness. Every failure says which figure
-// is off and by how much, so that an edit of the table that breaks one is caught at once.
+// is off and by how much, so that an edit of the table that breaks one is caught at once. Every
+// language's list is stored in list order, each entry with a category, and makes only safe
+// filter entries in both variant sets.
 
+#include "builder/cipher.h"
+#include "builder/entryformat.h"
+#include "builder/variants.h"
+#include "entryfiles/entrycheck.h"
+#include "entryfiles/entryline.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/listorder.h"
+#include "wordlists/windows1252.h"
 #include "wordlists/wordcheck.h"
 
+#include <QBuffer>
 #include <QHash>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -101,6 +111,23 @@ bool isWritableInFilterEntry(const QString &text)
     return !findWordProblem(text).has_value();
 }
 
+// The six categories and seven languages, counted here rather than taken from the header.
+constexpr int kCategoryCount = 6;
+constexpr int kLanguageCount = 7;
+
+WordLanguage languageAt(int index)
+{
+    return static_cast<WordLanguage>(index);
+}
+
+QStringList textsOf(std::span<const BuiltInWord> words)
+{
+    QStringList texts;
+    for (const BuiltInWord &word : words)
+        texts.append(QString::fromUtf8(word.text));
+    return texts;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(EntryRule)
@@ -124,6 +151,17 @@ private slots:
     void tableIsInListOrder();
     void entriesAreDistinctIgnoringCase();
     void startUpWordListEqualsSourceList();
+
+    void codes_data();
+    void codes();
+    void everyLanguageList_data();
+    void everyLanguageList();
+    void categoriesInUse_data();
+    void categoriesInUse();
+    void sourceListOfLanguagesAndCategories_data();
+    void sourceListOfLanguagesAndCategories();
+    void variantsMakeSafeEntries_data();
+    void variantsMakeSafeEntries();
 };
 
 void TestBuiltInWords::entryCount()
@@ -327,6 +365,249 @@ void TestBuiltInWords::startUpWordListEqualsSourceList()
     }
     // The table is stored in list order, so loading it keeps the table's own order.
     QCOMPARE(source.items(), builtInTexts());
+}
+
+void TestBuiltInWords::codes_data()
+{
+    QTest::addColumn<bool>("isLanguage");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("index"); // the enumerator's value; -1 for no enumerator
+
+    const char *categories[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
+    for (int i = 0; i < kCategoryCount; ++i)
+        QTest::addRow("category %s", categories[i])
+            << false << QString::fromLatin1(categories[i]) << i;
+    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+    for (int i = 0; i < kLanguageCount; ++i)
+        QTest::addRow("language %s", languages[i])
+            << true << QString::fromLatin1(languages[i]) << i;
+    QTest::newRow("category in capitals") << false << QStringLiteral("SEXUAL") << 1;
+    QTest::newRow("language in capitals") << true << QStringLiteral("DE") << 1;
+    QTest::newRow("empty category") << false << QString() << -1;
+    QTest::newRow("plural category") << false << QStringLiteral("slurs") << -1;
+    QTest::newRow("category with a space") << false << QStringLiteral(" drug") << -1;
+    QTest::newRow("language as a category") << false << QStringLiteral("en") << -1;
+    QTest::newRow("empty language") << true << QString() << -1;
+    QTest::newRow("language name") << true << QStringLiteral("english") << -1;
+    QTest::newRow("language without a list") << true << QStringLiteral("sv") << -1;
+    QTest::newRow("category as a language") << true << QStringLiteral("other") << -1;
+}
+
+void TestBuiltInWords::codes()
+{
+    QFETCH(bool, isLanguage);
+    QFETCH(QString, code);
+    QFETCH(int, index);
+
+    if (isLanguage) {
+        const std::optional<WordLanguage> language = wordLanguageFromCode(code);
+        QCOMPARE(language.has_value(), index >= 0);
+        if (language) {
+            QCOMPARE(int(*language), index);
+            QCOMPARE(wordLanguageCode(*language), code.toLower());
+            QCOMPARE(wordLanguageCodes().indexOf(code.toLower()), index);
+        }
+        QCOMPARE(wordLanguageCodes().size(), kLanguageCount);
+    } else {
+        const std::optional<WordCategory> category = wordCategoryFromCode(code);
+        QCOMPARE(category.has_value(), index >= 0);
+        if (category) {
+            QCOMPARE(int(*category), index);
+            QCOMPARE(wordCategoryCode(*category), code.toLower());
+            QCOMPARE(wordCategoryCodes().indexOf(code.toLower()), index);
+        }
+        QCOMPARE(wordCategoryCodes().size(), kCategoryCount);
+    }
+}
+
+void TestBuiltInWords::everyLanguageList_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<qsizetype>("fewest");
+    QTest::addColumn<qsizetype>("most");
+
+    QTest::newRow("en") << 0 << kEntryCount << kEntryCount;
+    const char *others[] = {"de", "fr", "es", "it", "pt", "nl"};
+    for (int i = 1; i < kLanguageCount; ++i)
+        QTest::newRow(others[i - 1]) << i << qsizetype(200) << qsizetype(5000);
+}
+
+void TestBuiltInWords::everyLanguageList()
+{
+    QFETCH(int, language);
+    QFETCH(qsizetype, fewest);
+    QFETCH(qsizetype, most);
+
+    const std::span<const BuiltInWord> words = builtInWords(languageAt(language));
+    const QStringList texts = textsOf(words);
+    QVERIFY2(texts.size() >= fewest && texts.size() <= most,
+             qPrintable(QStringLiteral("%1 entries, expected %2 to %3")
+                            .arg(texts.size())
+                            .arg(fewest)
+                            .arg(most)));
+
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString &text = texts.at(i);
+        const auto category = static_cast<unsigned>(words[std::size_t(i)].category);
+        QVERIFY2(category < unsigned(kCategoryCount),
+                 qPrintable(QStringLiteral("\"%1\" has no category (%2)").arg(text).arg(category)));
+        QVERIFY2(!text.isEmpty() && hasNoOuterSpace(text) && text == text.toLower(),
+                 qPrintable(
+                     QStringLiteral("\"%1\" is empty, has an outer space or a capital").arg(text)));
+        QVERIFY2(isWritableInFilterEntry(text) && encodeWindows1252(text).has_value(),
+                 qPrintable(QStringLiteral("\"%1\" cannot go into a filter entry").arg(text)));
+        QVERIFY2(!seen.contains(text.toLower()),
+                 qPrintable(QStringLiteral("\"%1\" is there twice").arg(text)));
+        seen.insert(text.toLower());
+        if (i > 0) {
+            QVERIFY2(compareListOrder(texts.at(i - 1), text) < 0,
+                     qPrintable(QStringLiteral("\"%1\" and \"%2\" out of list order")
+                                    .arg(texts.at(i - 1), text)));
+        }
+    }
+}
+
+void TestBuiltInWords::categoriesInUse_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("category");
+    QTest::addColumn<qsizetype>("fewest");
+
+    // English has every category, most of its entries sexual or insults; the other languages
+    // have every category but the harmless one.
+    const qsizetype englishFewest[] = {100, 300, 100, 300, 5, 5};
+    const char *categories[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
+    for (int c = 0; c < kCategoryCount; ++c)
+        QTest::addRow("en %s", categories[c]) << 0 << c << englishFewest[c];
+    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+    for (int l = 1; l < kLanguageCount; ++l) {
+        for (int c = 0; c < kCategoryCount - 1; ++c)
+            QTest::addRow("%s %s", languages[l], categories[c]) << l << c << qsizetype(10);
+    }
+}
+
+void TestBuiltInWords::categoriesInUse()
+{
+    QFETCH(int, language);
+    QFETCH(int, category);
+    QFETCH(qsizetype, fewest);
+
+    const std::span<const BuiltInWord> words = builtInWords(languageAt(language));
+    const qsizetype actual = std::count_if(words.begin(), words.end(), [&](const BuiltInWord &w) {
+        return int(w.category) == category;
+    });
+    QVERIFY2(actual >= fewest,
+             qPrintable(QStringLiteral("%1 entries, expected %2 or more").arg(actual).arg(fewest)));
+}
+
+void TestBuiltInWords::sourceListOfLanguagesAndCategories_data()
+{
+    QTest::addColumn<QStringList>("languages");
+    QTest::addColumn<QStringList>("categories");
+
+    const QStringList every = {QStringLiteral("slur"),      QStringLiteral("sexual"),
+                               QStringLiteral("profanity"), QStringLiteral("insult"),
+                               QStringLiteral("drug"),      QStringLiteral("other")};
+    QTest::newRow("English, every category") << QStringList{QStringLiteral("en")} << every;
+    QTest::newRow("German slurs") << QStringList{QStringLiteral("de")}
+                                  << QStringList{QStringLiteral("slur")};
+    QTest::newRow("French and Dutch, sexual and drug")
+        << QStringList{QStringLiteral("fr"), QStringLiteral("nl")}
+        << QStringList{QStringLiteral("sexual"), QStringLiteral("drug")};
+    QTest::newRow("every language, every category")
+        << QStringList{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+                       QStringLiteral("es"), QStringLiteral("it"), QStringLiteral("pt"),
+                       QStringLiteral("nl")}
+        << every;
+    QTest::newRow("Spanish named twice") << QStringList{QStringLiteral("es"), QStringLiteral("es")}
+                                         << QStringList{QStringLiteral("insult")};
+    QTest::newRow("no language") << QStringList() << every;
+    QTest::newRow("no category") << QStringList{QStringLiteral("it")} << QStringList();
+}
+
+void TestBuiltInWords::sourceListOfLanguagesAndCategories()
+{
+    QFETCH(QStringList, languages);
+    QFETCH(QStringList, categories);
+
+    std::vector<WordLanguage> chosenLanguages;
+    for (const QString &code : languages)
+        chosenLanguages.push_back(*wordLanguageFromCode(code));
+    std::vector<WordCategory> chosenCategories;
+    for (const QString &code : categories)
+        chosenCategories.push_back(*wordCategoryFromCode(code));
+
+    // The model: the distinct texts of the chosen tables' entries whose category code is chosen.
+    QSet<QString> expected;
+    for (const WordLanguage language : chosenLanguages) {
+        for (const BuiltInWord &word : builtInWords(language)) {
+            if (categories.contains(wordCategoryCode(word.category)))
+                expected.insert(QString::fromUtf8(word.text));
+        }
+    }
+
+    const SortedTextList source = builtInSourceList(chosenLanguages, chosenCategories);
+    QCOMPARE(source.count(), expected.size());
+    QCOMPARE(QSet<QString>(source.items().begin(), source.items().end()), expected);
+    for (qsizetype i = 1; i < source.count(); ++i)
+        QVERIFY(compareListOrder(source.at(i - 1), source.at(i)) < 0);
+    if (languages == QStringList{QStringLiteral("en")} && categories.size() == kCategoryCount)
+        QCOMPARE(source, builtInSourceList());
+}
+
+void TestBuiltInWords::variantsMakeSafeEntries_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("maxUsage");
+
+    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+    for (int l = 0; l < kLanguageCount; ++l) {
+        QTest::addRow("%s, 9 variants", languages[l]) << l << false;
+        QTest::addRow("%s, 18 variants", languages[l]) << l << true;
+    }
+}
+
+void TestBuiltInWords::variantsMakeSafeEntries()
+{
+    QFETCH(int, language);
+    QFETCH(bool, maxUsage);
+
+    const std::array<WordLanguage, 1> languages = {languageAt(language)};
+    const std::array<WordCategory, 6> categories = {
+        WordCategory::slur,   WordCategory::sexual, WordCategory::profanity,
+        WordCategory::insult, WordCategory::drug,   WordCategory::other,
+    };
+    const SortedTextList source = builtInSourceList(languages, categories);
+    const SortedTextList variants = buildVariantList(source, maxUsage);
+    QVERIFY(variants.count() > source.count());
+    const Result<void> writable = checkWritableVariants(variants);
+    QVERIFY2(writable, qPrintable(writable.message()));
+
+    QByteArray bytes;
+    for (const QString &variant : variants.items()) {
+        QCOMPARE(makeReplacement(variant).size(), variant.size());
+        appendFilterEntryBytes(bytes, variant);
+    }
+
+    // Each line read back is an entry of the variant, its replacement no longer than it.
+    const QStringList lines = decodeWindows1252(bytes).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), variants.count() + 1); // behind the last line end, nothing
+    for (qsizetype i = 0; i < variants.count(); ++i) {
+        const EntryLine entry = parseEntryLine(lines.at(i));
+        QVERIFY2(entry.kind == EntryLine::Kind::Entry, qPrintable(lines.at(i)));
+        QCOMPARE(entry.text.toString(), variants.at(i));
+        QCOMPARE(entry.replacement.size(), entry.text.size());
+    }
+
+    // check, as vantro-filter check reads the file, finds nothing to report.
+    EntryChecker checker([](const EntryFinding &finding) {
+        QFAIL(qPrintable(finding.message)); // NOLINT: a finding fails the test
+    });
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QVERIFY(readEntryFile(buffer, checker).hasValue());
+    QCOMPARE(checker.counts().entries, variants.count());
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInWords)

@@ -47,6 +47,9 @@ char32_t upperCodePoint(char32_t c)
 {
     if (c < 0x80)
         return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
+    // The letters of the code page take their languages' capitals: "ä" "Ä", "é" "É", "ÿ" "Ÿ".
+    // The German sharp s has no single capital that the code page holds (its simple upper case is
+    // itself), so "ß" stays as it is; so does the micro sign, whose capital is the Greek "Μ".
     const char32_t upper = QChar::toUpper(c);
     if (!sameWidth(c, upper))
         return c;
