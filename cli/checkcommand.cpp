@@ -4,6 +4,7 @@
 #include "cli/namedinput.h"
 #include "cli/tr.h"
 #include "entryfiles/entrycheck.h"
+#include "fileio/linereader.h"
 
 namespace vantro::cli {
 
@@ -96,27 +97,29 @@ Command checkCommand()
     Command command;
     command.name = QStringLiteral("check");
     command.summary = Tr::tr("Report the entries of localization files that can crash the server.");
-    command.description = Tr::tr(
-        "Reads localization files as the game server does (Windows-1252, LF or CR LF line "
-        "ends) and looks at every entry line: a line whose first character other than "
-        "spaces and tabs is \"{\". An entry line is { \"text\" \"replacement\" }, with any "
-        "spaces and tabs, or none, around its parts; nothing is escaped. All other lines are "
-        "localization content and are left alone.\n"
-        "\n"
-        "Reported on standard output as FILE:LINE: message, then one summary line:\n"
-        "  danger   the replacement is longer than its text (the server can crash)\n"
-        "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
-        "           part, anything but blanks after the closing brace), or a line longer\n"
-        "           than 1048576 bytes, which is skipped unchecked (counted as malformed)\n"
-        "  warning  the same text and replacement as an earlier entry of the same file\n"
-        "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
-        "           same text with another replacement (conflicting), or a UTF-8\n"
-        "           byte-order mark at the start of the file\n"
-        "With --quiet only dangers and errors are listed.\n"
-        "\n"
-        "Exit status: 0 when no entry is dangerous or malformed (warnings alone do not count), "
-        "1 when one is, 2 when a file cannot be read (the other files are still checked) or "
-        "the command line is wrong.");
+    command.description =
+        Tr::tr(
+            "Reads localization files as the game server does (Windows-1252, LF or CR LF line "
+            "ends) and looks at every entry line: a line whose first character other than "
+            "spaces and tabs is \"{\". An entry line is { \"text\" \"replacement\" }, with any "
+            "spaces and tabs, or none, around its parts; nothing is escaped. All other lines are "
+            "localization content and are left alone.\n"
+            "\n"
+            "Reported on standard output as FILE:LINE: message, then one summary line:\n"
+            "  danger   the replacement is longer than its text (the server can crash)\n"
+            "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
+            "           part, anything but blanks after the closing brace), or a line longer\n"
+            "           than %1 bytes, which is skipped unchecked (counted as malformed)\n"
+            "  warning  the same text and replacement as an earlier entry of the same file\n"
+            "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
+            "           same text with another replacement (conflicting), or a UTF-8\n"
+            "           byte-order mark at the start of the file\n"
+            "With --quiet only dangers and errors are listed.\n"
+            "\n"
+            "Exit status: 0 when no entry is dangerous or malformed (warnings alone do not count), "
+            "1 when one is, 2 when a file cannot be read (the other files are still checked) or "
+            "the command line is wrong.")
+            .arg(QString::number(LineReader::kMaxLineBytes));
     command.addArguments = addArguments;
     command.run = run;
     return command;
