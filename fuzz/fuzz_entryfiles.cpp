@@ -38,7 +38,8 @@ protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
         const qint64 count = std::min({maxSize, qint64(m_step), qint64(m_bytes.size() - m_read)});
-        std::memcpy(data, m_bytes.constData() + m_read, size_t(count));
+        if (count > 0)
+            std::memcpy(data, m_bytes.constData() + m_read, size_t(count));
         m_read += count;
         return count;
     }
