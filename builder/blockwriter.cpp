@@ -113,6 +113,28 @@ Error BlockWriter::writeFailure(const QString &reason) const
 
 Result<void> BlockWriter::finish()
 {
+    // Entries written into a file that is no longer at the path are not where the user looks for
+    // them: the Build fails and says where they went.
+    if (m_file.isOpen() && !m_file.pathNamesFile()) {
+        const QString shown = shownPath(path());
+        QString message;
+        if (m_file.fileHasName())
+            message = builder::Tr::tr("\"%1\" was moved away or replaced while this Build wrote "
+                                      "to it: %2 went into the file that stood there before, "
+                                      "which now has another name.")
+                          .arg(shown, leftInFile());
+        else if (m_file.pathExists())
+            message = builder::Tr::tr("\"%1\" was replaced by another program while this Build "
+                                      "wrote to it: %2 went into the file that stood there "
+                                      "before, which no longer exists.")
+                          .arg(shown, leftInFile());
+        else
+            message = builder::Tr::tr("\"%1\" was removed while this Build wrote to it: %2 went "
+                                      "into a file that no longer exists.")
+                          .arg(shown, leftInFile());
+        (void)m_file.close();
+        return Error{ErrorKind::Failed, message};
+    }
     if (auto closed = m_file.close(); !closed)
         return writeFailure(closed.message());
     return {};

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -132,9 +133,7 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
                     message +=
                         u' ' +
                         fileio::Tr::tr(
-                            "It was still being written after %n "
-                            "second(s).",
-                            nullptr,
+                            "It was still locked after %n second(s).", nullptr,
                             int(std::chrono::ceil<std::chrono::seconds>(options.lockWait).count()));
                 closeQuietly();
                 return Error{ErrorKind::Busy, message};
@@ -212,9 +211,63 @@ Result<void> AppendFile::truncate(qint64 size)
 
 Result<void> AppendFile::removeName()
 {
-    if (::unlink(QFile::encodeName(m_path).constData()) != 0)
+    // A link at the path leads to the file's own name: that name goes, the link stays.
+    const QByteArray name = QFile::encodeName(m_path);
+    QByteArray fileName = name;
+    struct stat link
+    {
+    };
+    if (::lstat(name.constData(), &link) != 0)
         return reasonError(errno);
+    if (S_ISLNK(link.st_mode)) {
+        char *resolved = ::realpath(name.constData(), nullptr);
+        if (!resolved)
+            return reasonError(errno);
+        fileName = resolved;
+        ::free(resolved);
+    }
+    // Removed through the directory that holds the name, once it is sure to be this file's.
+    const qsizetype slash = fileName.lastIndexOf('/');
+    const QByteArray directory =
+        slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : fileName.left(slash));
+    const QByteArray base = slash < 0 ? fileName : fileName.mid(slash + 1);
+    const int dirFd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return reasonError(errno);
+    struct stat open
+    {
+    };
+    struct stat named
+    {
+    };
+    int error = 0;
+    if (::fstat(m_fd, &open) != 0 ||
+        ::fstatat(dirFd, base.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
+        error = errno;
+    else if (open.st_dev != named.st_dev || open.st_ino != named.st_ino)
+        error = ESTALE;
+    else if (::unlinkat(dirFd, base.constData(), 0) != 0)
+        error = errno;
+    ::close(dirFd);
+    if (error != 0)
+        return reasonError(error);
     return {};
+}
+
+bool AppendFile::pathExists() const
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(m_path).constData(), &info) == 0;
+}
+
+bool AppendFile::fileHasName() const
+{
+    struct stat info
+    {
+    };
+    return m_fd >= 0 && ::fstat(m_fd, &info) == 0 && info.st_nlink > 0;
 }
 
 Result<void> AppendFile::close()

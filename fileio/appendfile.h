@@ -56,8 +56,14 @@ public:
                           const std::function<void(QByteArrayView)> &sink) const;
     // Cuts the open file back to the size; the error's message is the system's reason alone.
     Result<void> truncate(qint64 size);
-    // Removes the file's name from its directory; the error's message is the system's reason.
+    // Removes the open file's name from its directory: the file's own name, also where the path
+    // is a symbolic link that leads to it (the link stays), and only while that name still holds
+    // the open file. The error's message is the system's reason.
     Result<void> removeName();
+    // Whether the open file still has a name in a directory (it was not removed meanwhile).
+    bool fileHasName() const;
+    // Whether anything stands at the path (a link that leads nowhere counts).
+    bool pathExists() const;
     // Closes the file and reports what closing said; the error's message is the system's reason.
     Result<void> close();
 

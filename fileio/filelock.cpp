@@ -38,7 +38,8 @@ bool pathNamesOpenFile(const QString &path, int fd)
 
 QString fileBusyMessage(const QString &path)
 {
-    return fileio::Tr::tr("\"%1\" is being written by another Build.").arg(shownPath(path));
+    // flock() does not tell who holds a lock: a Build, tidy, or a program of the user's own.
+    return fileio::Tr::tr("\"%1\" is locked by another program.").arg(shownPath(path));
 }
 
 FileLock::~FileLock()

@@ -1189,7 +1189,7 @@ void CliTest::tidyFailuresChangeNothing_data()
     QTest::newRow("read-only directory") << TidyObstacle::ReadOnlyDirectory << "Permission denied";
     // A Build appending while tidy reads would lose its entries to the replacement.
     QTest::newRow("a Build holds the file's lock")
-        << TidyObstacle::Locked << "is being written by another Build. Nothing was changed.";
+        << TidyObstacle::Locked << "is locked by another program. Nothing was changed.";
 }
 
 void CliTest::tidyFailuresChangeNothing()

@@ -92,6 +92,9 @@ private slots:
     void ourLocksExcludeEachOther_data();
     void ourLocksExcludeEachOther();
     void stopBetweenWritesTakesTheBlockBack();
+    void entriesThatWentNowhereFailTheBuild_data();
+    void entriesThatWentNowhereFailTheBuild();
+    void takingBackKeepsTheLinkToACreatedFile();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -449,14 +452,14 @@ void TestFilterWriter::writersShareTheFilesLock_data()
     QTest::addColumn<WhileWaiting>("whileWaiting");
     QTest::addColumn<QString>("refusal"); // empty: the block is written
 
-    const QString busy = QStringLiteral("is being written by another Build. Nothing was written.");
+    const QString busy = QStringLiteral("is locked by another program. Nothing was written.");
     QTest::newRow("no wait") << false << 0 << WhileWaiting::Nothing << busy;
     QTest::newRow("no wait, through a link") << true << 0 << WhileWaiting::Nothing << busy;
     QTest::newRow("waits until the other ends") << false << 60000 << WhileWaiting::Release << "";
     QTest::newRow("waits, the other replaced the file")
         << false << 60000 << WhileWaiting::ReplaceAndRelease << "";
     QTest::newRow("waits in vain")
-        << false << 100 << WhileWaiting::Nothing << "still being written after 1 second.";
+        << false << 100 << WhileWaiting::Nothing << "still locked after 1 second.";
     QTest::newRow("stopped while waiting")
         << false << 60000 << WhileWaiting::Stop << "was stopped. Nothing was written.";
 }
@@ -556,7 +559,7 @@ void TestFilterWriter::ourLocksExcludeEachOther()
         const Result<void> opened = writer.open();
         QVERIFY(!opened);
         QCOMPARE(opened.kind(), ErrorKind::Busy);
-        QVERIFY2(opened.message().contains(QLatin1String("is being written by another Build")),
+        QVERIFY2(opened.message().contains(QLatin1String("is locked by another program")),
                  qPrintable(opened.message()));
     } else {
         FileLock tidy;
@@ -591,6 +594,86 @@ void TestFilterWriter::stopBetweenWritesTakesTheBlockBack()
         QCOMPARE(QFile::exists(path), exists);
         QCOMPARE(fileBytes(path), QByteArray(exists ? "abc\r\n" : ""));
     }
+}
+
+// What happens to the file between the Build's last entry and its end.
+enum class AtTheEnd
+{
+    Removed,
+    Replaced,
+    MovedAway,
+};
+
+void TestFilterWriter::entriesThatWentNowhereFailTheBuild_data()
+{
+    QTest::addColumn<AtTheEnd>("change");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("removed") << AtTheEnd::Removed
+                             << QStringLiteral("was removed while this Build wrote to it: this "
+                                               "Build's empty line and 2 entries went into a file "
+                                               "that no longer exists.");
+    QTest::newRow("replaced") << AtTheEnd::Replaced
+                              << QStringLiteral("was replaced by another program while this Build "
+                                                "wrote to it: this Build's empty line and 2 "
+                                                "entries went into the file that stood there "
+                                                "before, which no longer exists.");
+    QTest::newRow("moved away") << AtTheEnd::MovedAway
+                                << QStringLiteral("was moved away or replaced while this Build "
+                                                  "wrote to it: this Build's empty line and 2 "
+                                                  "entries went into the file that stood there "
+                                                  "before, which now has another name.");
+}
+
+void TestFilterWriter::entriesThatWentNowhereFailTheBuild()
+{
+    QFETCH(AtTheEnd, change);
+    QFETCH(QString, message);
+    const QString path = m_dir->filePath(QStringLiteral("badnames.txt"));
+    BlockWriter writer(path);
+    QVERIFY(writer.open().hasValue());
+    QVERIFY(writer.writeEntry(QStringLiteral("heck")).hasValue());
+    QVERIFY(writer.writeEntry(QStringLiteral("darn")).hasValue());
+    const QString away = m_dir->filePath(QStringLiteral("away.txt"));
+    if (change == AtTheEnd::MovedAway)
+        QVERIFY(QFile::rename(path, away));
+    else
+        QVERIFY(QFile::remove(path));
+    if (change != AtTheEnd::Removed)
+        QVERIFY(writeFileBytes(path, "the server's own\r\n"));
+
+    const Result<void> finished = writer.finish();
+    QVERIFY(!finished);
+    QCOMPARE(finished.kind(), ErrorKind::Failed);
+    QVERIFY2(finished.message().contains(message), qPrintable(finished.message()));
+    QCOMPARE(fileBytes(path),
+             QByteArray(change == AtTheEnd::Removed ? "" : "the server's own\r\n"));
+}
+
+void TestFilterWriter::takingBackKeepsTheLinkToACreatedFile()
+{
+    // badnames.txt leads to the server's file, which does not exist yet: a Build that is stopped
+    // removes the file it created, and the administrator's link stays for the next Build.
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("server")));
+    const QString link = m_dir->filePath(QStringLiteral("badnames.txt"));
+    const QString target = m_dir->filePath(QStringLiteral("server/localization.txt"));
+    QVERIFY(QFile::link(QStringLiteral("server/localization.txt"), link));
+
+    AppendOptions options;
+    int asked = 0;
+    options.stopRequested = [&] { return ++asked > 2; };
+    const Result<qsizetype> result = writeFilterFile(link, variantsOf({"gosh", "heck"}), options);
+    QVERIFY(!result);
+    QCOMPARE(result.kind(), ErrorKind::Stopped);
+    QVERIFY2(result.message().contains(QStringLiteral("was removed again")),
+             qPrintable(result.message()));
+    QVERIFY(!QFileInfo::exists(target));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+
+    // The next Build writes through the link into the server's file.
+    QVERIFY(writeFilterFile(link, variantsOf({"gosh"})).hasValue());
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(fileBytes(target).startsWith("\r\n{ \"GOSH\" \"U5LT\" }\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestFilterWriter)

@@ -77,6 +77,7 @@ enum class Obstacle
     None,
     Directory,
     Locked,
+    RemovedMidway,
 };
 
 // Runs the action from the pause that follows the Build's n-th entry.
@@ -700,7 +701,11 @@ void MainWindowTest::failedBuild_data()
     QTest::newRow("disk full at the fourth entry")
         << Obstacle::None << 2 + 3 * 19 + 5 << "File too large";
     QTest::newRow("target locked by another Build")
-        << Obstacle::Locked << 0 << "is being written by another Build";
+        << Obstacle::Locked << 0 << "is locked by another program";
+    QTest::newRow("target removed while the Build writes")
+        << Obstacle::RemovedMidway << 0
+        << "was removed while this Build wrote to it: this Build's empty line and 15 entries went "
+           "into a file that no longer exists.";
 }
 
 void MainWindowTest::failedBuild()
@@ -725,6 +730,8 @@ void MainWindowTest::failedBuild()
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     });
+    if (obstacle == Obstacle::RemovedMidway)
+        afterEntries(m_window.get(), 2, [] { QFile::remove(QStringLiteral("badnames.txt")); });
 
     rlimit previous{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
@@ -742,12 +749,12 @@ void MainWindowTest::failedBuild()
     QVERIFY2(m_warnings.first().contains(QStringLiteral("badnames.txt")) &&
                  m_warnings.first().contains(reason),
              qPrintable(m_warnings.first()));
-    if (fileSizeLimit > 0)
+    if (fileSizeLimit > 0 || obstacle == Obstacle::RemovedMidway)
         QVERIFY(!QFile::exists(QStringLiteral("badnames.txt")));
     if (obstacle == Obstacle::Locked)
         QCOMPARE(fileBytes("badnames.txt"), earlier);
     QStringList expected = words;
-    if (fileSizeLimit > 0)
+    if (fileSizeLimit > 0 || obstacle == Obstacle::RemovedMidway)
         expected.append(QStringLiteral("typed"));
     QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Build failed"));

@@ -40,10 +40,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>It was still being written after %n second(s).</source>
+        <source>It was still locked after %n second(s).</source>
         <translation>
-            <numerusform>It was still being written after %n second.</numerusform>
-            <numerusform>It was still being written after %n seconds.</numerusform>
+            <numerusform>It was still locked after %n second.</numerusform>
+            <numerusform>It was still locked after %n seconds.</numerusform>
         </translation>
     </message>
 </context>
