@@ -1,8 +1,7 @@
-// The built-in word list keeps the figures that the product promises: its size, lengths, word
-// counts and character classes, its order and its distinctness. Every failure says which figure
-// is off and by how much, so that an edit of the table that breaks one is caught at once. Every
-// language's list is stored in list order, each entry with a category, and makes only safe
-// filter entries in both variant sets.
+// The figures of the English built-in word list that the product promises: its size, lengths,
+// word counts and character classes, and the sizes of the lists loaded from it; and the rules
+// every English entry keeps. Every language's list is stored in list order, each entry with a
+// category, and makes only safe filter entries in both variant sets.
 
 #include "builder/cipher.h"
 #include "builder/entryformat.h"
@@ -15,19 +14,16 @@
 #include "wordlists/wordcheck.h"
 
 #include <QBuffer>
-#include <QHash>
 #include <QSet>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 using namespace vantro;
 
 namespace {
-
-constexpr qsizetype kEntryCount = 1187;
-constexpr qsizetype kShortest = 2;
-constexpr qsizetype kLongest = 22;
 
 // The characters that may occur beside the lower-case letters.
 const QString kOtherCharacters = QStringLiteral(" -_$.'@0*%&|()\u2019");
@@ -43,23 +39,14 @@ const QStringList &builtInTexts()
     return texts;
 }
 
-// "what: actual, expected E (N too few)", or an empty text when the figure is right.
-QString figureMismatch(const QString &what, qsizetype actual, qsizetype expected)
-{
-    if (actual == expected)
-        return {};
-    const qsizetype difference = actual > expected ? actual - expected : expected - actual;
-    return QStringLiteral("%1: %2, expected %3 (%4 %5)")
-        .arg(what)
-        .arg(actual)
-        .arg(expected)
-        .arg(difference)
-        .arg(actual < expected ? QStringLiteral("too few") : QStringLiteral("too many"));
-}
-
 qsizetype wordCount(const QString &text)
 {
     return text.split(u' ', Qt::SkipEmptyParts).size();
+}
+
+qsizetype entryLength(const QString &text)
+{
+    return text.size();
 }
 
 bool isLowerLetter(QChar c)
@@ -67,17 +54,18 @@ bool isLowerLetter(QChar c)
     return c >= u'a' && c <= u'z';
 }
 
+// A figure of the English list, computed from its entries.
+using Figure = std::function<qsizetype(const QStringList &)>;
+
+// The number of entries for which the test holds.
+Figure entriesWhere(std::function<bool(const QString &)> holds)
+{
+    return [holds](const QStringList &texts) {
+        return qsizetype(std::ranges::count_if(texts, holds));
+    };
+}
+
 using EntryRule = bool (*)(const QString &);
-
-bool isNotEmpty(const QString &text)
-{
-    return !text.isEmpty();
-}
-
-bool hasNoUpperCase(const QString &text)
-{
-    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isUpper(); });
-}
 
 bool hasNoOuterSpace(const QString &text)
 {
@@ -95,11 +83,6 @@ bool hasOnlyKnownCharacters(const QString &text)
                        [](QChar c) { return isLowerLetter(c) || kOtherCharacters.contains(c); });
 }
 
-bool hasAllowedLength(const QString &text)
-{
-    return text.size() >= kShortest && text.size() <= kLongest;
-}
-
 bool hasAtMostOneDoubleGap(const QString &text)
 {
     return !text.contains(QStringLiteral("   ")) && text.count(QStringLiteral("  ")) <= 1;
@@ -111,9 +94,11 @@ bool isWritableInFilterEntry(const QString &text)
     return !findWordProblem(text).has_value();
 }
 
-// The six categories and seven languages, counted here rather than taken from the header.
-constexpr int kCategoryCount = 6;
-constexpr int kLanguageCount = 7;
+// The six categories and seven languages, listed here rather than taken from the header.
+const char *const kCategoryCodes[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
+const char *const kLanguageCodes[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+constexpr int kCategoryCount = int(std::size(kCategoryCodes));
+constexpr int kLanguageCount = int(std::size(kLanguageCodes));
 
 WordLanguage languageAt(int index)
 {
@@ -130,6 +115,7 @@ QStringList textsOf(std::span<const BuiltInWord> words)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Figure)
 Q_DECLARE_METATYPE(EntryRule)
 
 class TestBuiltInWords : public QObject
@@ -137,19 +123,11 @@ class TestBuiltInWords : public QObject
     Q_OBJECT
 
 private slots:
-    void entryCount();
+    void figures_data();
+    void figures();
     void everyEntryKeepsRule_data();
     void everyEntryKeepsRule();
-    void lengthsSpanTheRange();
     void mostEntriesAreSevenToElevenLong();
-    void wordCounts_data();
-    void wordCounts();
-    void doubleGaps();
-    void entriesWithCharacter_data();
-    void entriesWithCharacter();
-    void parenthesesShareOneEntry();
-    void tableIsInListOrder();
-    void entriesAreDistinctIgnoringCase();
     void startUpWordListEqualsSourceList();
 
     void codes_data();
@@ -164,27 +142,76 @@ private slots:
     void variantsMakeSafeEntries();
 };
 
-void TestBuiltInWords::entryCount()
+void TestBuiltInWords::figures_data()
 {
-    const QString mismatch =
-        figureMismatch(QStringLiteral("entries"), builtInTexts().size(), kEntryCount);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    QTest::addColumn<Figure>("figure");
+    QTest::addColumn<qsizetype>("expected");
+
+    QTest::newRow("entries") << Figure([](const QStringList &texts) { return texts.size(); })
+                             << qsizetype(1187);
+    QTest::newRow("shortest entry length") << Figure([](const QStringList &texts) {
+        return entryLength(std::ranges::min(texts, {}, entryLength));
+    }) << qsizetype(2);
+    QTest::newRow("longest entry length") << Figure([](const QStringList &texts) {
+        return entryLength(std::ranges::max(texts, {}, entryLength));
+    }) << qsizetype(22);
+
+    // Entries of the given number of words, 4 standing for four or more.
+    const auto ofWords = [](qsizetype words) {
+        return entriesWhere([words](const QString &text) {
+            return std::min(wordCount(text), qsizetype(4)) == words;
+        });
+    };
+    QTest::newRow("single words") << ofWords(1) << qsizetype(799);
+    QTest::newRow("entries of two words") << ofWords(2) << qsizetype(367);
+    QTest::newRow("entries of three words") << ofWords(3) << qsizetype(21);
+    QTest::newRow("entries of more than three words") << ofWords(4) << qsizetype(0);
+
+    QTest::newRow("entries with a gap two spaces wide")
+        << entriesWhere([](const QString &text) { return text.contains(QStringLiteral("  ")); })
+        << qsizetype(2);
+    QTest::newRow("entries with both \"(\" and \")\"") << entriesWhere([](const QString &text) {
+        return text.contains(u'(') && text.contains(u')');
+    }) << qsizetype(1);
+    const std::pair<char16_t, qsizetype> characters[] = {
+        {u' ', 388}, {u'-', 135}, {u'_', 123},    {u'$', 8}, {u'.', 6}, {u'\'', 4},
+        {u'@', 3},   {u'0', 3},   {u'*', 2},      {u'%', 1}, {u'&', 1}, {u'|', 1},
+        {u'(', 1},   {u')', 1},   {u'\u2019', 1}, {u'1', 0}, {u'2', 0}, {u'3', 0},
+        {u'4', 0},   {u'5', 0},   {u'6', 0},      {u'7', 0}, {u'8', 0}, {u'9', 0}};
+    for (const auto &[character, expected] : characters) {
+        QTest::addRow("entries with \"%s\"", QString(QChar(character)).toUtf8().constData())
+            << entriesWhere(
+                   [c = QChar(character)](const QString &text) { return text.contains(c); })
+            << expected;
+    }
+
+    QTest::newRow("source list items")
+        << Figure([](const QStringList &) { return builtInSourceList().count(); })
+        << qsizetype(1187);
+    QTest::newRow("word list items") << Figure([](const QStringList &) {
+        return wordListFromSource(builtInSourceList()).count();
+    }) << qsizetype(1187);
+}
+
+void TestBuiltInWords::figures()
+{
+    QFETCH(Figure, figure);
+    QFETCH(qsizetype, expected);
+
+    QCOMPARE(figure(builtInTexts()), expected);
 }
 
 void TestBuiltInWords::everyEntryKeepsRule_data()
 {
     QTest::addColumn<EntryRule>("rule");
 
-    QTest::newRow("not empty") << EntryRule(isNotEmpty);
-    QTest::newRow("no upper-case letter") << EntryRule(hasNoUpperCase);
-    QTest::newRow("no leading or trailing space") << EntryRule(hasNoOuterSpace);
+    // Being lower case, without outer spaces, distinct and writable into a filter entry is
+    // checked for every language below; the length range by the figures above.
     QTest::newRow("a lower-case letter") << EntryRule(hasLowerLetter);
     QTest::newRow("only lower-case letters and the listed characters")
         << EntryRule(hasOnlyKnownCharacters);
-    QTest::newRow("2 to 22 characters") << EntryRule(hasAllowedLength);
     QTest::newRow("no gap wider than two spaces, at most one double gap")
         << EntryRule(hasAtMostOneDoubleGap);
-    QTest::newRow("writable into a filter entry") << EntryRule(isWritableInFilterEntry);
 }
 
 void TestBuiltInWords::everyEntryKeepsRule()
@@ -196,23 +223,9 @@ void TestBuiltInWords::everyEntryKeepsRule()
         if (!rule(text))
             breaking.append(text);
     }
-    QVERIFY2(breaking.isEmpty(), qPrintable(QStringLiteral("%1 entries break it, first \"%2\"")
-                                                .arg(breaking.size())
-                                                .arg(breaking.value(0))));
-}
-
-void TestBuiltInWords::lengthsSpanTheRange()
-{
-    const QStringList &texts = builtInTexts();
-    QVERIFY(!texts.isEmpty());
-    const auto bySize = [](const QString &a, const QString &b) { return a.size() < b.size(); };
-    const auto [shortest, longest] = std::minmax_element(texts.begin(), texts.end(), bySize);
-
-    QString mismatch =
-        figureMismatch(QStringLiteral("shortest entry length"), shortest->size(), kShortest);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    mismatch = figureMismatch(QStringLiteral("longest entry length"), longest->size(), kLongest);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    QVERIFY2(breaking.isEmpty(),
+             qPrintable(QStringLiteral("%1 entries break it, first \"%2\"")
+                            .arg(QString::number(breaking.size()), breaking.value(0))));
 }
 
 void TestBuiltInWords::mostEntriesAreSevenToElevenLong()
@@ -223,146 +236,13 @@ void TestBuiltInWords::mostEntriesAreSevenToElevenLong()
     });
     QVERIFY2(common * 2 > texts.size(),
              qPrintable(QStringLiteral("entries of 7 to 11 characters: %1 of %2, not a majority")
-                            .arg(common)
-                            .arg(texts.size())));
-}
-
-void TestBuiltInWords::wordCounts_data()
-{
-    QTest::addColumn<qsizetype>("fewestWords");
-    QTest::addColumn<qsizetype>("mostWords");
-    QTest::addColumn<qsizetype>("expected");
-
-    QTest::newRow("single words") << qsizetype(1) << qsizetype(1) << qsizetype(799);
-    QTest::newRow("entries of two words") << qsizetype(2) << qsizetype(2) << qsizetype(367);
-    QTest::newRow("entries of three words") << qsizetype(3) << qsizetype(3) << qsizetype(21);
-    QTest::newRow("entries of more than three words")
-        << qsizetype(4) << qsizetype(kLongest) << qsizetype(0);
-}
-
-void TestBuiltInWords::wordCounts()
-{
-    QFETCH(qsizetype, fewestWords);
-    QFETCH(qsizetype, mostWords);
-    QFETCH(qsizetype, expected);
-
-    const QStringList &texts = builtInTexts();
-    const qsizetype actual = std::count_if(texts.begin(), texts.end(), [&](const QString &text) {
-        const qsizetype words = wordCount(text);
-        return words >= fewestWords && words <= mostWords;
-    });
-    const QString mismatch =
-        figureMismatch(QString::fromUtf8(QTest::currentDataTag()), actual, expected);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-}
-
-void TestBuiltInWords::doubleGaps()
-{
-    const QStringList &texts = builtInTexts();
-    const qsizetype actual = std::count_if(texts.begin(), texts.end(), [](const QString &text) {
-        return text.contains(QStringLiteral("  "));
-    });
-    const QString mismatch =
-        figureMismatch(QStringLiteral("entries with a gap two spaces wide"), actual, 2);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-}
-
-void TestBuiltInWords::entriesWithCharacter_data()
-{
-    QTest::addColumn<QChar>("character");
-    QTest::addColumn<qsizetype>("expected");
-
-    QTest::newRow("entries with a space") << QChar(u' ') << qsizetype(388);
-    QTest::newRow("entries with a hyphen") << QChar(u'-') << qsizetype(135);
-    QTest::newRow("entries with an underscore") << QChar(u'_') << qsizetype(123);
-    QTest::newRow("entries with a dollar sign") << QChar(u'$') << qsizetype(8);
-    QTest::newRow("entries with a full stop") << QChar(u'.') << qsizetype(6);
-    QTest::newRow("entries with an apostrophe") << QChar(u'\'') << qsizetype(4);
-    QTest::newRow("entries with an at sign") << QChar(u'@') << qsizetype(3);
-    QTest::newRow("entries with the digit 0") << QChar(u'0') << qsizetype(3);
-    QTest::newRow("entries with an asterisk") << QChar(u'*') << qsizetype(2);
-    QTest::newRow("entries with a percent sign") << QChar(u'%') << qsizetype(1);
-    QTest::newRow("entries with an ampersand") << QChar(u'&') << qsizetype(1);
-    QTest::newRow("entries with a vertical bar") << QChar(u'|') << qsizetype(1);
-    QTest::newRow("entries with an opening parenthesis") << QChar(u'(') << qsizetype(1);
-    QTest::newRow("entries with a closing parenthesis") << QChar(u')') << qsizetype(1);
-    QTest::newRow("entries with a right single quotation mark") << QChar(u'\u2019') << qsizetype(1);
-    for (char digit = '1'; digit <= '9'; ++digit) {
-        QTest::addRow("entries with the digit %c", digit) << QChar(digit) << qsizetype(0);
-    }
-}
-
-void TestBuiltInWords::entriesWithCharacter()
-{
-    QFETCH(QChar, character);
-    QFETCH(qsizetype, expected);
-
-    const QStringList &texts = builtInTexts();
-    const qsizetype actual = std::count_if(
-        texts.begin(), texts.end(), [&](const QString &text) { return text.contains(character); });
-    const QString mismatch =
-        figureMismatch(QString::fromUtf8(QTest::currentDataTag()), actual, expected);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-}
-
-void TestBuiltInWords::parenthesesShareOneEntry()
-{
-    const QStringList &texts = builtInTexts();
-    const qsizetype actual = std::count_if(texts.begin(), texts.end(), [](const QString &text) {
-        return text.contains(u'(') && text.contains(u')');
-    });
-    const QString mismatch =
-        figureMismatch(QStringLiteral("entries with both \"(\" and \")\""), actual, 1);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-}
-
-void TestBuiltInWords::tableIsInListOrder()
-{
-    const QStringList &texts = builtInTexts();
-    for (qsizetype i = 1; i < texts.size(); ++i) {
-        QVERIFY2(compareListOrder(texts.at(i - 1), texts.at(i)) < 0,
-                 qPrintable(QStringLiteral("entries %1 and %2 out of list order: \"%3\", \"%4\"")
-                                .arg(i - 1)
-                                .arg(i)
-                                .arg(texts.at(i - 1), texts.at(i))));
-    }
-}
-
-void TestBuiltInWords::entriesAreDistinctIgnoringCase()
-{
-    QHash<QString, QString> byFoldedText;
-    QStringList duplicates;
-    for (const QString &text : builtInTexts()) {
-        const QString folded = text.toCaseFolded();
-        const auto earlier = byFoldedText.constFind(folded);
-        if (earlier != byFoldedText.cend())
-            duplicates.append(QStringLiteral("\"%1\" and \"%2\"").arg(earlier.value(), text));
-        else
-            byFoldedText.insert(folded, text);
-    }
-    QVERIFY2(duplicates.isEmpty(),
-             qPrintable(QStringLiteral("%1 entries repeat another regardless of case, first %2")
-                            .arg(duplicates.size())
-                            .arg(duplicates.value(0))));
+                            .arg(QString::number(common), QString::number(texts.size()))));
 }
 
 void TestBuiltInWords::startUpWordListEqualsSourceList()
 {
     const SortedTextList source = builtInSourceList();
-    const SortedTextList words = wordListFromSource(source);
-
-    QString mismatch =
-        figureMismatch(QStringLiteral("source list items"), source.count(), kEntryCount);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    mismatch = figureMismatch(QStringLiteral("word list items"), words.count(), source.count());
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    for (qsizetype i = 0; i < source.count(); ++i) {
-        QVERIFY2(words.at(i) == source.at(i),
-                 qPrintable(QStringLiteral("item %1: word list \"%2\", source list \"%3\"")
-                                .arg(i)
-                                .arg(words.at(i), source.at(i))));
-        QVERIFY2(!words.at(i).isEmpty(), qPrintable(QStringLiteral("item %1 is empty").arg(i)));
-    }
+    QCOMPARE(wordListFromSource(source).items(), source.items());
     // The table is stored in list order, so loading it keeps the table's own order.
     QCOMPARE(source.items(), builtInTexts());
 }
@@ -373,14 +253,12 @@ void TestBuiltInWords::codes_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("index"); // the enumerator's value; -1 for no enumerator
 
-    const char *categories[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
     for (int i = 0; i < kCategoryCount; ++i)
-        QTest::addRow("category %s", categories[i])
-            << false << QString::fromLatin1(categories[i]) << i;
-    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+        QTest::addRow("category %s", kCategoryCodes[i])
+            << false << QString::fromLatin1(kCategoryCodes[i]) << i;
     for (int i = 0; i < kLanguageCount; ++i)
-        QTest::addRow("language %s", languages[i])
-            << true << QString::fromLatin1(languages[i]) << i;
+        QTest::addRow("language %s", kLanguageCodes[i])
+            << true << QString::fromLatin1(kLanguageCodes[i]) << i;
     QTest::newRow("category in capitals") << false << QStringLiteral("SEXUAL") << 1;
     QTest::newRow("language in capitals") << true << QStringLiteral("DE") << 1;
     QTest::newRow("empty category") << false << QString() << -1;
@@ -423,35 +301,28 @@ void TestBuiltInWords::codes()
 void TestBuiltInWords::everyLanguageList_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<qsizetype>("fewest");
-    QTest::addColumn<qsizetype>("most");
 
-    QTest::newRow("en") << 0 << kEntryCount << kEntryCount;
-    const char *others[] = {"de", "fr", "es", "it", "pt", "nl"};
-    for (int i = 1; i < kLanguageCount; ++i)
-        QTest::newRow(others[i - 1]) << i << qsizetype(200) << qsizetype(5000);
+    for (int i = 0; i < kLanguageCount; ++i)
+        QTest::newRow(kLanguageCodes[i]) << i;
 }
 
 void TestBuiltInWords::everyLanguageList()
 {
     QFETCH(int, language);
-    QFETCH(qsizetype, fewest);
-    QFETCH(qsizetype, most);
 
     const std::span<const BuiltInWord> words = builtInWords(languageAt(language));
     const QStringList texts = textsOf(words);
-    QVERIFY2(texts.size() >= fewest && texts.size() <= most,
-             qPrintable(QStringLiteral("%1 entries, expected %2 to %3")
-                            .arg(texts.size())
-                            .arg(fewest)
-                            .arg(most)));
+    // English's exact size is one of the figures above.
+    QVERIFY2(texts.size() >= 200 && texts.size() <= 5000,
+             qPrintable(QStringLiteral("%1 entries, expected 200 to 5000").arg(texts.size())));
 
     QSet<QString> seen;
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const QString &text = texts.at(i);
         const auto category = static_cast<unsigned>(words[std::size_t(i)].category);
         QVERIFY2(category < unsigned(kCategoryCount),
-                 qPrintable(QStringLiteral("\"%1\" has no category (%2)").arg(text).arg(category)));
+                 qPrintable(QStringLiteral("\"%1\" has no category (%2)")
+                                .arg(text, QString::number(category))));
         QVERIFY2(!text.isEmpty() && hasNoOuterSpace(text) && text == text.toLower(),
                  qPrintable(
                      QStringLiteral("\"%1\" is empty, has an outer space or a capital").arg(text)));
@@ -477,13 +348,11 @@ void TestBuiltInWords::categoriesInUse_data()
     // English has every category, most of its entries sexual or insults; the other languages
     // have every category but the harmless one.
     const qsizetype englishFewest[] = {100, 300, 100, 300, 5, 5};
-    const char *categories[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
     for (int c = 0; c < kCategoryCount; ++c)
-        QTest::addRow("en %s", categories[c]) << 0 << c << englishFewest[c];
-    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+        QTest::addRow("en %s", kCategoryCodes[c]) << 0 << c << englishFewest[c];
     for (int l = 1; l < kLanguageCount; ++l) {
         for (int c = 0; c < kCategoryCount - 1; ++c)
-            QTest::addRow("%s %s", languages[l], categories[c]) << l << c << qsizetype(10);
+            QTest::addRow("%s %s", kLanguageCodes[l], kCategoryCodes[c]) << l << c << qsizetype(10);
     }
 }
 
@@ -498,7 +367,8 @@ void TestBuiltInWords::categoriesInUse()
         return int(w.category) == category;
     });
     QVERIFY2(actual >= fewest,
-             qPrintable(QStringLiteral("%1 entries, expected %2 or more").arg(actual).arg(fewest)));
+             qPrintable(QStringLiteral("%1 entries, expected %2 or more")
+                            .arg(QString::number(actual), QString::number(fewest))));
 }
 
 void TestBuiltInWords::sourceListOfLanguagesAndCategories_data()
@@ -561,10 +431,9 @@ void TestBuiltInWords::variantsMakeSafeEntries_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<bool>("maxUsage");
 
-    const char *languages[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
     for (int l = 0; l < kLanguageCount; ++l) {
-        QTest::addRow("%s, 9 variants", languages[l]) << l << false;
-        QTest::addRow("%s, 18 variants", languages[l]) << l << true;
+        QTest::addRow("%s, 9 variants", kLanguageCodes[l]) << l << false;
+        QTest::addRow("%s, 18 variants", kLanguageCodes[l]) << l << true;
     }
 }
 

@@ -887,11 +887,11 @@ void CliTest::checkAcceptsWhatBuildWrote()
     const QStringList findings = findingsOf(run.out);
     QCOMPARE(findings.size(), (builds - 1) * entries);
     QCOMPARE(findings.filter(QLatin1String(":warning")).size(), findings.size());
-    QVERIFY2(lines(run.out).constLast().contains(
-                 QStringLiteral("entries %1, dangerous 0, malformed 0, repeated %2")
-                     .arg(builds * entries)
-                     .arg((builds - 1) * entries)),
-             run.out);
+    QVERIFY2(
+        lines(run.out).constLast().contains(
+            QStringLiteral("entries %1, dangerous 0, malformed 0, repeated %2")
+                .arg(QString::number(builds * entries), QString::number((builds - 1) * entries))),
+        run.out);
 }
 
 void CliTest::unreadableInputs_data()
@@ -1229,8 +1229,7 @@ void CliTest::tidyFailuresChangeNothing()
                            run.err.contains("localization.txt") && run.err.contains(reason.toUtf8())
                        ? QString()
                        : QStringLiteral("exit status %1: %2")
-                             .arg(run.exitCode)
-                             .arg(QString::fromUtf8(run.err));
+                             .arg(QString::number(run.exitCode), QString::fromUtf8(run.err));
         });
     QVERIFY2(child.passed(), child.text());
     QCOMPARE(snapshot(dir.path()), before);

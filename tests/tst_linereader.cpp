@@ -71,10 +71,9 @@ void LineReaderTest::overlongLineIsReportedAtTheBound()
     QCOMPARE(reader.next().value(), LineReader::Step::Overlong);
     QCOMPARE(reader.lineNumber(), 1);
     // Reported once the bound is passed, long before the line ends.
-    QVERIFY2(
-        device.served() < 2 * bound,
-        qPrintable(
-            QStringLiteral("%1 bytes read for a bound of %2").arg(device.served()).arg(bound)));
+    QVERIFY2(device.served() < 2 * bound,
+             qPrintable(QStringLiteral("%1 bytes read for a bound of %2")
+                            .arg(QString::number(device.served()), QString::number(bound))));
 
     QCOMPARE(reader.next().value(), LineReader::Step::Line);
     QCOMPARE(reader.line().toByteArray(), QByteArray("next\n"));
