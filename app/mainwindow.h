@@ -63,6 +63,10 @@ public:
     void setWarningReporter(WarningReporter reporter);
     // Replaces the clock that paces a Build.
     void setPaceClock(PaceClock clock);
+    // What the entries of the next Builds replace their texts with: the cipher (at start) or
+    // stars. The Build button's tool tip says which.
+    void setReplacementStyle(ReplacementStyle style);
+    ReplacementStyle replacementStyle() const { return m_replacementStyle; }
 
     WordListModel *wordList() const { return m_wordList; }
     const SortedTextList &sourceList() const { return m_sourceList; }
@@ -113,6 +117,7 @@ private:
 
     WarningReporter m_reporter;
     PaceClock m_paceClock = PaceClock::steady();
+    ReplacementStyle m_replacementStyle = ReplacementStyle::Cipher;
     QPointer<PacedBuild> m_build; // while a Build runs
     qsizetype m_entriesWritten = 0;
     QStringList m_variantsToShow; // written, not yet in the word list

@@ -4,6 +4,7 @@
 #include "app/wordlistmodel.h"
 #include "builder/filterfile.h"
 #include "builder/variants.h"
+#include "wordlists/showntext.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,8 +23,17 @@ QString MainWindow::nextFilterTarget() const
 
 void MainWindow::updateBuildToolTip()
 {
+    const QString replacement = m_replacementStyle == ReplacementStyle::Mask
+                                    ? tr("each word replaced by stars (****)")
+                                    : tr("each word replaced by the cipher's letters");
     m_buildButton->setToolTip(
-        tr("Appends the filter entries to %1").arg(QDir::toNativeSeparators(nextFilterTarget())));
+        tr("Appends the filter entries to %1, %2").arg(shownPath(nextFilterTarget()), replacement));
+}
+
+void MainWindow::setReplacementStyle(ReplacementStyle style)
+{
+    m_replacementStyle = style;
+    updateBuildToolTip();
 }
 
 void MainWindow::build()
@@ -45,7 +55,8 @@ void MainWindow::build()
 
     // The busy pointer stays for the Build's whole length, until endBuild().
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    m_build = new PacedBuild(nextFilterTarget(), m_variantList, m_paceClock, this);
+    m_build =
+        new PacedBuild(nextFilterTarget(), m_variantList, m_paceClock, m_replacementStyle, this);
     connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
     connect(m_build, &PacedBuild::finished, this, [this] {
         endBuild();

@@ -13,8 +13,9 @@ PaceClock PaceClock::steady()
 }
 
 PacedBuild::PacedBuild(const QString &path, SortedTextList variants, PaceClock clock,
-                       QObject *parent)
-    : QObject(parent), m_variants(std::move(variants)), m_clock(std::move(clock)), m_writer(path)
+                       ReplacementStyle style, QObject *parent)
+    : QObject(parent), m_variants(std::move(variants)), m_clock(std::move(clock)),
+      m_writer(path, {}, style)
 {
     m_nextStep.setSingleShot(true);
     m_nextStep.setTimerType(Qt::PreciseTimer);

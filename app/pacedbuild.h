@@ -36,7 +36,7 @@ public:
     static constexpr std::chrono::milliseconds kEntryPause{11};
 
     PacedBuild(const QString &path, SortedTextList variants, PaceClock clock,
-               QObject *parent = nullptr);
+               ReplacementStyle style, QObject *parent = nullptr);
 
     // Checks the variants, opens and locks the target and writes the block's opening line end,
     // then arms the first step. Fails when the block could not be begun, also at once (Busy)

@@ -17,8 +17,8 @@ QString entryCount(qsizetype entries)
 
 } // namespace
 
-BlockWriter::BlockWriter(QString path, AppendOptions options)
-    : m_file(std::move(path)), m_options(std::move(options))
+BlockWriter::BlockWriter(QString path, AppendOptions options, ReplacementStyle style)
+    : m_file(std::move(path)), m_options(std::move(options)), m_style(style)
 {
 }
 
@@ -58,7 +58,7 @@ Result<void> BlockWriter::writeEntry(const QString &variant)
     if (auto checked = checkWritableVariant(variant); !checked)
         return checked;
     QByteArray line;
-    appendFilterEntryBytes(line, variant);
+    appendFilterEntryBytes(line, variant, m_style);
     return write(line, 1);
 }
 
@@ -67,10 +67,13 @@ Result<void> BlockWriter::writeEntries(const SortedTextList &variants)
     if (auto checked = checkWritableVariants(variants); !checked)
         return checked;
     Result<void> result;
-    writeEntryChunks(variants, QByteArray(), [&](const QByteArray &lines, qsizetype entries) {
-        result = write(lines, entries);
-        return result.hasValue();
-    });
+    writeEntryChunks(
+        variants, QByteArray(),
+        [&](const QByteArray &lines, qsizetype entries) {
+            result = write(lines, entries);
+            return result.hasValue();
+        },
+        m_style);
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/cipher.h"
 #include "fileio/appendfile.h"
 #include "fileio/result.h"
 #include "wordlists/sortedtextlist.h"
@@ -22,7 +23,8 @@ namespace vantro {
 class BlockWriter
 {
 public:
-    explicit BlockWriter(QString path, AppendOptions options = {});
+    explicit BlockWriter(QString path, AppendOptions options = {},
+                         ReplacementStyle style = ReplacementStyle::Cipher);
 
     Result<void> open();
     // One entry line for the variant, with one write; the line is in the file when this returns.
@@ -52,6 +54,7 @@ private:
 
     AppendFile m_file;
     AppendOptions m_options;
+    ReplacementStyle m_style;
     qint64 m_bytesWritten = 0; // the bytes of the block that went into the file
     qsizetype m_lineEnds = 0;  // the line ends among them
     bool m_endsWithLineEnd = true;

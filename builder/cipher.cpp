@@ -36,4 +36,38 @@ QString makeReplacement(const QString &word)
     return replacement;
 }
 
+QString makeMask(const QString &word)
+{
+    QString mask = word;
+    for (QChar &c : mask) {
+        const char16_t code = c.unicode();
+        if (code < kLookup.size() && kLookup[code] != 0)
+            c = u'*';
+    }
+    return mask;
+}
+
+QString makeReplacement(const QString &word, ReplacementStyle style)
+{
+    return style == ReplacementStyle::Mask ? makeMask(word) : makeReplacement(word);
+}
+
+bool isFilterEntry(QStringView text, QStringView replacement)
+{
+    if (text.size() != replacement.size())
+        return false;
+    bool changed = false;
+    bool cipher = true;
+    bool mask = true;
+    for (qsizetype i = 0; i < text.size() && (cipher || mask); ++i) {
+        const char16_t code = text[i].unicode();
+        const bool inTable = code < kLookup.size() && kLookup[code] != 0;
+        const char16_t replaced = replacement[i].unicode();
+        changed = changed || inTable;
+        cipher = cipher && replaced == (inTable ? char16_t(kLookup[code]) : code);
+        mask = mask && replaced == (inTable ? u'*' : code);
+    }
+    return changed && (cipher || mask);
+}
+
 } // namespace vantro

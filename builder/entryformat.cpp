@@ -49,14 +49,14 @@ Result<void> checkWritableVariants(const SortedTextList &variants)
     return {};
 }
 
-void appendFilterEntryBytes(QByteArray &bytes, const QString &variant)
+void appendFilterEntryBytes(QByteArray &bytes, const QString &variant, ReplacementStyle style)
 {
     // Checked beforehand: every character has its byte.
-    appendWindows1252(bytes, formatFilterEntry(variant, makeReplacement(variant)));
+    appendWindows1252(bytes, formatFilterEntry(variant, makeReplacement(variant, style)));
 }
 
 bool writeEntryChunks(const SortedTextList &variants, QByteArray first,
-                      const EntryChunkWriter &write)
+                      const EntryChunkWriter &write, ReplacementStyle style)
 {
     constexpr qsizetype kChunkBytes = 64 * 1024;
     QByteArray pending = std::move(first);
@@ -71,7 +71,7 @@ bool writeEntryChunks(const SortedTextList &variants, QByteArray first,
             __builtin_prefetch(variants.at(position + 8).constData());
         if (variant.isEmpty())
             continue;
-        appendFilterEntryBytes(pending, variant);
+        appendFilterEntryBytes(pending, variant, style);
         ++pendingEntries;
         if (pending.size() >= kChunkBytes) {
             if (!write(pending, pendingEntries))

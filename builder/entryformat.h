@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/cipher.h"
 #include "fileio/result.h"
 #include "wordlists/sortedtextlist.h"
 
@@ -24,7 +25,8 @@ Result<void> checkWritableVariants(const SortedTextList &variants);
 
 // Appends the variant's entry line, with its replacement, in the filter files' code page. The
 // variant must have passed checkWritableVariants().
-void appendFilterEntryBytes(QByteArray &bytes, const QString &variant);
+void appendFilterEntryBytes(QByteArray &bytes, const QString &variant,
+                            ReplacementStyle style = ReplacementStyle::Cipher);
 
 // Receives a chunk of whole entry lines and the number of entries in it; false stops the walk.
 using EntryChunkWriter = std::function<bool(const QByteArray &lines, qsizetype entries)>;
@@ -33,7 +35,8 @@ using EntryChunkWriter = std::function<bool(const QByteArray &lines, qsizetype e
 // lines of about 64 KiB, the first chunk starting with the given bytes. The variants must have
 // passed checkWritableVariants(). False when write() stopped the walk.
 bool writeEntryChunks(const SortedTextList &variants, QByteArray first,
-                      const EntryChunkWriter &write);
+                      const EntryChunkWriter &write,
+                      ReplacementStyle style = ReplacementStyle::Cipher);
 
 // Writes all the bytes, normally with one write. A write cut short (a file size limit reached
 // inside it) leaves no error on the device; writing the rest then fails with the system's

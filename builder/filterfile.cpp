@@ -17,28 +17,31 @@ QString filterTargetPath(const QString &directory, FilterTarget target)
     return QDir(directory).filePath(filterTargetFileName(target));
 }
 
-Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variants)
+Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variants,
+                                   ReplacementStyle style)
 {
     if (const Result<void> checked = checkWritableVariants(variants); !checked)
         return checked.error();
     qsizetype entriesWritten = 0;
-    const bool written = writeEntryChunks(variants, QByteArrayLiteral("\r\n"),
-                                          [&](const QByteArray &lines, qsizetype entries) {
-                                              entriesWritten += entries;
-                                              return writeWhole(out, lines);
-                                          });
+    const bool written = writeEntryChunks(
+        variants, QByteArrayLiteral("\r\n"),
+        [&](const QByteArray &lines, qsizetype entries) {
+            entriesWritten += entries;
+            return writeWhole(out, lines);
+        },
+        style);
     if (!written)
         return Error{ErrorKind::Failed, out.errorString()};
     return entriesWritten;
 }
 
 Result<qsizetype> writeFilterFile(const QString &path, const SortedTextList &variants,
-                                  AppendOptions options)
+                                  AppendOptions options, ReplacementStyle style)
 {
     // Checked before the file is opened, so that a refused list leaves no file behind.
     if (const Result<void> checked = checkWritableVariants(variants); !checked)
         return checked.error();
-    BlockWriter writer(path, std::move(options));
+    BlockWriter writer(path, std::move(options), style);
     Result<void> done = writer.open();
     if (done)
         done = writer.writeEntries(variants);

@@ -27,13 +27,15 @@ QString filterTargetPath(const QString &directory, FilterTarget target);
 // safely fails the block (Refused) before anything is written. On a failed write the device is
 // left as it is, and the error's message is the device's; the caller owns undoing it. Gives the
 // number of entries written.
-Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variants);
+Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variants,
+                                   ReplacementStyle style = ReplacementStyle::Cipher);
 
 // Appends the block to the file in one go, creating the file when absent (see BlockWriter).
 // When the file cannot be opened or locked, nothing is written; when a write fails or the writer
 // is stopped, the block is taken back as BlockWriter::rollBack() does, and the message says what
 // of it is left. Gives the number of entries written.
 Result<qsizetype> writeFilterFile(const QString &path, const SortedTextList &variants,
-                                  AppendOptions options = {});
+                                  AppendOptions options = {},
+                                  ReplacementStyle style = ReplacementStyle::Cipher);
 
 } // namespace vantro

@@ -15,6 +15,10 @@ private slots:
     void substitutionTable();
     void words_data();
     void words();
+    void masks_data();
+    void masks();
+    void filterEntries_data();
+    void filterEntries();
     void lengthNeverChanges();
 };
 
@@ -74,6 +78,61 @@ void TestCipher::words()
     QFETCH(QString, word);
     QFETCH(QString, replacement);
     QCOMPARE(makeReplacement(word), replacement);
+}
+
+void TestCipher::masks_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("mask");
+
+    QTest::newRow("punctuation kept") << "Gosh!"
+                                      << "****!";
+    QTest::newRow("space kept") << "your mom"
+                                << "**** ***";
+    QTest::newRow("table symbols masked") << "_a$$-hole."
+                                          << "**********";
+    QTest::newRow("digits and ? kept") << "c0ck?"
+                                       << "*0**?";
+    QTest::newRow("beyond the table kept")
+        << QString::fromUtf8("schädel") << QString::fromUtf8("***ä***");
+}
+
+void TestCipher::masks()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, mask);
+    QCOMPARE(makeMask(word), mask);
+    QCOMPARE(makeReplacement(word, ReplacementStyle::Mask), mask);
+}
+
+void TestCipher::filterEntries_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("filter");
+
+    QTest::newRow("the cipher's") << "Gosh."
+                                  << "U0ltc" << true;
+    QTest::newRow("the mask's") << "Gosh."
+                                << "*****" << true;
+    QTest::newRow("an administrator's own") << "Gosh."
+                                            << "Golly" << false;
+    QTest::newRow("half cipher, half mask") << "gosh"
+                                            << "u0**" << false;
+    QTest::newRow("maps to itself") << "12 !?"
+                                    << "12 !?" << false;
+    QTest::newRow("longer replacement") << "gosh"
+                                        << "u0lt!" << false;
+    QTest::newRow("game text with a table symbol") << "Hello"
+                                                   << "Hello" << false;
+}
+
+void TestCipher::filterEntries()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, replacement);
+    QFETCH(bool, filter);
+    QCOMPARE(isFilterEntry(text, replacement), filter);
 }
 
 void TestCipher::lengthNeverChanges()
