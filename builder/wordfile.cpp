@@ -2,10 +2,12 @@
 
 #include "builder/tr.h"
 #include "fileio/linereader.h"
+#include "wordlists/casefold.h"
 #include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
 #include <QBuffer>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace vantro {
@@ -21,7 +23,7 @@ bool isBlank(QByteArrayView line)
     return true;
 }
 
-void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFile &file)
+void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, WordFile &file)
 {
     if (line.endsWith('\n'))
         line.chop(1);
@@ -51,25 +53,41 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFile &file)
                              .arg(QString::number(text.size()), QString::number(kMaxWordLength))});
         return;
     }
-    NewWord word = prepareNewWord(text);
+    QStringView typed = text;
+    QList<WordFileWord> *into = &file.words;
+    if (kind == WordFileKind::Profile) {
+        if (typed.startsWith(u'#'))
+            return;
+        if (typed.startsWith(u'+') || typed.startsWith(u'-')) {
+            if (typed.startsWith(u'-'))
+                into = &file.removals;
+            typed = typed.sliced(1);
+            if (typed.isEmpty()) {
+                file.problems.append(
+                    {lineNumber, builder::Tr::tr("A \"+\" or \"-\" needs a word behind it.")});
+                return;
+            }
+        }
+    }
+    NewWord word = prepareNewWord(typed.toString());
     if (word.problem)
         file.problems.append({lineNumber, word.problem->message});
     else
-        file.words.append({lineNumber, std::move(word.text)});
+        into->append({lineNumber, std::move(word.text)});
 }
 
 } // namespace
 
-WordFile readWordFile(QByteArrayView bytes)
+WordFile readWordFile(QByteArrayView bytes, WordFileKind kind)
 {
     QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     // Reading a buffer cannot fail.
-    return std::move(*readWordFile(buffer));
+    return std::move(*readWordFile(buffer, kind));
 }
 
-Result<WordFile> readWordFile(QIODevice &device)
+Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
 {
     WordFile file;
     LineReader reader(device);
@@ -80,7 +98,7 @@ Result<WordFile> readWordFile(QIODevice &device)
                          builder::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
         switch (*step) {
         case LineReader::Step::Line:
-            readWordLine(reader.line(), reader.lineNumber(), file);
+            readWordLine(reader.line(), reader.lineNumber(), kind, file);
             continue;
         case LineReader::Step::Overlong:
             file.problems.append({reader.lineNumber(),
@@ -93,6 +111,17 @@ Result<WordFile> readWordFile(QIODevice &device)
             return file;
         }
     }
+}
+
+SortedTextList composeWordList(QStringList words, const QStringList &removals)
+{
+    if (!removals.isEmpty()) {
+        QSet<QString> out;
+        for (const QString &word : removals)
+            out.insert(lowerCaseForm(word));
+        words.removeIf([&](const QString &word) { return out.contains(lowerCaseForm(word)); });
+    }
+    return SortedTextList::fromUnsorted(std::move(words));
 }
 
 } // namespace vantro

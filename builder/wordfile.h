@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fileio/result.h"
+#include "wordlists/sortedtextlist.h"
 
 #include <QByteArrayView>
 #include <QIODevice>
@@ -26,7 +27,17 @@ struct WordFileProblem
 struct WordFile
 {
     QList<WordFileWord> words;
+    QList<WordFileWord> removals;    // a profile's "-WORD" lines: the words it takes out
     QList<WordFileProblem> problems; // every refused line, in line order
+};
+
+// A plain word file holds one word a line. A profile says how a server's word list differs from
+// the built-in list: "WORD" or "+WORD" adds WORD, "-WORD" takes it out, a line starting with "#"
+// is a comment. "+" lets a word that starts with "-", "+" or "#" be added.
+enum class WordFileKind
+{
+    Words,
+    Profile,
 };
 
 // The words of a word file: UTF-8 text (a leading byte-order mark is skipped), one word per line,
@@ -35,11 +46,16 @@ struct WordFile
 // typed into the window is. A line that is not valid UTF-8, longer than a word can be (see
 // kMaxWordLength), or whose word is refused, becomes a problem instead of a word; a line far
 // longer than that (see LineReader) is skipped unread, and the rest of the file is still read.
-WordFile readWordFile(QByteArrayView bytes);
+WordFile readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words);
 
 // Reads a word file to its end from an open device, a line at a time; fails (Unreadable) with the
 // system's reason, a whole sentence, when it cannot be read to its end. Every word file is read
 // through here (and opened through openInputFile()).
-Result<WordFile> readWordFile(QIODevice &device);
+Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind = WordFileKind::Words);
+
+// The word list of a Build from its words (the built-in lists or the words of --words files, then
+// those of --add files and the profile's additions), less every word that equals a taken-out word
+// after lower-casing, in one sort.
+SortedTextList composeWordList(QStringList words, const QStringList &removals);
 
 } // namespace vantro
