@@ -78,7 +78,8 @@ QByteArray temporaryName(const QByteArray &name)
 }
 
 // Removes the regular files of ours that an earlier run left when it was killed before it could
-// remove its new file (only a named one can be left).
+// remove its new file (only a named one can be left). Only while the name holds the file that
+// this run locked: a run on a file already replaced may not take another run's new file away.
 void removeStaleTemporaries(int dirFd, const QByteArray &name)
 {
     const int listFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -248,7 +249,10 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
     };
     if (::fstat(m_fd, &old) != 0)
         return failure(fileio::Tr::tr("looking at the file"), errno);
-    removeStaleTemporaries(m_dirFd, m_name);
+    if (struct stat current{};
+        ::fstatat(m_dirFd, m_name.constData(), &current, AT_SYMLINK_NOFOLLOW) == 0 &&
+        sameFile(current, old))
+        removeStaleTemporaries(m_dirFd, m_name);
 
     // The new file has no name until it is complete, so that a killed process leaves nothing;
     // a file system without unnamed files gets a named one, which the next run removes.
@@ -324,11 +328,11 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
 
     // The name must still hold the file that was read and locked: another account may have
     // renamed it away and put another file or a link in its place.
-    struct stat named_
+    struct stat current
     {
     };
-    if (::fstatat(m_dirFd, m_name.constData(), &named_, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !sameFile(named_, old))
+    if (::fstatat(m_dirFd, m_name.constData(), &current, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(current, old))
         return giveUp(Error{ErrorKind::Failed,
                             fileio::Tr::tr("Cannot replace \"%1\": another program renamed, "
                                            "removed or replaced it while it was tidied. Nothing "
