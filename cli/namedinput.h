@@ -24,6 +24,8 @@ public:
     // opened.
     Result<void> open();
     QIODevice &device() { return *m_device; }
+    // The descriptor of an open file; -1 for standard input.
+    int handle() const { return m_device == &m_file ? m_file.handle() : -1; }
 
 private:
     QString m_fileName;

@@ -4,9 +4,9 @@
 #include "cli/namedinput.h"
 #include "cli/tr.h"
 #include "entryfiles/entrytidy.h"
-#include "fileio/filelock.h"
 #include "fileio/filereplace.h"
 #include "fileio/linereader.h"
+#include "fileio/stopsignals.h"
 #include "wordlists/showntext.h"
 
 namespace vantro::cli {
@@ -60,11 +60,20 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     }
     // A Build appending while the file is read would lose its entries to the replacement, so
     // tidy holds the Builds' lock from before it reads until the new file is in place, and does
-    // not wait for a Build that holds it.
-    FileLock lock;
-    if (const Result<void> locked = dryRun ? Result<void>() : lock.lock(fileName); !locked) {
-        console.reportError(locked.message() + u' ' + Tr::tr("Nothing was changed."));
-        return locked.kind() == ErrorKind::Busy ? ExitStatus::Failure : ExitStatus::Usage;
+    // not wait for a Build that holds it. The descriptor that is read is the one locked.
+    FileReplacement target;
+    if (!dryRun) {
+        const auto refuse = [&](const Result<void> &result, ExitStatus status) {
+            console.reportError(result.message() + u' ' + Tr::tr("Nothing was changed."));
+            return status;
+        };
+        if (const Result<void> attached = target.attach(fileName, in.handle()); !attached)
+            return refuse(attached, attached.kind() == ErrorKind::Refused ? ExitStatus::Usage
+                                                                          : ExitStatus::Failure);
+        if (const Result<void> locked = target.lock(); !locked)
+            return refuse(locked, ExitStatus::Failure);
+        if (const Result<void> replaceable = target.checkReplaceable(); !replaceable)
+            return refuse(replaceable, ExitStatus::Failure);
     }
     // A dry run lists what goes as it is found, a batch at a time.
     QString report;
@@ -94,11 +103,20 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     }
 
     if (!dryRun && tidy.removedRepeats + tidy.removedDangerous > 0) {
-        // The reading handle must not keep the old file alive behind the new one.
+        // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and
+        // the new file is taken back.
+        const StopSignals stopSignals;
+        const Result<void> replaced = target.replace(tidy.bytes, &StopSignals::stopRequested);
+        // The old file's descriptor holds the lock until the new file is in place.
         in.device().close();
-        if (const Result<void> replaced = replaceFileContent(fileName, tidy.bytes); !replaced) {
-            console.reportError(replaced.message());
-            return ExitStatus::Failure;
+        if (!replaced) {
+            if (replaced.kind() == ErrorKind::Stopped)
+                console.reportError(
+                    Tr::tr("Stopped by %1. %2")
+                        .arg(QLatin1String(StopSignals::signalName()), replaced.message()));
+            else
+                console.reportError(replaced.message());
+            return exitStatusOf(replaced.error());
         }
     }
     console.writeOut(summary(tidy, dryRun));
@@ -128,9 +146,16 @@ Command tidyCommand()
         "change is left untouched, and so is a file holding a line longer than 1048576 bytes, "
         "which tidy cannot keep as it stands. One summary line goes to standard output.\n"
         "\n"
+        "tidy changes only a file that the user could write to. It refuses a file with more "
+        "than one name (hard links), whose other names would keep the old content: remove the "
+        "other links and tidy it under its one name, or tidy a copy. When another program "
+        "renames, removes or replaces the file while tidy works, tidy changes nothing. "
+        "SIGINT, SIGTERM and SIGHUP stop it before the new file takes the old one's place; the "
+        "file is left as it was and the exit status is 130, 143 or 129.\n"
+        "\n"
         "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
-        "be locked or replaced, 2 when it cannot be read, holds a line too long to keep, or "
-        "the command line is wrong.");
+        "be locked or replaced, has more than one name or may not be written, 2 when it "
+        "cannot be read, holds a line too long to keep, or the command line is wrong.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -24,8 +24,9 @@ bool pathNamesOpenFile(const QString &path, int fd);
 // The message for a file that another writer holds locked.
 QString fileBusyMessage(const QString &path);
 
-// Holds the lock on an existing regular file while tidy reads and replaces it; a Build that
-// waits for it then finds a new file at the path and takes that one's lock.
+// Holds the lock on an existing regular file, as tidy does on its one descriptor while it reads
+// and replaces the file; a Build that waits for it then finds a new file at the path and takes
+// that one's lock.
 class FileLock
 {
 public:

@@ -1,20 +1,53 @@
 #include "fileio/filereplace.h"
 
 #include "fileio/descriptor.h"
+#include "fileio/filelock.h"
+#include "fileio/testhooks.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace vantro {
 
+namespace testhooks {
+
 namespace {
+std::function<void(ReplaceStep)> g_hook;
+bool g_namedOnly = false;
+} // namespace
+
+void setReplaceHook(std::function<void(ReplaceStep)> hook)
+{
+    g_hook = std::move(hook);
+}
+
+void setNamedTemporaryOnly(bool namedOnly)
+{
+    g_namedOnly = namedOnly;
+}
+
+void reachReplaceStep(ReplaceStep step)
+{
+    if (g_hook)
+        g_hook(step);
+}
+
+} // namespace testhooks
+
+namespace {
+
+constexpr int kTemporarySuffixLength = 6;
 
 // Takes over the old file's owner and group, or as much of them as the process may set: a user
 // who is no root can give a file only to one of their own groups.
@@ -24,53 +57,293 @@ void takeOverOwner(int fd, const struct stat &old)
         (void)::fchown(fd, uid_t(-1), old.st_gid);
 }
 
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// ".NAME.vantro-", the start of every temporary name of ours for the file NAME.
+QByteArray temporaryPrefix(const QByteArray &name)
+{
+    return '.' + name + ".vantro-";
+}
+
+QByteArray temporaryName(const QByteArray &name)
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QByteArray result = temporaryPrefix(name);
+    for (int i = 0; i < kTemporarySuffixLength; ++i)
+        result += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return result;
+}
+
+// Removes the regular files of ours that an earlier run left when it was killed before it could
+// remove its new file (only a named one can be left). Only while the name holds the file that
+// this run locked: a run on a file already replaced may not take another run's new file away.
+void removeStaleTemporaries(int dirFd, const QByteArray &name)
+{
+    const int listFd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listFd < 0)
+        return;
+    DIR *dir = ::fdopendir(listFd);
+    if (!dir) {
+        ::close(listFd);
+        return;
+    }
+    const QByteArray prefix = temporaryPrefix(name);
+    QList<QByteArray> stale;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray entryName(entry->d_name);
+        if (entryName.size() == prefix.size() + kTemporarySuffixLength &&
+            entryName.startsWith(prefix))
+            stale.append(entryName);
+    }
+    ::closedir(dir);
+    for (const QByteArray &entryName : stale) {
+        struct stat status
+        {
+        };
+        if (::fstatat(dirFd, entryName.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode))
+            ::unlinkat(dirFd, entryName.constData(), 0);
+    }
+}
+
+// Copies every extended attribute that the process can read, the ACLs included, from one file
+// to another. 0, or the errno of the step that failed with the attribute's name.
+int copyAttributes(int from, int to, QByteArray *failedName)
+{
+    QByteArray names;
+    for (;;) {
+        const ssize_t size = ::flistxattr(from, nullptr, 0);
+        if (size < 0)
+            return errno == ENOTSUP ? 0 : errno;
+        names.resize(size);
+        const ssize_t listed = size == 0 ? 0 : ::flistxattr(from, names.data(), size_t(size));
+        if (listed >= 0) {
+            names.resize(listed);
+            break;
+        }
+        if (errno != ERANGE)
+            return errno;
+    }
+    for (const QByteArray &name : names.split('\0')) {
+        if (name.isEmpty())
+            continue;
+        *failedName = name;
+        QByteArray value;
+        for (;;) {
+            const ssize_t size = ::fgetxattr(from, name.constData(), nullptr, 0);
+            if (size < 0)
+                return errno;
+            value.resize(size);
+            const ssize_t got =
+                size == 0 ? 0 : ::fgetxattr(from, name.constData(), value.data(), size_t(size));
+            if (got >= 0) {
+                value.resize(got);
+                break;
+            }
+            if (errno != ERANGE)
+                return errno;
+        }
+        if (::fsetxattr(to, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
+            return errno;
+    }
+    failedName->clear();
+    return 0;
+}
+
 } // namespace
 
-Result<void> replaceFileContent(const QString &path, QByteArrayView bytes)
+FileReplacement::~FileReplacement()
 {
-    const QString shown = shownPath(path);
-    const auto failure = [&](const QString &what, int error) {
-        return Error{ErrorKind::Failed,
-                     fileio::Tr::tr("Cannot replace \"%1\": %2: %3. The file was left as it was.")
-                         .arg(shown, what, systemReason(error))};
-    };
+    if (m_dirFd >= 0)
+        ::close(m_dirFd);
+}
 
-    // The file a link leads to is the one replaced.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.canonicalFilePath() : path;
-    const QByteArray targetName = QFile::encodeName(target);
+Result<void> FileReplacement::attach(const QString &path, int fd)
+{
+    m_shown = shownPath(path);
+    m_fd = fd;
+    if (::fstat(fd, &m_status) != 0)
+        return Error{
+            ErrorKind::Failed,
+            fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
+    if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
+        return Error{ErrorKind::Refused,
+                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind)};
+
+    // The path is resolved once, here: every later step goes through the directory found now.
+    char resolved[PATH_MAX];
+    if (!::realpath(QFile::encodeName(path).constData(), resolved))
+        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot find the file \"%1\" leads to: %2.")
+                                            .arg(m_shown, systemReason(errno))};
+    const QByteArray full(resolved);
+    const qsizetype slash = full.lastIndexOf('/');
+    m_name = full.mid(slash + 1);
+    const QByteArray directory = slash == 0 ? QByteArray("/") : full.left(slash);
+    m_dirFd = ::open(directory.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (m_dirFd < 0)
+        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot open the folder of \"%1\": %2.")
+                                            .arg(m_shown, systemReason(errno))};
+    struct stat named
+    {
+    };
+    if (::fstatat(m_dirFd, m_name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(named, m_status))
+        return Error{ErrorKind::Failed,
+                     fileio::Tr::tr("\"%1\" was replaced while it was being opened.").arg(m_shown)};
+    return {};
+}
+
+Result<void> FileReplacement::lock()
+{
+    if (const auto error = tryLockFile(m_fd)) {
+        if (*error == EWOULDBLOCK)
+            return Error{ErrorKind::Busy, fileBusyMessage(m_shown)};
+        return Error{ErrorKind::Failed,
+                     fileio::Tr::tr("Cannot lock \"%1\": %2.").arg(m_shown, systemReason(*error))};
+    }
+    testhooks::reachReplaceStep(testhooks::ReplaceStep::Locked);
+    return {};
+}
+
+Result<void> FileReplacement::checkReplaceable() const
+{
+    struct stat status
+    {
+    };
+    if (::fstat(m_fd, &status) != 0)
+        return Error{
+            ErrorKind::Failed,
+            fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
+    if (status.st_nlink > 1)
+        return Error{ErrorKind::Refused,
+                     fileio::Tr::tr("\"%1\" has %2 names (hard links); a new file in its place "
+                                    "would leave the old content under the others. Remove the "
+                                    "other links and tidy it under its one name, or tidy a copy.")
+                         .arg(m_shown, QString::number(status.st_nlink))};
+    if (::faccessat(m_dirFd, m_name.constData(), W_OK, AT_EACCESS) != 0)
+        return Error{ErrorKind::Refused,
+                     fileio::Tr::tr("\"%1\" may not be written by this user (%2); tidy changes "
+                                    "only a file that its user could write to.")
+                         .arg(m_shown, systemReason(errno))};
+    return {};
+}
+
+Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested)())
+{
+    const auto failure = [&](const QString &step, int error) {
+        return Error{ErrorKind::Failed,
+                     fileio::Tr::tr("Cannot replace \"%1\": %2 failed: %3. The file was left as "
+                                    "it was.")
+                         .arg(m_shown, step, systemReason(error))};
+    };
+    const auto stopped = [&] {
+        return Error{ErrorKind::Stopped, fileio::Tr::tr("\"%1\" was left as it was.").arg(m_shown)};
+    };
+    const auto stopping = [&] { return stopRequested && stopRequested(); };
+
     struct stat old
     {
     };
-    if (::stat(targetName.constData(), &old) != 0)
-        return failure(fileio::Tr::tr("cannot look at it"), errno);
-    if (!S_ISREG(old.st_mode))
-        return Error{ErrorKind::Refused,
-                     fileio::Tr::tr("Cannot replace \"%1\": it is not a regular file. It was left "
-                                    "as it was.")
-                         .arg(shown)};
+    if (::fstat(m_fd, &old) != 0)
+        return failure(fileio::Tr::tr("looking at the file"), errno);
+    if (struct stat current{};
+        ::fstatat(m_dirFd, m_name.constData(), &current, AT_SYMLINK_NOFOLLOW) == 0 &&
+        sameFile(current, old))
+        removeStaleTemporaries(m_dirFd, m_name);
 
-    const QFileInfo targetInfo(target);
-    QByteArray temporary = QFile::encodeName(
-        targetInfo.dir().filePath(u'.' + targetInfo.fileName() + QLatin1String(".XXXXXX")));
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return failure(fileio::Tr::tr("cannot create a new file beside it"), errno);
-
-    // The owner first: giving a file away clears its set-user-ID and set-group-ID bits.
-    int error = writeAll(fd, bytes);
-    if (error == 0) {
-        takeOverOwner(fd, old);
-        if (::fchmod(fd, old.st_mode & 07777) != 0 || ::fsync(fd) != 0)
-            error = errno;
+    // The new file has no name until it is complete, so that a killed process leaves nothing;
+    // a file system without unnamed files gets a named one, which the next run removes.
+    bool named = testhooks::g_namedOnly;
+    int fd = -1;
+    if (!named) {
+        fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR))
+            named = true;
+        else if (fd < 0)
+            return failure(fileio::Tr::tr("creating the new file beside it"), errno);
     }
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.constData(), targetName.constData()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
-        return failure(fileio::Tr::tr("writing the new content failed"), error);
+    QByteArray temporary;
+    if (named) {
+        do {
+            temporary = temporaryName(m_name);
+            fd = ::openat(m_dirFd, temporary.constData(),
+                          O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+        } while (fd < 0 && errno == EEXIST);
+        if (fd < 0)
+            return failure(fileio::Tr::tr("creating the new file beside it"), errno);
+    }
+    // Takes back the new file.
+    const auto giveUp = [&](Error error) {
+        if (fd >= 0)
+            ::close(fd);
+        if (!temporary.isEmpty())
+            ::unlinkat(m_dirFd, temporary.constData(), 0);
+        return error;
+    };
+
+    if (const int error = writeAll(fd, bytes))
+        return giveUp(failure(fileio::Tr::tr("writing the new file"), error));
+    // The owner first: giving a file away clears its set-user-ID and set-group-ID bits. The
+    // attributes last: an ACL sets the group bits of the mode.
+    takeOverOwner(fd, old);
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        return giveUp(failure(fileio::Tr::tr("setting the permissions of the new file"), errno));
+    QByteArray attribute;
+    if (const int error = copyAttributes(m_fd, fd, &attribute))
+        return giveUp(failure(fileio::Tr::tr("copying the extended attribute \"%1\"")
+                                  .arg(shownText(QString::fromUtf8(attribute))),
+                              error));
+    if (::fsync(fd) != 0)
+        return giveUp(failure(fileio::Tr::tr("syncing the new file"), errno));
+    testhooks::reachReplaceStep(testhooks::ReplaceStep::Written);
+    if (stopping())
+        return giveUp(stopped());
+
+    if (!named) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+        int linked = -1;
+        do {
+            temporary = temporaryName(m_name);
+            linked = ::linkat(fd, "", m_dirFd, temporary.constData(), AT_EMPTY_PATH);
+            if (linked != 0 && (errno == ENOENT || errno == EPERM))
+                linked = ::linkat(AT_FDCWD, self.constData(), m_dirFd, temporary.constData(),
+                                  AT_SYMLINK_FOLLOW);
+        } while (linked != 0 && errno == EEXIST);
+        if (linked != 0) {
+            const int error = errno;
+            temporary.clear();
+            return giveUp(failure(fileio::Tr::tr("giving the new file a name"), error));
+        }
+    }
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return giveUp(failure(fileio::Tr::tr("writing the new file"), errno));
+    testhooks::reachReplaceStep(testhooks::ReplaceStep::Linked);
+    if (stopping())
+        return giveUp(stopped());
+
+    // The name must still hold the file that was read and locked: another account may have
+    // renamed it away and put another file or a link in its place.
+    struct stat current
+    {
+    };
+    if (::fstatat(m_dirFd, m_name.constData(), &current, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameFile(current, old))
+        return giveUp(Error{ErrorKind::Failed,
+                            fileio::Tr::tr("Cannot replace \"%1\": another program renamed, "
+                                           "removed or replaced it while it was tidied. Nothing "
+                                           "was changed.")
+                                .arg(m_shown)});
+    // A rename replaces the name itself, and never follows a link there.
+    if (::renameat(m_dirFd, temporary.constData(), m_dirFd, m_name.constData()) != 0)
+        return giveUp(failure(fileio::Tr::tr("renaming the new file to its name"), errno));
+    if (const int dirFd = ::openat(m_dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
+        (void)::fsync(dirFd);
+        ::close(dirFd);
     }
     return {};
 }

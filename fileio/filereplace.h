@@ -2,17 +2,59 @@
 
 #include "fileio/result.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace vantro {
 
-// Replaces the content of an existing regular file in one step: the new bytes go into a new file
-// beside it, which then takes the old one's name, so a full disk or a killed process leaves the
-// old file as it was. The new file keeps the old one's permission bits, and its owner and group
-// where the process may set them. A symbolic link stays a link: the file it leads to is
-// replaced. Fails with a message naming the file and the system's reason; the old file is then
-// unchanged.
-Result<void> replaceFileContent(const QString &path, QByteArrayView bytes);
+// Replaces the content of an existing regular file in one step, for tidy, in a directory that
+// another account may own and change between any two steps.
+//
+// The file is opened once, by the caller, and that one descriptor is locked, read and checked.
+// Its path is resolved once (a symbolic link leads to its file), its directory opened, and every
+// later step works relative to that directory: the new content goes into an unnamed file there,
+// which gets a name only once it is complete and then takes the old one's name by a rename. Just
+// before the rename, the name must still hold the very file that was opened; otherwise nothing
+// is changed. The new file keeps the old one's permission bits, its extended attributes (ACLs
+// included), and its owner and group where the process may set them.
+class FileReplacement
+{
+public:
+    FileReplacement() = default;
+    ~FileReplacement();
+    FileReplacement(const FileReplacement &) = delete;
+    FileReplacement &operator=(const FileReplacement &) = delete;
+
+    // Takes the file that fd was opened on from path. Refused when it is not a regular file;
+    // Failed when its directory cannot be opened or the path no longer names that file. fd stays
+    // the caller's, and must stay open until the replacement is done.
+    Result<void> attach(const QString &path, int fd);
+
+    // Takes the Builds' lock on the file's descriptor without waiting: Busy while a Build holds
+    // it. The lock goes with the descriptor.
+    Result<void> lock();
+
+    // Refused when replacing the file would do what the user may not or does not expect: the
+    // process may not write to the file, or the file has other names (hard links), which would
+    // keep the old content.
+    Result<void> checkReplaceable() const;
+
+    // Replaces the content with the bytes. stopRequested, when given, is asked between the steps;
+    // when it answers true the new file is removed and the result is Stopped. On any failure the
+    // message names the step that failed, the old file is as it was and no new file is left.
+    Result<void> replace(QByteArrayView bytes, bool (*stopRequested)() = nullptr);
+
+private:
+    QString m_shown;
+    QByteArray m_name; // the file's name in its directory
+    int m_fd = -1;     // the caller's
+    int m_dirFd = -1;
+    struct stat m_status
+    {
+    };
+};
 
 } // namespace vantro

@@ -5,6 +5,7 @@
 #include "cli/commandline.h"
 #include "cli/console.h"
 #include "entrymodel.h"
+#include "fileio/testhooks.h"
 #include "testfiles.h"
 #include "wordlists/builtinwords.h"
 
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QTest>
 #include <QThread>
 
@@ -26,6 +28,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace vantro;
@@ -210,6 +213,45 @@ enum class TidyObstacle
     Locked,
 };
 
+// Why tidy must not replace the file.
+enum class TidyRefusal
+{
+    HardLink,
+    NotWritable,
+};
+
+// What another account does in the file's directory while tidy works.
+enum class TidyRace
+{
+    SymlinkInItsPlace,
+    AnotherFileInItsPlace,
+    NewFileRemoved,
+};
+
+// Sets a test hook of the file replacement for one scope.
+struct ReplaceHook
+{
+    explicit ReplaceHook(std::function<void(testhooks::ReplaceStep)> hook, bool namedOnly = false)
+    {
+        testhooks::setReplaceHook(std::move(hook));
+        testhooks::setNamedTemporaryOnly(namedOnly);
+    }
+    ~ReplaceHook()
+    {
+        testhooks::setReplaceHook({});
+        testhooks::setNamedTemporaryOnly(false);
+    }
+    ReplaceHook(const ReplaceHook &) = delete;
+    ReplaceHook &operator=(const ReplaceHook &) = delete;
+};
+
+// Every name in the directory, hidden ones too.
+QStringList namesIn(const QString &directory)
+{
+    return QDir(directory).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+}
+
 // What the program meets as a process.
 enum class ProcessSetup
 {
@@ -257,6 +299,13 @@ private slots:
     void tidyKeepsModeAndOwner();
     void tidyFailuresChangeNothing_data();
     void tidyFailuresChangeNothing();
+    void tidyRefusesWhatItMustNotReplace_data();
+    void tidyRefusesWhatItMustNotReplace();
+    void tidyKeepsExtendedAttributes();
+    void tidyLeavesAFileChangedUnderIt_data();
+    void tidyLeavesAFileChangedUnderIt();
+    void tidyStoppedLeavesNoNewFile_data();
+    void tidyStoppedLeavesNoNewFile();
     void listPrintsTheBuiltInWordList();
     void expand_data();
     void expand();
@@ -1185,8 +1234,11 @@ void CliTest::tidyFailuresChangeNothing_data()
     QTest::addColumn<TidyObstacle>("obstacle");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("full disk") << TidyObstacle::FileSizeLimit << "File too large";
-    QTest::newRow("read-only directory") << TidyObstacle::ReadOnlyDirectory << "Permission denied";
+    QTest::newRow("full disk") << TidyObstacle::FileSizeLimit
+                               << "writing the new file failed: File too large";
+    QTest::newRow("read-only directory")
+        << TidyObstacle::ReadOnlyDirectory
+        << "creating the new file beside it failed: Permission denied";
     // A Build appending while tidy reads would lose its entries to the replacement.
     QTest::newRow("a Build holds the file's lock")
         << TidyObstacle::Locked << "is locked by another program. Nothing was changed.";
@@ -1210,6 +1262,9 @@ void CliTest::tidyFailuresChangeNothing()
         // Root may write anywhere: the child gives up root to meet the directory's bits.
         QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
         QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0555), 0);
+        // The file itself is the user's: only the directory stands in the way.
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     }
     QFile build(path);
     if (obstacle == TidyObstacle::Locked) {
@@ -1235,6 +1290,272 @@ void CliTest::tidyFailuresChangeNothing()
     QCOMPARE(snapshot(dir.path()), before);
     if (readOnly)
         QCOMPARE(::chmod(QFile::encodeName(sub).constData(), 0755), 0);
+}
+
+void CliTest::tidyRefusesWhatItMustNotReplace_data()
+{
+    QTest::addColumn<TidyRefusal>("refusal");
+    QTest::addColumn<QString>("reason");
+
+    // Another name of the file would keep every repeat.
+    QTest::newRow("a second name (hard link)")
+        << TidyRefusal::HardLink
+        << "\"localization.txt\" has 2 names (hard links); a new file in its place would leave "
+           "the old content under the others. Remove the other links and tidy it under its one "
+           "name, or tidy a copy. Nothing was changed.";
+    // The directory is the user's to write, the file is not: replacing it would give the file
+    // to the user.
+    QTest::newRow("a file the user may not write")
+        << TidyRefusal::NotWritable
+        << "\"localization.txt\" may not be written by this user (Permission denied); tidy "
+           "changes only a file that its user could write to. Nothing was changed.";
+}
+
+void CliTest::tidyRefusesWhatItMustNotReplace()
+{
+    QFETCH(TidyRefusal, refusal);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    const QByteArray name = QFile::encodeName(path);
+    const bool asUser = refusal == TidyRefusal::NotWritable;
+    if (refusal == TidyRefusal::HardLink)
+        QCOMPARE(::link(name.constData(), QFile::encodeName(dir.filePath("other.txt")).constData()),
+                 0);
+    if (asUser) {
+        if (::geteuid() != 0)
+            QSKIP("Needs root to give the directory to another user.");
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        QCOMPARE(::chmod(name.constData(), 0644), 0);
+    }
+    const auto before = snapshot(dir.path());
+    struct stat old
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &old), 0);
+
+    const ChildOutcome child = runInChild([&] {
+        if (asUser && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return QStringLiteral("could not become an ordinary user");
+        const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
+        const QByteArray expected = "vantro-filter: " + reason.toUtf8() + '\n';
+        return run.exitCode == 1 && run.err == expected && run.out.isEmpty()
+                   ? QString()
+                   : QStringLiteral("exit status %1: %2").arg(run.exitCode).arg(run.err);
+    });
+    QVERIFY2(child.passed(), child.text());
+    QCOMPARE(snapshot(dir.path()), before);
+    struct stat after
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &after), 0);
+    QCOMPARE(after.st_ino, old.st_ino);
+    QCOMPARE(after.st_uid, old.st_uid);
+}
+
+void CliTest::tidyKeepsExtendedAttributes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    const QByteArray name = QFile::encodeName(path);
+    QCOMPARE(::chmod(name.constData(), 0640), 0);
+    const QByteArray user = "a value\0with a zero byte";
+    if (::setxattr(name.constData(), "user.test", user.constData(), size_t(user.size()), 0) != 0)
+        QSKIP(qPrintable(QStringLiteral("The temporary directory's file system takes no user "
+                                        "extended attributes: %1")
+                             .arg(qt_error_string(errno))));
+    // An access ACL as the kernel stores it: version 2, then (tag, permissions, id) entries:
+    // the owner rw-, user 4321 r--, the group r--, the mask r--, others ---.
+    const auto aclEntry = [](quint16 tag, quint16 permissions, quint32 id) {
+        QByteArray bytes(8, '\0');
+        qToLittleEndian(tag, bytes.data());
+        qToLittleEndian(permissions, bytes.data() + 2);
+        qToLittleEndian(id, bytes.data() + 4);
+        return bytes;
+    };
+    QByteArray acl(4, '\0');
+    qToLittleEndian(quint32(2), acl.data());
+    acl += aclEntry(0x01, 6, quint32(-1)) + aclEntry(0x02, 4, 4321) +
+           aclEntry(0x04, 4, quint32(-1)) + aclEntry(0x10, 4, quint32(-1)) +
+           aclEntry(0x20, 0, quint32(-1));
+    const bool withAcl = ::setxattr(name.constData(), "system.posix_acl_access", acl.constData(),
+                                    size_t(acl.size()), 0) == 0;
+    if (!withAcl)
+        qWarning("No ACL: the file system takes none (%s)", qPrintable(qt_error_string(errno)));
+    const auto attribute = [&](const char *key) {
+        QByteArray value(4096, '\0');
+        const ssize_t size = ::getxattr(name.constData(), key, value.data(), size_t(value.size()));
+        return size < 0 ? QByteArray() : value.left(size);
+    };
+    struct stat before
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &before), 0);
+
+    const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(fileBytes(path), entry);
+    struct stat after
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &after), 0);
+    QVERIFY(after.st_ino != before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(attribute("user.test"), user);
+    if (withAcl)
+        QCOMPARE(attribute("system.posix_acl_access"), acl);
+}
+
+void CliTest::tidyLeavesAFileChangedUnderIt_data()
+{
+    QTest::addColumn<TidyRace>("race");
+    QTest::addColumn<testhooks::ReplaceStep>("step");
+    QTest::addColumn<QString>("reason");
+
+    const QString replaced = QStringLiteral(
+        "vantro-filter: Cannot replace \"localization.txt\": another program renamed, removed "
+        "or replaced it while it was tidied. Nothing was changed.\n");
+    // The directory's owner renames the file away and puts a link to another file in its
+    // place: root must not write over the link's target.
+    QTest::newRow("a link in its place after reading")
+        << TidyRace::SymlinkInItsPlace << testhooks::ReplaceStep::Linked << replaced;
+    // The file read and the file locked are one: another file put in its place between the
+    // opening and the lock is not replaced with the first one's content.
+    QTest::newRow("another file in its place before the lock")
+        << TidyRace::AnotherFileInItsPlace << testhooks::ReplaceStep::Locked << replaced;
+    QTest::newRow("the new file removed before the rename")
+        << TidyRace::NewFileRemoved << testhooks::ReplaceStep::Linked
+        << QStringLiteral("vantro-filter: Cannot replace \"localization.txt\": renaming the new "
+                          "file to its name failed: No such file or directory. The file was left "
+                          "as it was.\n");
+}
+
+void CliTest::tidyLeavesAFileChangedUnderIt()
+{
+    QFETCH(TidyRace, race);
+    QFETCH(testhooks::ReplaceStep, step);
+    QFETCH(QString, reason);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QString moved = dir.filePath(QStringLiteral("moved.txt"));
+    const QString other = dir.filePath(QStringLiteral("other.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    const QByteArray otherContent = "{ \"b\" \"y\" }\r\n{ \"b\" \"y\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    QVERIFY(writeFileBytes(other, otherContent));
+
+    const ReplaceHook hook([&](testhooks::ReplaceStep reached) {
+        if (reached != step)
+            return;
+        switch (race) {
+        case TidyRace::SymlinkInItsPlace:
+            QFile::rename(path, moved);
+            QFile::link(QStringLiteral("other.txt"), path);
+            break;
+        case TidyRace::AnotherFileInItsPlace:
+            QFile::rename(path, moved);
+            writeFileBytes(path, otherContent);
+            break;
+        case TidyRace::NewFileRemoved:
+            for (const QString &name : namesIn(dir.path()))
+                if (name.startsWith(QLatin1String(".localization.txt.")))
+                    QFile::remove(dir.filePath(name));
+            break;
+        }
+    });
+    const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err), reason);
+    QCOMPARE(fileBytes(other), otherContent);
+    switch (race) {
+    case TidyRace::SymlinkInItsPlace:
+        QCOMPARE(QFileInfo(path).symLinkTarget(), other);
+        QCOMPARE(fileBytes(moved), entry + entry);
+        QCOMPARE(namesIn(dir.path()), QStringList({"localization.txt", "moved.txt", "other.txt"}));
+        break;
+    case TidyRace::AnotherFileInItsPlace:
+        QCOMPARE(fileBytes(path), otherContent);
+        QCOMPARE(fileBytes(moved), entry + entry);
+        QCOMPARE(namesIn(dir.path()), QStringList({"localization.txt", "moved.txt", "other.txt"}));
+        break;
+    case TidyRace::NewFileRemoved:
+        QCOMPARE(fileBytes(path), entry + entry);
+        QCOMPARE(namesIn(dir.path()), QStringList({"localization.txt", "other.txt"}));
+        break;
+    }
+}
+
+void CliTest::tidyStoppedLeavesNoNewFile_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("namedOnly"); // as on a file system without unnamed files
+
+    for (const bool namedOnly : {false, true}) {
+        const char *kind = namedOnly ? "named new file" : "unnamed new file";
+        QTest::addRow("SIGINT, %s", kind) << int(SIGINT) << namedOnly;
+        QTest::addRow("SIGTERM, %s", kind) << int(SIGTERM) << namedOnly;
+        QTest::addRow("SIGHUP, %s", kind) << int(SIGHUP) << namedOnly;
+        QTest::addRow("SIGKILL, %s", kind) << int(SIGKILL) << namedOnly;
+    }
+}
+
+void CliTest::tidyStoppedLeavesNoNewFile()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, namedOnly);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    const bool kill = signal == SIGKILL;
+
+    {
+        // A stop signal arrives once the new file has its temporary name; SIGKILL once it is
+        // written.
+        const ReplaceHook hook(
+            [&](testhooks::ReplaceStep reached) {
+                if (reached ==
+                    (kill ? testhooks::ReplaceStep::Written : testhooks::ReplaceStep::Linked))
+                    ::raise(signal);
+            },
+            namedOnly);
+        const ChildOutcome child = runInChild([&] {
+            const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
+            return run.exitCode == 128 + signal &&
+                           run.err.startsWith("vantro-filter: Stopped by SIG") &&
+                           run.err.endsWith("\"localization.txt\" was left as it was.\n")
+                       ? QString()
+                       : QStringLiteral("exit status %1: %2").arg(run.exitCode).arg(run.err);
+        });
+        if (kill)
+            QCOMPARE(child.status, -1);
+        else
+            QVERIFY2(child.passed(), child.text());
+    }
+    QCOMPARE(fileBytes(path), entry + entry);
+    QStringList names = namesIn(dir.path());
+    // Only a named new file can outlive SIGKILL, and the next tidy of the file removes it.
+    if (kill && namedOnly) {
+        QCOMPARE(names.size(), 2);
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^\\.localization\\.txt\\.vantro-[A-Za-z0-9]{6}$"))
+                .match(names.constFirst())
+                .hasMatch(),
+            qPrintable(names.constFirst()));
+        const ReplaceHook named({}, true);
+        const ToolRun again = runTool({"tidy", "localization.txt"}, dir.path());
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(fileBytes(path), entry);
+        names = namesIn(dir.path());
+    }
+    QCOMPARE(names, QStringList{"localization.txt"});
 }
 
 void CliTest::listPrintsTheBuiltInWordList()
