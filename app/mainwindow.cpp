@@ -173,9 +173,9 @@ void MainWindow::setWarningReporter(WarningReporter reporter)
     m_reporter = std::move(reporter);
 }
 
-bool MainWindow::load()
+bool MainWindow::load(const BuiltInChoice &builtIn)
 {
-    m_sourceList = builtInSourceList();
+    m_sourceList = builtInSourceList(builtIn);
     m_wordList->setList(wordListFromSource(m_sourceList));
     m_instructionsBox->setPlainText(instructionsText());
 

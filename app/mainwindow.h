@@ -2,6 +2,7 @@
 
 #include "app/pacedbuild.h"
 #include "app/warningreporter.h"
+#include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QList>
@@ -40,11 +41,11 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up, run once before the window is first shown: the built-in words into the lists,
-    // the instructions into their box, badword.txt rewritten in the current directory. Returns
-    // false when badword.txt cannot be written; the reason has then been reported and printed on
-    // standard error, and the window must not be shown.
-    bool load();
+    // Start-up, run once before the window is first shown: the chosen built-in words into the
+    // lists, the instructions into their box, badword.txt rewritten in the current directory.
+    // Returns false when badword.txt cannot be written; the reason has then been reported and
+    // printed on standard error, and the window must not be shown.
+    bool load(const BuiltInChoice &builtIn = {});
 
     // Starts a Build and returns at once; the event loop then writes one entry per pause. A
     // press while a Build runs is ignored.

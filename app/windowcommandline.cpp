@@ -14,6 +14,8 @@ namespace {
 
 const QString kDir = QStringLiteral("dir");
 const QString kAdd = QStringLiteral("add");
+const QString kLanguage = QStringLiteral("language");
+const QString kCategory = QStringLiteral("category");
 
 struct Parser
 {
@@ -44,6 +46,20 @@ struct Parser
                           Text::tr("Add the words of FILE to the word list after start-up "
                                    "(UTF-8, one word per line). May be given more than once."),
                           Text::tr("FILE")});
+        const QString separator = QStringLiteral(", ");
+        parser.addOption(
+            {kLanguage,
+             Text::tr("Start with the built-in entries of the languages in LIST, comma-separated: "
+                      "%1. May be given more than once; without it, English (en).")
+                 .arg(wordLanguageCodes().join(separator)),
+             Text::tr("LIST")});
+        parser.addOption(
+            {kCategory,
+             Text::tr("Start with only the built-in entries of the categories in LIST, "
+                      "comma-separated: %1. May be given more than once; without it, every "
+                      "category.")
+                 .arg(wordCategoryCodes().join(separator)),
+             Text::tr("LIST")});
     }
 };
 
@@ -94,6 +110,10 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     if (parser.parser.isSet(kDir))
         result.options.directory = parser.parser.value(kDir);
     result.options.addFiles = parser.parser.values(kAdd);
+    BuiltInChoiceRead builtIn =
+        builtInChoiceFrom(parser.parser.values(kLanguage), parser.parser.values(kCategory));
+    result.error = builtIn.error;
+    result.options.builtIn = std::move(builtIn.choice);
     return result;
 }
 

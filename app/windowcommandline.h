@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wordlists/builtinchoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +13,8 @@ namespace vantro {
 struct WindowOptions
 {
     std::optional<QString> directory; // --dir: the working directory to enter before start-up
-    QStringList addFiles; // --add: word files whose words join the word list after start-up
+    QStringList addFiles;  // --add: word files whose words join the word list after start-up
+    BuiltInChoice builtIn; // --language and --category: the built-in entries of the start
 };
 
 struct WindowCommandLine

@@ -70,7 +70,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     MainWindow window;
     if (reporter)
         window.setWarningReporter(reporter);
-    if (!window.load())
+    if (!window.load(options.builtIn))
         return 1;
     window.show();
     for (const auto &[name, file] : std::as_const(wordFiles))

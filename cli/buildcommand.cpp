@@ -33,6 +33,7 @@ void addArguments(QCommandLineParser &parser)
     parser.addOption({kAdd,
                       Tr::tr("Add the words of FILE to the list. May be given more than once."),
                       Tr::tr("FILE")});
+    addBuiltInChoiceOptions(parser);
     parser.addOption(
         {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
     parser.addOption(
@@ -104,9 +105,17 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     const QStringList adding = parser.values(kAdd);
     if ((replacing + adding).count(QStringLiteral("-")) > 1)
         return usageError(console, name, Tr::tr("Standard input (\"-\") can be read only once."));
+    // They choose built-in entries, of which --words takes none.
+    if (!replacing.isEmpty() && choosesBuiltIn(parser))
+        return usageError(console, name,
+                          Tr::tr("--words replaces the built-in list; --language and --category "
+                                 "do not go with it."));
+    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
+    if (!builtIn.error.isEmpty())
+        return usageError(console, name, builtIn.error);
 
     // Every word is read and checked before anything is written.
-    const WordListInput input = wordListFrom(console, replacing, adding);
+    const WordListInput input = wordListFrom(console, builtIn.choice, replacing, adding);
     const bool skipRefused = parser.isSet(kSkipRefused);
     for (const WordRefusal &refusal : input.refused) {
         const QString line = QString::number(refusal.line);
@@ -144,7 +153,10 @@ Command buildCommand()
         "variant, in Windows-1252 with CR LF line ends. The file is created when absent.\n"
         "\n"
         "The words are the built-in list, lower-cased as at every start, unless --words "
-        "names word files. A word file is UTF-8 text with one word per line (LF or CR LF); "
+        "names word files. --language and --category choose its entries: English and every "
+        "category by default, as in the window; --words replaces all of them, so it does not go "
+        "with either. The words of --add files are always added. A word file is UTF-8 text with "
+        "one word per line (LF or CR LF); "
         "empty lines and lines of only spaces and tabs are skipped, other lines are taken as "
         "they stand, lower-cased. \"-\" reads standard input. A word holding a double quote, "
         "a control character or a character that Windows-1252 cannot hold, or longer than 32767 "

@@ -1,24 +1,38 @@
-// list: the built-in word list.
+// list: the built-in word list, or the entries of some of its languages and categories.
 #include "cli/command.h"
 #include "cli/tr.h"
-#include "wordlists/builtinwords.h"
+#include "cli/wordinput.h"
+#include "wordlists/builtinchoice.h"
 #include "wordlists/showntext.h"
 
 namespace vantro::cli {
 
 namespace {
 
-void addArguments(QCommandLineParser &) {}
+const QString kLong = QStringLiteral("long");
 
-ExitStatus run(Console &console, const QCommandLineParser &, const QStringList &arguments)
+void addArguments(QCommandLineParser &parser)
 {
+    addBuiltInChoiceOptions(parser);
+    parser.addOption({kLong, Tr::tr("Print each entry with its language and category, "
+                                    "tab-separated.")});
+}
+
+ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
+{
+    const QString name = QStringLiteral("list");
     if (!arguments.isEmpty())
-        return usageError(console, QStringLiteral("list"),
+        return usageError(console, name,
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
-    const SortedTextList words = wordListFromSource(builtInSourceList());
+    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
+    if (!builtIn.error.isEmpty())
+        return usageError(console, name, builtIn.error);
+    const QStringList lines = parser.isSet(kLong)
+                                  ? builtInEntryLines(builtIn.choice)
+                                  : wordListFromSource(builtInSourceList(builtIn.choice)).items();
     QByteArray out;
-    for (const QString &word : words.items())
-        out += word.toUtf8() + '\n';
+    for (const QString &line : lines)
+        out += line.toUtf8() + '\n';
     console.writeOut(out);
     return ExitStatus::Success;
 }
@@ -32,7 +46,11 @@ Command listCommand()
     command.summary = Tr::tr("Print the built-in word list.");
     command.description =
         Tr::tr("Prints the built-in word list as every start of the window fills it and as build "
-               "uses it without --words: lower-cased, in list order, one word a line, in UTF-8.");
+               "uses it without --words: lower-cased, in list order, one word a line, in UTF-8. "
+               "--language and --category choose its entries as they do for build and the window.\n"
+               "\n"
+               "With --long, each line holds an entry, its language and its category, separated by "
+               "tabs; an entry that several languages or categories share has a line for each.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

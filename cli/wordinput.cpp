@@ -9,6 +9,9 @@ namespace vantro::cli {
 
 namespace {
 
+const QString kLanguage = QStringLiteral("language");
+const QString kCategory = QStringLiteral("category");
+
 void addWordFile(Console &console, const QString &fileName, WordListInput &input,
                  QStringList &words)
 {
@@ -31,13 +34,40 @@ void addWordFile(Console &console, const QString &fileName, WordListInput &input
 
 } // namespace
 
-WordListInput wordListFrom(Console &console, const QStringList &replacingFiles,
-                           const QStringList &addingFiles)
+void addBuiltInChoiceOptions(QCommandLineParser &parser)
+{
+    const QString separator = QStringLiteral(", ");
+    parser.addOption(
+        {kLanguage,
+         Tr::tr("Take the built-in entries of the languages in LIST, comma-separated: %1. May be "
+                "given more than once; without it, English (en).")
+             .arg(wordLanguageCodes().join(separator)),
+         Tr::tr("LIST")});
+    parser.addOption(
+        {kCategory,
+         Tr::tr("Take only the built-in entries of the categories in LIST, comma-separated: %1. "
+                "May be given more than once; without it, every category.")
+             .arg(wordCategoryCodes().join(separator)),
+         Tr::tr("LIST")});
+}
+
+bool choosesBuiltIn(const QCommandLineParser &parser)
+{
+    return parser.isSet(kLanguage) || parser.isSet(kCategory);
+}
+
+BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser)
+{
+    return builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
+}
+
+WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
+                           const QStringList &replacingFiles, const QStringList &addingFiles)
 {
     WordListInput input;
     QStringList words;
     if (replacingFiles.isEmpty())
-        words = wordListFromSource(builtInSourceList()).items();
+        words = wordListFromSource(builtInSourceList(builtIn)).items();
     for (const QString &fileName : replacingFiles)
         addWordFile(console, fileName, input, words);
     for (const QString &fileName : addingFiles)

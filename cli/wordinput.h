@@ -1,8 +1,10 @@
 #pragma once
 
 #include "cli/console.h"
+#include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
+#include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 
@@ -23,9 +25,17 @@ struct WordListInput
     QStringList unreadable; // "FILE: reason", one per word file that cannot be read
 };
 
-// The word list of a Build: the built-in list as every start makes it, or, when replacing files
-// are given, the words of those files; then the words of the adding files.
-WordListInput wordListFrom(Console &console, const QStringList &replacingFiles,
-                           const QStringList &addingFiles);
+// Adds --language and --category, which choose the built-in entries, to a command's options.
+void addBuiltInChoiceOptions(QCommandLineParser &parser);
+// Whether the command line gives --language or --category.
+bool choosesBuiltIn(const QCommandLineParser &parser);
+// The built-in entries that the command line's --language and --category choose.
+BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
+
+// The word list of a Build: the chosen built-in entries, lower-cased as every start makes them,
+// or, when replacing files are given, the words of those files; then the words of the adding
+// files.
+WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
+                           const QStringList &replacingFiles, const QStringList &addingFiles);
 
 } // namespace vantro::cli

@@ -147,6 +147,52 @@ SortedTextList builtInWordList()
     return wordListFromSource(builtInSourceList());
 }
 
+// The codes of the command lines, in the order of the tables.
+const QList<std::pair<QString, WordLanguage>> kLanguageCodes = {
+    {"en", WordLanguage::en}, {"de", WordLanguage::de}, {"fr", WordLanguage::fr},
+    {"es", WordLanguage::es}, {"it", WordLanguage::it}, {"pt", WordLanguage::pt},
+    {"nl", WordLanguage::nl}};
+const QList<std::pair<QString, WordCategory>> kCategoryCodes = {
+    {"slur", WordCategory::slur},           {"sexual", WordCategory::sexual},
+    {"profanity", WordCategory::profanity}, {"insult", WordCategory::insult},
+    {"drug", WordCategory::drug},           {"other", WordCategory::other}};
+
+// The built-in entries of a choice, "LANGUAGES/CATEGORIES" as comma-separated codes (no
+// categories: every one), straight from the tables: "text TAB language TAB category" lines in
+// table order, each once.
+QStringList modelEntryLines(const QString &choice)
+{
+    const QStringList languages = choice.section(u'/', 0, 0).split(u',');
+    const QStringList categories = choice.section(u'/', 1).split(u',', Qt::SkipEmptyParts);
+    QStringList lines;
+    for (const auto &[language, languageValue] : kLanguageCodes) {
+        if (!languages.contains(language))
+            continue;
+        for (const BuiltInWord &word : builtInWords(languageValue)) {
+            for (const auto &[category, categoryValue] : kCategoryCodes) {
+                const QString line =
+                    QString::fromUtf8(word.text) + u'\t' + language + u'\t' + category;
+                if (word.category == categoryValue &&
+                    (categories.isEmpty() || categories.contains(category)) &&
+                    !lines.contains(line))
+                    lines.append(line);
+            }
+        }
+    }
+    return lines;
+}
+
+// The word list of the choice's entries: each text once, in list order.
+SortedTextList modelWordList(const QString &choice)
+{
+    QStringList texts;
+    for (const QString &line : modelEntryLines(choice)) {
+        if (const QString text = line.section(u'\t', 0, 0); !texts.contains(text))
+            texts.append(text);
+    }
+    return SortedTextList::fromUnsorted(texts);
+}
+
 SortedTextList listOf(const QStringList &words)
 {
     SortedTextList list;
@@ -307,6 +353,8 @@ private slots:
     void tidyStoppedLeavesNoNewFile_data();
     void tidyStoppedLeavesNoNewFile();
     void listPrintsTheBuiltInWordList();
+    void listChosenEntries_data();
+    void listChosenEntries();
     void expand_data();
     void expand();
     void endToEnd_data();
@@ -339,6 +387,10 @@ void CliTest::helpAndVersion_data()
     QTest::newRow("check --help") << QStringList{"check", "--help"} << "--quiet";
     QTest::newRow("tidy --help") << QStringList{"tidy", "--help"} << "--drop-dangerous";
     QTest::newRow("build --version") << QStringList{"build", "--version"} << "1.00";
+    QTest::newRow("build --help, languages")
+        << QStringList{"build", "--help"} << "comma-separated: en, de, fr, es, it, pt, nl.";
+    QTest::newRow("list --help, categories")
+        << QStringList{"list", "--help"} << "slur, sexual, profanity, insult";
 }
 
 void CliTest::helpAndVersion()
@@ -379,6 +431,17 @@ void CliTest::usageErrors_data()
     QTest::newRow("tidy two files") << QStringList{"tidy", "a.txt", "b.txt"} << "one file";
     QTest::newRow("tidy standard input") << QStringList{"tidy", "-"} << "standard input";
     QTest::newRow("unknown command, verbatim") << QStringList{"f%1x"} << "\"f%1x\"";
+    QTest::newRow("list, unknown language")
+        << QStringList{"list", "--language", "de,xx"}
+        << "Unknown language \"xx\" in --language. The languages are: en, de, fr, es, it, pt, nl.";
+    QTest::newRow("list --long, unknown category")
+        << QStringList{"list", "--long", "--category", "slur", "--category", "slurs"}
+        << "Unknown category \"slurs\" in --category. The categories are: slur, sexual, "
+           "profanity, insult, drug, other.";
+    QTest::newRow("build, empty category")
+        << QStringList{"build", "--category", "slur,"} << "Unknown category \"\"";
+    QTest::newRow("build, --words with --language")
+        << QStringList{"build", "--words", "w.txt", "--language", "de"} << "--words replaces";
 }
 
 void CliTest::outputFailures_data()
@@ -447,7 +510,8 @@ void CliTest::buildWritesTheWindowsBytes_data()
     QTest::addColumn<QByteArray>("wordFile"); // words.txt, when not empty
     QTest::addColumn<QByteArray>("input");    // standard input
     QTest::addColumn<QStringList>("fileWords");
-    QTest::addColumn<bool>("withBuiltIn");
+    // The built-in entries taken, "LANGUAGES/CATEGORIES" (no categories: every one); empty: none.
+    QTest::addColumn<QString>("builtIn");
     QTest::addColumn<bool>("maxUsage");
     QTest::addColumn<QString>("target"); // empty: standard output
     QTest::addColumn<QByteArray>("existing");
@@ -455,39 +519,54 @@ void CliTest::buildWritesTheWindowsBytes_data()
     const QByteArray none;
     const QString badnames = QStringLiteral("badnames.txt");
     const QString localization = QStringLiteral("localization.txt");
+    const QString english = QStringLiteral("en/");
+    const QString noBuiltIn;
 
-    QTest::newRow("built-in") << QStringList{"build"} << none << none << QStringList{} << true
+    QTest::newRow("built-in") << QStringList{"build"} << none << none << QStringList{} << english
                               << false << badnames << none;
     QTest::newRow("built-in, max") << QStringList{"build", "--max"} << none << none << QStringList{}
-                                   << true << true << badnames << none;
+                                   << english << true << badnames << none;
     QTest::newRow("localization") << QStringList{"build", "--localization"} << none << none
-                                  << QStringList{} << true << false << localization << none;
+                                  << QStringList{} << english << false << localization << none;
     QTest::newRow("appends behind a line without end")
-        << QStringList{"build"} << none << none << QStringList{} << true << false << badnames
+        << QStringList{"build"} << none << none << QStringList{} << english << false << badnames
         << QByteArray("abc");
     QTest::newRow("--dir") << QStringList{"build", "--dir", "sub"} << none << none << QStringList{}
-                           << true << false << "sub/badnames.txt" << none;
+                           << english << false << "sub/badnames.txt" << none;
     QTest::newRow("--stdout") << QStringList{"build", "--stdout"} << none << none << QStringList{}
-                              << true << false << QString() << none;
+                              << english << false << QString() << none;
     QTest::newRow("--words") << QStringList{"build", "--words", "words.txt"} << kGoshWords << none
-                             << kGoshList << false << false << badnames << none;
+                             << kGoshList << noBuiltIn << false << badnames << none;
     QTest::newRow("--words, max, localization")
         << QStringList{"build", "--words", "words.txt", "--max", "--localization"} << kGoshWords
-        << none << kGoshList << false << true << localization << none;
+        << none << kGoshList << noBuiltIn << true << localization << none;
     QTest::newRow("--add") << QStringList{"build", "--add", "words.txt"} << kGoshWords << none
-                           << kGoshList << true << false << badnames << none;
+                           << kGoshList << english << false << badnames << none;
     QTest::newRow("--words from standard input")
         << QStringList{"build", "--words", "-", "--stdout"} << none << kGoshWords << kGoshList
-        << false << false << QString() << none;
+        << noBuiltIn << false << QString() << none;
     QTest::newRow("--add from standard input, max")
-        << QStringList{"build", "--max", "--add", "-"} << none << kGoshWords << kGoshList << true
+        << QStringList{"build", "--max", "--add", "-"} << none << kGoshWords << kGoshList << english
         << true << badnames << none;
     QTest::newRow("byte-order mark")
         << QStringList{"build", "--words", "words.txt"} << QByteArray("\xEF\xBB\xBFgosh\n") << none
-        << QStringList{"gosh"} << false << false << badnames << none;
+        << QStringList{"gosh"} << noBuiltIn << false << badnames << none;
     QTest::newRow("no words") << QStringList{"build", "--words", "words.txt", "--stdout"}
-                              << QByteArray("\n\r\n") << none << QStringList{} << false << false
+                              << QByteArray("\n\r\n") << none << QStringList{} << noBuiltIn << false
                               << QString() << none;
+    QTest::newRow("German and English, slurs and sexual")
+        << QStringList{"build", "--language", "de,en", "--category", "slur,sexual"} << none << none
+        << QStringList{} << "de,en/slur,sexual" << false << badnames << none;
+    QTest::newRow("slurs only, the words of a file kept")
+        << QStringList{"build", "--category", "slur", "--add", "words.txt"} << kGoshWords << none
+        << kGoshList << "en/slur" << false << badnames << none;
+    QTest::newRow("options repeated, codes in capitals, max")
+        << QStringList{"build", "--language", "NL",    "--language", "fr,nl",   "--category",
+                       "Drug",  "--category", "other", "--max",      "--stdout"}
+        << none << none << QStringList{} << "fr,nl/drug,other" << true << QString() << none;
+    QTest::newRow("every language")
+        << QStringList{"build", "--language", "en,de,fr,es,it,pt,nl", "--stdout"} << none << none
+        << QStringList{} << "en,de,fr,es,it,pt,nl/" << false << QString() << none;
 }
 
 void CliTest::buildWritesTheWindowsBytes()
@@ -496,7 +575,7 @@ void CliTest::buildWritesTheWindowsBytes()
     QFETCH(QByteArray, wordFile);
     QFETCH(QByteArray, input);
     QFETCH(QStringList, fileWords);
-    QFETCH(bool, withBuiltIn);
+    QFETCH(QString, builtIn);
     QFETCH(bool, maxUsage);
     QFETCH(QString, target);
     QFETCH(QByteArray, existing);
@@ -509,7 +588,7 @@ void CliTest::buildWritesTheWindowsBytes()
         QVERIFY(writeFileBytes(dir.filePath(target), existing));
     QMap<QString, QByteArray> expectedFiles = snapshot(dir.path());
 
-    SortedTextList words = withBuiltIn ? builtInWordList() : SortedTextList();
+    SortedTextList words = builtIn.isEmpty() ? SortedTextList() : modelWordList(builtIn);
     for (const QString &word : fileWords)
         words.addItem(word);
     const QStringList variants = variantsOf(words, maxUsage).items();
@@ -1575,6 +1654,55 @@ void CliTest::listPrintsTheBuiltInWordList()
     QCOMPARE(words, builtInWordList().items());
     for (const QString &word : words)
         QCOMPARE(word, word.toLower());
+}
+
+void CliTest::listChosenEntries_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("choice"); // as modelEntryLines() takes it
+    QTest::addColumn<bool>("longLines");
+    QTest::addColumn<qsizetype>("lineCount"); // the entries of the tables
+
+    QTest::newRow("English slurs")
+        << QStringList{"list", "--category", "slur"} << "en/slur" << false << qsizetype(136);
+    QTest::newRow("German") << QStringList{"list", "--language", "de"} << "de/" << false
+                            << qsizetype(282);
+    QTest::newRow("long") << QStringList{"list", "--long"} << "en/" << true << qsizetype(1187);
+    QTest::newRow("long, German and English slurs and sexual")
+        << QStringList{"list",       "--long", "--language", "de,en",
+                       "--category", "slur",   "--category", "sexual"}
+        << "de,en/slur,sexual" << true << qsizetype(136 + 456 + 46 + 52);
+}
+
+void CliTest::listChosenEntries()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, choice);
+    QFETCH(bool, longLines);
+    QFETCH(qsizetype, lineCount);
+
+    QTemporaryDir dir;
+    const ToolRun run = runTool(arguments, dir.path());
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.endsWith('\n'));
+    const QStringList printed = lines(run.out);
+    QCOMPARE(printed.size(), lineCount);
+    const QStringList entries = modelEntryLines(choice);
+    const QStringList words = modelWordList(choice).items();
+    if (!longLines) {
+        QCOMPARE(printed, words);
+        return;
+    }
+    // In word-list order, the lines of a text in the order of the tables.
+    QStringList expected;
+    for (const QString &word : words) {
+        for (const QString &entry : entries) {
+            if (entry.section(u'\t', 0, 0) == word)
+                expected.append(entry);
+        }
+    }
+    QCOMPARE(printed, expected);
 }
 
 void CliTest::expand_data()

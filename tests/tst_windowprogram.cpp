@@ -1,9 +1,13 @@
 // The window program's command line and start-up, run as a program: --help and --version without
-// a display, --dir and --add, and the exit status of every start that fails.
+// a display, --dir and --add, --language and --category, and the exit status of every start that
+// fails.
 #include "app/mainwindow.h"
 #include "app/windowprogram.h"
 #include "app/wordlistmodel.h"
 #include "testfiles.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
 
 #include <QApplication>
 #include <QDir>
@@ -39,11 +43,15 @@ private slots:
     void failedStart_data();
     void failedStart();
     void dirAndAdd();
+    void buildsTheBlockOfTheCommandLineTool_data();
+    void buildsTheBlockOfTheCommandLineTool();
 
 private:
     // Runs the program as main() does once the application object exists, in a forked child that
-    // starts in startDirectory. A window that opens reports its word list and quits at once.
-    Start start(const QStringList &arguments, const QString &startDirectory);
+    // starts in startDirectory. A window that opens reports its word list and quits at once; with
+    // pressBuild, once Build has been pressed and the Build has ended.
+    Start start(const QStringList &arguments, const QString &startDirectory,
+                bool pressBuild = false);
 
     std::unique_ptr<QTemporaryDir> m_scratch; // the child's reports
     std::unique_ptr<QTemporaryDir> m_work;    // where the program is started or sent
@@ -56,7 +64,8 @@ void WindowProgramTest::init()
     QVERIFY(m_scratch->isValid() && m_work->isValid());
 }
 
-Start WindowProgramTest::start(const QStringList &arguments, const QString &startDirectory)
+Start WindowProgramTest::start(const QStringList &arguments, const QString &startDirectory,
+                               bool pressBuild)
 {
     const QString reportedPath = m_scratch->filePath(QStringLiteral("reported.txt"));
     const QByteArray errorPath = QFile::encodeName(m_scratch->filePath(QStringLiteral("stderr")));
@@ -70,10 +79,24 @@ Start WindowProgramTest::start(const QStringList &arguments, const QString &star
         char *argv[] = {name, nullptr};
         QApplication app(argc, argv);
         QStringList reported;
-        QTimer::singleShot(0, &app, [&reported] {
+        QTimer::singleShot(0, &app, [&reported, pressBuild] {
             for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (auto *window = qobject_cast<vantro::MainWindow *>(widget))
-                    reported.append("words: " + window->wordList()->list().items().join(u','));
+                auto *window = qobject_cast<vantro::MainWindow *>(widget);
+                if (!window)
+                    continue;
+                reported.append("words: " + window->wordList()->list().items().join(u','));
+                if (pressBuild) {
+                    // A clock that runs an hour ahead at every reading: no pause is left to wait.
+                    using Clock = vantro::PaceClock::Clock;
+                    auto now = std::make_shared<Clock::time_point>();
+                    window->setPaceClock({[now] { return *now += std::chrono::hours(1); },
+                                          [](Clock::time_point) {}});
+                    QSignalSpy ended(window, &vantro::MainWindow::buildEnded);
+                    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Command1")),
+                                      Qt::LeftButton);
+                    if (window->isBuilding() && !ended.wait(60000))
+                        reported.append(QStringLiteral("The Build did not end."));
+                }
             }
             QCoreApplication::quit();
         });
@@ -135,6 +158,13 @@ void WindowProgramTest::failedStart_data()
         << QStringList{"--dir", "{work}/plain"} << 2 << "{work}/plain";
     QTest::newRow("--add file that cannot be read")
         << QStringList{"--add", "{work}/absent.txt"} << 2 << "{work}/absent.txt";
+    QTest::newRow("unknown language")
+        << QStringList{"--language", "en,xx"} << 2
+        << "Unknown language \"xx\" in --language. The languages are: en, de, fr, es, it, pt, nl.";
+    QTest::newRow("unknown category")
+        << QStringList{"--category", "slur", "--category", "bogus"} << 2
+        << "Unknown category \"bogus\" in --category. The categories are: slur, sexual, "
+           "profanity, insult, drug, other.";
     QTest::newRow("badword.txt cannot be written")
         << QStringList{"--dir", "{work}/blocked"} << 1 << "badword.txt";
 }
@@ -180,6 +210,46 @@ void WindowProgramTest::dirAndAdd()
     QVERIFY(reported.at(2).startsWith(QStringLiteral("words: ")));
     const QStringList shown = reported.at(2).mid(7).split(u',');
     QVERIFY(shown.contains(QStringLiteral("heck")) && shown.contains(QStringLiteral("darn")));
+}
+
+void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
+{
+    QTest::addColumn<QStringList>("options"); // {words}: a word file
+
+    QTest::newRow("German and English, slurs and sexual")
+        << QStringList{"--language", "de,en", "--category", "slur,sexual"};
+    QTest::newRow("slurs only, with the words of a file")
+        << QStringList{"--category", "slur", "--add", "{words}"};
+    QTest::newRow("options repeated, codes in capitals")
+        << QStringList{"--language", "NL", "--language", "fr", "--category", "drug,Insult"};
+}
+
+void WindowProgramTest::buildsTheBlockOfTheCommandLineTool()
+{
+    QFETCH(QStringList, options);
+    const QString words = m_scratch->filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFileBytes(words, "Heck\nDarn\n"));
+    options.replaceInStrings(QStringLiteral("{words}"), words);
+    const QDir work(m_work->path());
+    QVERIFY(work.mkdir(QStringLiteral("window")) && work.mkdir(QStringLiteral("tool")));
+
+    const Start started =
+        start(options + QStringList{"--dir", work.filePath("window")}, m_scratch->path(), true);
+    QCOMPARE(started.status, 0);
+    QVERIFY2(started.reported.startsWith(QStringLiteral("words: ")) &&
+                 !started.reported.contains(u'\n'),
+             qPrintable(started.reported));
+
+    QProcess tool;
+    tool.start(QStringLiteral(VANTRO_CLI_PATH),
+               QStringList{"build"} + options + QStringList{"--dir", work.filePath("tool")});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), 0);
+
+    const QByteArray block = fileBytes(work.filePath(QStringLiteral("window/badnames.txt")));
+    QVERIFY(block.startsWith("\r\n{ \""));
+    QCOMPARE(block, fileBytes(work.filePath(QStringLiteral("tool/badnames.txt"))));
 }
 
 QTEST_APPLESS_MAIN(WindowProgramTest)

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "wordlists/builtinwords.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vantro {
+
+// Which built-in entries start the word list: those of the languages that have one of the
+// categories. Both in enum order, each once. By default every category of English, the list of
+// every start.
+struct BuiltInChoice
+{
+    QList<WordLanguage> languages{WordLanguage::en};
+    QList<WordCategory> categories{kWordCategories.begin(), kWordCategories.end()};
+
+    friend bool operator==(const BuiltInChoice &, const BuiltInChoice &) = default;
+};
+
+struct BuiltInChoiceRead
+{
+    BuiltInChoice choice;
+    QString error; // an unknown code: a whole sentence naming it and the valid codes; else empty
+};
+
+// The choice of the values of the --language and --category options, each a comma-separated list
+// of codes in any letter case and each option given any number of times. An option not given
+// keeps its default.
+BuiltInChoiceRead builtInChoiceFrom(const QStringList &languageValues,
+                                    const QStringList &categoryValues);
+
+// The source list of the chosen entries (see builtInSourceList).
+SortedTextList builtInSourceList(const BuiltInChoice &choice);
+
+// The chosen entries as "text TAB language TAB category" lines, in the order of the word list made
+// from them; a text that several languages or categories share has a line for each.
+QStringList builtInEntryLines(const BuiltInChoice &choice);
+
+} // namespace vantro
