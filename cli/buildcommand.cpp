@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
+#include "fileio/path.h"
 #include "fileio/stopsignals.h"
 #include "wordlists/showntext.h"
 
@@ -135,7 +136,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     const SortedTextList variants = buildVariantList(sourceListFrom(input.words), maxUsage);
     if (toStandardOutput)
         return writeToStandardOutput(console, variants);
-    const QString directory = parser.isSet(kDir) ? parser.value(kDir) : QDir::currentPath();
+    const QString directory = parser.isSet(kDir) ? parser.value(kDir) : currentDirectory();
     return writeToFile(console, directory, parser.isSet(kLocalization), variants);
 }
 

@@ -3,6 +3,7 @@
 #include "cli/commandline.h"
 #include "cli/processconsole.h"
 #include "fileio/filesizesignal.h"
+#include "fileio/path.h"
 #include "fileio/standardstreams.h"
 #include "version.h"
 
@@ -15,5 +16,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vantro-filter"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTRO_VERSION));
-    return static_cast<int>(vantro::cli::runCommandLine(QCoreApplication::arguments()));
+    // File names are bytes: the arguments are decoded so that every name goes back to the system
+    // as the bytes it came as (QCoreApplication::arguments() would replace what is no UTF-8).
+    return static_cast<int>(vantro::cli::runCommandLine(vantro::decodeArguments(argc, argv)));
 }

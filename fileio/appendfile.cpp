@@ -2,6 +2,7 @@
 
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
+#include "fileio/path.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
 
@@ -63,7 +64,7 @@ Result<void> AppendFile::open(const AppendOptions &options)
 
 Result<void> AppendFile::openLocked(const AppendOptions &options)
 {
-    const QByteArray name = QFile::encodeName(m_path);
+    const QByteArray name = encodePath(m_path);
     const auto refusal = [this](unsigned mode) -> std::optional<Error> {
         const QString kind = nonRegularFileKind(mode);
         if (kind.isEmpty())
@@ -212,7 +213,7 @@ Result<void> AppendFile::truncate(qint64 size)
 Result<void> AppendFile::removeName()
 {
     // A link at the path leads to the file's own name: that name goes, the link stays.
-    const QByteArray name = QFile::encodeName(m_path);
+    const QByteArray name = encodePath(m_path);
     QByteArray fileName = name;
     struct stat link
     {
@@ -259,7 +260,7 @@ bool AppendFile::pathExists() const
     struct stat info
     {
     };
-    return ::lstat(QFile::encodeName(m_path).constData(), &info) == 0;
+    return ::lstat(encodePath(m_path).constData(), &info) == 0;
 }
 
 bool AppendFile::fileHasName() const

@@ -1,6 +1,7 @@
 #include "fileio/filelock.h"
 
 #include "fileio/descriptor.h"
+#include "fileio/path.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
 
@@ -32,7 +33,7 @@ bool pathNamesOpenFile(const QString &path, int fd)
     struct stat named
     {
     };
-    return ::fstat(fd, &open) == 0 && ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+    return ::fstat(fd, &open) == 0 && ::stat(encodePath(path).constData(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
@@ -52,7 +53,7 @@ Result<void> FileLock::lock(const QString &path)
 {
     const QString shown = shownPath(path);
     // Non-blocking, so that a FIFO in the file's place cannot hold the open.
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_fd = ::open(encodePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0)
         return Error{ErrorKind::Failed,
                      fileio::Tr::tr("Cannot open \"%1\": %2.").arg(shown, systemReason(errno))};

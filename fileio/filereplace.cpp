@@ -2,6 +2,7 @@
 
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
+#include "fileio/path.h"
 #include "fileio/testhooks.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
@@ -175,7 +176,7 @@ Result<void> FileReplacement::attach(const QString &path, int fd)
 
     // The path is resolved once, here: every later step goes through the directory found now.
     char resolved[PATH_MAX];
-    if (!::realpath(QFile::encodeName(path).constData(), resolved))
+    if (!::realpath(encodePath(path).constData(), resolved))
         return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot find the file \"%1\" leads to: %2.")
                                             .arg(m_shown, systemReason(errno))};
     const QByteArray full(resolved);

@@ -1,6 +1,7 @@
 #include "fileio/inplacerewrite.h"
 
 #include "fileio/descriptor.h"
+#include "fileio/path.h"
 
 #include <QFile>
 
@@ -14,7 +15,7 @@ namespace vantro {
 Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes, bool &emptied)
 {
     emptied = false;
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodePath(path);
     // O_NOFOLLOW refuses a symbolic link, which would send the write elsewhere; O_NONBLOCK keeps
     // a FIFO from blocking the open; anything that is not a regular file is refused before it is
     // truncated.

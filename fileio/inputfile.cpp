@@ -1,6 +1,7 @@
 #include "fileio/inputfile.h"
 
 #include "fileio/descriptor.h"
+#include "fileio/path.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
 
@@ -39,7 +40,7 @@ bool waitForWriter(int fd)
 
 Result<void> openInputFile(QFile &file, const QString &path)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodePath(path);
     // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever if none comes.
     int fd = -1;
     do {

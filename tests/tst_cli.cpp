@@ -5,6 +5,7 @@
 #include "cli/commandline.h"
 #include "cli/console.h"
 #include "entrymodel.h"
+#include "fileio/path.h"
 #include "fileio/testhooks.h"
 #include "testfiles.h"
 #include "wordlists/builtinwords.h"
@@ -81,13 +82,14 @@ ToolRun runTool(const QStringList &arguments, const QString &workingDirectory,
     Console console(in, failing == FailingStream::Output ? static_cast<QIODevice &>(full) : out,
                     failing == FailingStream::Error ? static_cast<QIODevice &>(full) : err);
 
-    const QString previous = QDir::currentPath();
+    // By the names' bytes, which need not be UTF-8 (see fileio/path.h).
+    const QString previous = currentDirectory();
     ToolRun run;
-    if (!QDir::setCurrent(workingDirectory))
+    if (changeDirectory(workingDirectory) != 0)
         return run;
     const auto status =
         cli::runCommandLine(console, QStringList{QStringLiteral("vantro-filter")} + arguments);
-    QDir::setCurrent(previous);
+    changeDirectory(previous);
     run.finished = true;
     run.exitCode = int(status);
     run.out = out.data();
@@ -259,6 +261,15 @@ enum class TidyObstacle
     Locked,
 };
 
+// A command that meets a name that is no UTF-8.
+enum class ByteNamed
+{
+    BuildInTheDirectory,
+    BuildWithDir,
+    Check,
+    Tidy,
+};
+
 // Why tidy must not replace the file.
 enum class TidyRefusal
 {
@@ -314,6 +325,8 @@ class CliTest : public QObject
     Q_OBJECT
 
 private slots:
+    void namesAreBytes_data();
+    void namesAreBytes();
     void initTestCase();
     void helpAndVersion_data();
     void helpAndVersion();
@@ -1821,6 +1834,101 @@ void CliTest::endToEnd()
     } else if (!arguments.contains(QLatin1String("check"))) {
         QVERIFY(snapshot(dir.path()).isEmpty());
     }
+}
+
+void CliTest::namesAreBytes_data()
+{
+    QTest::addColumn<ByteNamed>("command");
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("build in a directory d\\xFF")
+        << ByteNamed::BuildInTheDirectory << QByteArray("Wrote 9 entries to ");
+    QTest::newRow("build --dir d\\xFF")
+        << ByteNamed::BuildWithDir << QByteArray("Wrote 9 entries to ");
+    QTest::newRow("check loc\\xE9.txt") << ByteNamed::Check << QByteArray("entries 18,");
+    QTest::newRow("tidy loc\\xE9.txt") << ByteNamed::Tidy << QByteArray("repeats removed 9,");
+}
+
+void CliTest::namesAreBytes()
+{
+    QFETCH(ByteNamed, command);
+    QFETCH(QByteArray, message);
+
+    // Beside "d\xFF" stands the directory that a lossy decoding would take it for.
+    QTemporaryDir dir;
+    const QByteArray top = QFile::encodeName(dir.path());
+    const QByteArray named = top + "/d\xFF";
+    const QByteArray lookalike = top + "/d\xEF\xBF\xBD";
+    QCOMPARE(::mkdir(named.constData(), 0755), 0);
+    QCOMPARE(::mkdir(lookalike.constData(), 0755), 0);
+    const QByteArray words = top + "/w\xE9.txt";
+    const QByteArray entries = top + "/loc\xE9.txt";
+    // Written and read by their bytes, which QFile would take for UTF-8.
+    const auto writeAt = [](const QByteArray &path, const QByteArray &bytes) {
+        std::FILE *file = std::fopen(path.constData(), "wb");
+        const bool written = file && std::fwrite(bytes.constData(), 1, size_t(bytes.size()),
+                                                 file) == size_t(bytes.size());
+        return file && std::fclose(file) == 0 && written;
+    };
+    const auto bytesAt = [](const QByteArray &path) {
+        QByteArray bytes;
+        if (std::FILE *file = std::fopen(path.constData(), "rb")) {
+            char buffer[4096];
+            for (size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+                bytes.append(buffer, qsizetype(count));
+            std::fclose(file);
+        }
+        return bytes;
+    };
+    QVERIFY(writeAt(words, "gosh\n"));
+    const QByteArray block = model::block(
+        {"GOSH", "Gosh", "gosh", "GOSH!", "Gosh!", "gosh!", "GOSH.", "Gosh.", "gosh."});
+    QVERIFY(writeAt(entries, block + block));
+
+    QStringList arguments;
+    QString workingDirectory = dir.path();
+    switch (command) {
+    case ByteNamed::BuildInTheDirectory:
+        workingDirectory = decodePath(named);
+        arguments = {QStringLiteral("build"), QStringLiteral("--words"), decodePath(words)};
+        break;
+    case ByteNamed::BuildWithDir:
+        arguments = {QStringLiteral("build"), QStringLiteral("--words"), decodePath(words),
+                     QStringLiteral("--dir"), decodePath(named)};
+        break;
+    case ByteNamed::Check:
+        arguments = {QStringLiteral("check"), decodePath(entries)};
+        break;
+    case ByteNamed::Tidy:
+        arguments = {QStringLiteral("tidy"), decodePath(entries)};
+        break;
+    }
+    const ToolRun run = runTool(arguments, workingDirectory);
+    QVERIFY(run.finished);
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QVERIFY2((run.out + run.err).contains(message), (run.out + run.err).constData());
+
+    switch (command) {
+    case ByteNamed::BuildInTheDirectory:
+    case ByteNamed::BuildWithDir:
+        QCOMPARE(bytesAt(named + "/badnames.txt"), block);
+        QVERIFY(bytesAt(lookalike + "/badnames.txt").isEmpty());
+        // The name is shown with its byte, as other hidden characters are.
+        QVERIFY2(run.err.contains("/d\\xFF/badnames.txt."), run.err.constData());
+        break;
+    case ByteNamed::Check:
+        QCOMPARE(bytesAt(entries), block + block);
+        break;
+    case ByteNamed::Tidy:
+        QCOMPARE(bytesAt(entries), block + "\r\n");
+        break;
+    }
+    // QTemporaryDir cannot remove what it cannot name.
+    for (const QByteArray &file :
+         {named + "/badnames.txt", lookalike + "/badnames.txt", words, entries})
+        ::unlink(file.constData());
+    ::rmdir(named.constData());
+    ::rmdir(lookalike.constData());
 }
 
 QTEST_GUILESS_MAIN(CliTest)

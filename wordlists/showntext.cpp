@@ -28,10 +28,16 @@ bool isHidden(char32_t c)
 
 QString escaped(char32_t c)
 {
+    const auto shortForm = [](uint byte) {
+        return QLatin1String("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+    };
+    // A byte of a file name that is no UTF-8, held as a lone surrogate (see fileio/path.h), is
+    // shown as the byte it is.
+    if (c >= 0xDC80 && c <= 0xDCFF)
+        return shortForm(uint(c - 0xDC00));
     // C0 and C1 controls and DEL take the short form; everything else its code point.
     if (c < 0xA0)
-        return QLatin1String("\\x") +
-               QString::number(uint(c), 16).toUpper().rightJustified(2, u'0');
+        return shortForm(uint(c));
     return QLatin1String("\\u{") + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0') +
            u'}';
 }

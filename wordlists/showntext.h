@@ -7,11 +7,12 @@ namespace vantro {
 
 // Text from outside the program (a file's content, a word, a file name, the system's reason for
 // a failure) as a message shows it, so that no character in it can reorder, split or drive the
-// terminal's line: C0 and C1 control characters and DEL as \xNN; format characters (U+202E,
-// U+200B, the byte-order mark U+FEFF, ...), the separators U+2028 and U+2029 and lone surrogates
-// as \u{XXXX}; everything else unchanged. Every
-// message that carries such text inserts it through here, with the multi-argument
-// QString::arg(), which does not scan inserted text for further place markers.
+// terminal's line: C0 and C1 control characters and DEL as \xNN; a lone surrogate that holds a
+// byte of a file name that is no UTF-8 (see fileio/path.h) as that byte, \xNN; format characters
+// (U+202E, U+200B, the byte-order mark U+FEFF, ...), the separators U+2028 and U+2029 and other
+// lone surrogates as \u{XXXX}; everything else unchanged. Every message that carries such text
+// inserts it through here, with the multi-argument QString::arg(), which does not scan inserted
+// text for further place markers.
 QString shownText(QStringView text);
 
 // A file's path as messages show it: with the platform's separators, through shownText().

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+namespace vantro {
+
+// File names are bytes, and need not be UTF-8. A name enters the program as text with each byte
+// that is not part of a valid UTF-8 sequence held as the lone surrogate U+DC80 + byte (as Python's
+// "surrogateescape" holds it), and goes back to the system as exactly the bytes it came from.
+// Messages show such a byte as \xNN (see shownText()).
+
+// The text of a name as the system gives it.
+QString decodePath(QByteArrayView bytes);
+
+// The bytes of a name for the system: the inverse of decodePath().
+QByteArray encodePath(const QString &path);
+
+// The program's arguments (argv[1..]) as names: decoded one by one with decodePath().
+QStringList decodeArguments(int argc, const char *const *argv);
+
+// The process's working directory as decodePath() gives it; empty when it cannot be told (it
+// was removed, say).
+QString currentDirectory();
+
+// Makes the directory the process's working directory; the error is errno.
+int changeDirectory(const QString &path);
+
+} // namespace vantro
