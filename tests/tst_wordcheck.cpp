@@ -41,6 +41,9 @@ void TestWordCheck::refusesUnsafeCharacters_data()
     QTest::newRow("greek omega") << QString::fromUtf8("x\u03a9") << 2 << 0x3A9u << "U+03A9";
     QTest::newRow("emoji, one character of two units")
         << QString::fromUtf8("ab\U0001F600") << 3 << 0x1F600u << "U+1F600";
+    // A combining mark would join the quote before it; it stands on a dotted circle.
+    QTest::newRow("combining mark stands alone")
+        << QString::fromUtf8("e\u0301") << 2 << 0x301u << QString::fromUtf8("\"\u25cc\u0301\"");
     QTest::newRow("first problem is named") << "a\"\tb" << 2 << uint('"') << "double quote";
 }
 

@@ -65,6 +65,19 @@ QString shownText(QStringView text)
     return result;
 }
 
+QString shownCharacter(char32_t c)
+{
+    const QString shown = shownText(QString::fromUcs4(&c, 1));
+    switch (QChar::category(c)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+        return QChar(u'\u25CC') + shown;
+    default:
+        return shown;
+    }
+}
+
 QString shownPath(const QString &path)
 {
     return shownText(QDir::toNativeSeparators(path));

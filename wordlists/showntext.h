@@ -15,6 +15,10 @@ namespace vantro {
 // text for further place markers.
 QString shownText(QStringView text);
 
+// One character named on its own in a message, as shownText() shows it; a combining mark, which
+// would join the character before it (a quote), stands on a dotted circle.
+QString shownCharacter(char32_t c);
+
 // A file's path as messages show it: with the platform's separators, through shownText().
 QString shownPath(const QString &path);
 

@@ -28,7 +28,7 @@ QString describe(char32_t c, qsizetype position)
     return wordlists::Tr::tr(
                "Character %1, \"%2\" (%3), cannot be written in the server's code page "
                "(Windows-1252).")
-        .arg(QString::number(position), shownText(QChar::fromUcs4(c)), codeName(c));
+        .arg(QString::number(position), shownCharacter(c), codeName(c));
 }
 
 bool isRefused(char32_t c)
