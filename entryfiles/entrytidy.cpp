@@ -101,8 +101,9 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
     // the repeat it is first of all.
     std::optional<EntryFinding> removing;
     EntryChecker checker([&](const EntryFinding &finding) {
-        if ((options.dropRepeats && finding.kind == EntryFinding::Kind::Repeated) ||
-            (options.dropDangerous && finding.kind == EntryFinding::Kind::Dangerous)) {
+        if (options.dropRepeats && finding.kind == EntryFinding::Kind::Repeated) {
+            removing = finding;
+        } else if (options.dropDangerous && finding.kind == EntryFinding::Kind::Dangerous) {
             if (!removing)
                 removing = finding;
         } else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0) {
