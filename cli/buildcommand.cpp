@@ -4,37 +4,32 @@
 #include "cli/command.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
+#include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
 #include "fileio/stopsignals.h"
 #include "wordlists/showntext.h"
 
+#include <QBuffer>
 #include <QDir>
 
 namespace vantro::cli {
 
 namespace {
 
-const QString kWords = QStringLiteral("words");
-const QString kAdd = QStringLiteral("add");
 const QString kMax = QStringLiteral("max");
 const QString kLocalization = QStringLiteral("localization");
 const QString kDir = QStringLiteral("dir");
 const QString kStdout = QStringLiteral("stdout");
 const QString kSkipRefused = QStringLiteral("skip-refused");
+const QString kMask = QStringLiteral("mask");
+const QString kReplace = QStringLiteral("replace");
 
 // How long build waits at most for another Build of the same file to end.
 constexpr std::chrono::seconds kLockWait{30};
 
 void addArguments(QCommandLineParser &parser)
 {
-    parser.addOption({kWords,
-                      Tr::tr("Take the words from FILE instead of the built-in list. May be given "
-                             "more than once."),
-                      Tr::tr("FILE")});
-    parser.addOption({kAdd,
-                      Tr::tr("Add the words of FILE to the list. May be given more than once."),
-                      Tr::tr("FILE")});
-    addBuiltInChoiceOptions(parser);
+    addWordSourceOptions(parser);
     parser.addOption(
         {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
     parser.addOption(
@@ -45,11 +40,20 @@ void addArguments(QCommandLineParser &parser)
                                       "to a file.")});
     parser.addOption({kSkipRefused, Tr::tr("Leave out the words that are refused, listing each "
                                            "as a warning, and build the rest.")});
+    parser.addOption({kMask, Tr::tr("Replace with stars (\"***\") instead of the cipher's "
+                                    "gibberish (\"t0w\"); always as long as the text.")});
+    parser.addOption(
+        {kReplace,
+         Tr::tr("Take every filter entry that a Build wrote before out of the file (with the empty "
+                "line of a block that goes whole) and append the new block, in one atomic step. "
+                "A filter entry is one whose replacement is the cipher or the mask of its text "
+                "and differs from it.")});
 }
 
-ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants)
+ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants,
+                                 ReplacementStyle style)
 {
-    const Result<qsizetype> written = writeFilterBlock(console.output(), variants);
+    const Result<qsizetype> written = writeFilterBlock(console.output(), variants, style);
     if (!written) {
         console.reportError(
             Tr::tr("Writing to standard output failed: %1").arg(shownText(written.message())));
@@ -61,7 +65,7 @@ ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variant
 }
 
 ExitStatus writeToFile(Console &console, const QString &directory, bool localization,
-                       const SortedTextList &variants)
+                       const SortedTextList &variants, ReplacementStyle style)
 {
     const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
                                                                   : FilterTarget::BadNames);
@@ -76,7 +80,7 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
                                 .arg(shownPath(path), QString::number(kLockWait.count())));
     };
     options.stopRequested = &StopSignals::stopRequested;
-    const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options));
+    const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options), style);
     if (!written) {
         if (written.kind() == ErrorKind::Stopped)
             console.reportError(
@@ -91,6 +95,43 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     return ExitStatus::Success;
 }
 
+ExitStatus replaceInFile(Console &console, const QString &directory, bool localization,
+                         const SortedTextList &variants, ReplacementStyle style)
+{
+    const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
+                                                                  : FilterTarget::BadNames);
+    QByteArray block;
+    QBuffer buffer(&block);
+    buffer.open(QIODevice::WriteOnly);
+    const Result<qsizetype> entries = writeFilterBlock(buffer, variants, style);
+    buffer.close();
+    if (!entries) {
+        console.reportError(entries.message() + u' ' + Tr::tr("Nothing was changed."));
+        return exitStatusOf(entries.error());
+    }
+    // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and the
+    // new file is taken back.
+    const StopSignals stopSignals;
+    const Result<FilterRemoval> replaced =
+        replaceFilterInFile(path, block, &StopSignals::stopRequested);
+    if (!replaced) {
+        if (replaced.kind() == ErrorKind::Stopped)
+            console.reportError(
+                Tr::tr("Stopped by %1. %2")
+                    .arg(QLatin1String(StopSignals::signalName()), replaced.message()));
+        else
+            console.reportError(replaced.message() + u' ' + Tr::tr("Nothing was changed."));
+        return exitStatusOf(replaced.error());
+    }
+    console.writeError(
+        Tr::tr("Wrote %n entries to %1", nullptr, int(*entries)).arg(shownPath(path)) +
+        Tr::tr(", replacing %n earlier filter entries", nullptr, int(replaced->entries)) +
+        Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
+               int(replaced->emptyLines)) +
+        u'\n');
+    return ExitStatus::Success;
+}
+
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
 {
     const QString name = QStringLiteral("build");
@@ -98,46 +139,34 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return usageError(console, name,
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     const bool toStandardOutput = parser.isSet(kStdout);
-    if (toStandardOutput && (parser.isSet(kDir) || parser.isSet(kLocalization)))
+    if (toStandardOutput &&
+        (parser.isSet(kDir) || parser.isSet(kLocalization) || parser.isSet(kReplace)))
         return usageError(console, name,
-                          Tr::tr("--stdout writes no file; --dir and --localization do not "
-                                 "go with it."));
-    const QStringList replacing = parser.values(kWords);
-    const QStringList adding = parser.values(kAdd);
-    if ((replacing + adding).count(QStringLiteral("-")) > 1)
-        return usageError(console, name, Tr::tr("Standard input (\"-\") can be read only once."));
-    // They choose built-in entries, of which --words takes none.
-    if (!replacing.isEmpty() && choosesBuiltIn(parser))
-        return usageError(console, name,
-                          Tr::tr("--words replaces the built-in list; --language and --category "
+                          Tr::tr("--stdout writes no file; --dir, --localization and --replace "
                                  "do not go with it."));
+    if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
+        return usageError(console, name, error);
     const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
     if (!builtIn.error.isEmpty())
         return usageError(console, name, builtIn.error);
 
     // Every word is read and checked before anything is written.
-    const WordListInput input = wordListFrom(console, builtIn.choice, replacing, adding);
-    const bool skipRefused = parser.isSet(kSkipRefused);
-    for (const WordRefusal &refusal : input.refused) {
-        const QString line = QString::number(refusal.line);
-        console.reportError(skipRefused
-                                ? Tr::tr("%1:%2: warning: %3 The word is left out.")
-                                      .arg(refusal.file, line, refusal.reason)
-                                : Tr::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
-    }
-    for (const QString &error : input.unreadable)
-        console.reportError(error);
-    if (!input.unreadable.isEmpty() || (!input.refused.isEmpty() && !skipRefused)) {
+    const WordListInput input = wordListOf(console, parser, builtIn.choice);
+    if (const auto refused = reportWordInput(console, input, parser.isSet(kSkipRefused))) {
         console.reportError(Tr::tr("Nothing was written."));
-        return input.unreadable.isEmpty() ? ExitStatus::Failure : ExitStatus::Usage;
+        return *refused;
     }
 
     const bool maxUsage = parser.isSet(kMax);
     const SortedTextList variants = buildVariantList(sourceListFrom(input.words), maxUsage);
+    const ReplacementStyle style =
+        parser.isSet(kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
     if (toStandardOutput)
-        return writeToStandardOutput(console, variants);
+        return writeToStandardOutput(console, variants, style);
     const QString directory = parser.isSet(kDir) ? parser.value(kDir) : currentDirectory();
-    return writeToFile(console, directory, parser.isSet(kLocalization), variants);
+    if (parser.isSet(kReplace))
+        return replaceInFile(console, directory, parser.isSet(kLocalization), variants, style);
+    return writeToFile(console, directory, parser.isSet(kLocalization), variants, style);
 }
 
 } // namespace
@@ -164,6 +193,25 @@ Command buildCommand()
         "characters, is refused with FILE:LINE and the reason, and then nothing is written; so "
         "is a line longer than 1048576 bytes, which is skipped unread. A FIFO is read once a "
         "program writes to it; when none does within 3 seconds, it cannot be read.\n"
+        "\n"
+        "A profile (--profile FILE, UTF-8 like a word file) says how the list differs: a line "
+        "WORD or +WORD adds WORD, a line -WORD takes out every entry equal to WORD after "
+        "lower-casing, a line starting with # is a comment, empty lines are skipped. --except FILE "
+        "takes out the words of a word file (an allow-list). The list is the built-in list (or "
+        "the --words files), then the --add files, then the profiles' additions, and every "
+        "taking-out comes last: a word taken out stays out, also when something added it.\n"
+        "\n"
+        "With --mask the replacements are stars (\"***\") instead of the cipher's gibberish "
+        "(\"t0w\"); either way a replacement is exactly as long as its text, because a longer "
+        "one can crash the server.\n"
+        "\n"
+        "With --replace, build takes the filter that earlier Builds wrote out of the file and "
+        "appends the new block, in one atomic replacement under the Builds' lock, as tidy "
+        "replaces a file (it does not wait for a Build that holds the lock). A filter entry is "
+        "one whose replacement is the cipher or the mask of its text and differs from it; the "
+        "empty line that opened a block goes when every entry of that block goes. Every other "
+        "line stays byte for byte, so an administrator's own entries stay unless they are "
+        "exactly such entries. A missing file is created with the new block.\n"
         "\n"
         "A summary goes to standard error. With --skip-refused the refused words are listed as "
         "warnings and the others are built.\n"

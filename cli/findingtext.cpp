@@ -14,6 +14,9 @@ QString severity(EntryFinding::Kind kind)
     case EntryFinding::Kind::Malformed:
     case EntryFinding::Kind::Overlong:
         return Tr::tr("error");
+    case EntryFinding::Kind::Filter:
+    case EntryFinding::Kind::BlockOpening:
+        return Tr::tr("filter");
     case EntryFinding::Kind::ByteOrderMark:
     case EntryFinding::Kind::Repeated:
     case EntryFinding::Kind::Conflicting:

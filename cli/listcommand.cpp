@@ -13,7 +13,7 @@ const QString kLong = QStringLiteral("long");
 
 void addArguments(QCommandLineParser &parser)
 {
-    addBuiltInChoiceOptions(parser);
+    addWordSourceOptions(parser);
     parser.addOption({kLong, Tr::tr("Print each entry with its language and category, "
                                     "tab-separated.")});
 }
@@ -24,12 +24,31 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (!arguments.isEmpty())
         return usageError(console, name,
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
+    if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
+        return usageError(console, name, error);
+    const bool wordFiles = parser.isSet(QStringLiteral("words")) ||
+                           parser.isSet(QStringLiteral("add")) ||
+                           parser.isSet(QStringLiteral("profile")) ||
+                           parser.isSet(QStringLiteral("except"));
+    if (wordFiles && parser.isSet(kLong))
+        return usageError(console, name,
+                          Tr::tr("--long lists built-in entries; word files do not go with it."));
     const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
     if (!builtIn.error.isEmpty())
         return usageError(console, name, builtIn.error);
-    const QStringList lines = parser.isSet(kLong)
-                                  ? builtInEntryLines(builtIn.choice)
-                                  : wordListFromSource(builtInSourceList(builtIn.choice)).items();
+    QStringList lines;
+    if (parser.isSet(kLong)) {
+        lines = builtInEntryLines(builtIn.choice);
+    } else if (!wordFiles) {
+        lines = wordListFromSource(builtInSourceList(builtIn.choice)).items();
+    } else {
+        const WordListInput input = wordListOf(console, parser, builtIn.choice);
+        if (const auto refused = reportWordInput(console, input, false)) {
+            console.reportError(Tr::tr("Nothing was printed."));
+            return *refused;
+        }
+        lines = input.words.items();
+    }
     QByteArray out;
     for (const QString &line : lines)
         out += line.toUtf8() + '\n';
@@ -48,6 +67,10 @@ Command listCommand()
         Tr::tr("Prints the built-in word list as every start of the window fills it and as build "
                "uses it without --words: lower-cased, in list order, one word a line, in UTF-8. "
                "--language and --category choose its entries as they do for build and the window.\n"
+               "\n"
+               "With --words, --add, --profile or --except, it prints the word list that build "
+               "would use with the same options (a refused word or unreadable file prints "
+               "nothing and exits with status 1 or 2, as build does).\n"
                "\n"
                "With --long, each line holds an entry, its language and its category, separated by "
                "tabs; an entry that several languages or categories share has a line for each.");

@@ -1,4 +1,5 @@
 // tidy: removes from a localization file the entries that repeated Builds have repeated.
+#include "builder/wordfile.h"
 #include "cli/command.h"
 #include "cli/findingtext.h"
 #include "cli/namedinput.h"
@@ -15,6 +16,9 @@ namespace {
 
 const QString kDropDangerous = QStringLiteral("drop-dangerous");
 const QString kDryRun = QStringLiteral("dry-run");
+const QString kDropWord = QStringLiteral("drop-word");
+const QString kDropWords = QStringLiteral("drop-words");
+const QString kDropFilter = QStringLiteral("drop-filter");
 constexpr qsizetype kReportBatch = 32 * 1024;
 
 void addArguments(QCommandLineParser &parser)
@@ -22,18 +26,35 @@ void addArguments(QCommandLineParser &parser)
     parser.addOption({kDropDangerous, Tr::tr("Also remove the entries whose replacement is "
                                              "longer than their text.")});
     parser.addOption(
+        {kDropWord,
+         Tr::tr("Also remove the filter entries of every variant of WORD (all 18 forms), "
+                "whichever Build wrote them, with the empty line of a block that goes whole. May "
+                "be given more than once."),
+         Tr::tr("WORD")});
+    parser.addOption({kDropWords,
+                      Tr::tr("Also remove the filter entries of every word of the word file "
+                             "FILE, as --drop-word does. May be given more than once."),
+                      Tr::tr("FILE")});
+    parser.addOption({kDropFilter, Tr::tr("Also remove every filter entry, with the empty line "
+                                          "of a block that goes whole: the file without this "
+                                          "tool's filter.")});
+    parser.addOption(
         {kDryRun, Tr::tr("Print what would be removed, as FILE:LINE: message, and change "
                          "nothing.")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  Tr::tr("The localization or badnames file to rewrite."));
 }
 
-QString summary(const EntryTidy &tidy, bool dryRun)
+QString summary(const EntryTidy &tidy, bool dropsFilter, bool dryRun)
 {
-    const QString counts =
-        Tr::tr("Summary: repeats removed %1, dangerous removed %2, lines kept %3")
-            .arg(QString::number(tidy.removedRepeats), QString::number(tidy.removedDangerous),
-                 QString::number(tidy.linesKept));
+    QString counts = Tr::tr("Summary: repeats removed %1, dangerous removed %2")
+                         .arg(QString::number(tidy.removedRepeats),
+                              QString::number(tidy.removedDangerous));
+    if (dropsFilter)
+        counts += Tr::tr(", filter entries removed %1, empty lines removed %2")
+                      .arg(QString::number(tidy.removedFilter),
+                           QString::number(tidy.removedEmptyLines));
+    counts += Tr::tr(", lines kept %1").arg(QString::number(tidy.linesKept));
     return counts + (dryRun ? Tr::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
            u'\n';
 }
@@ -50,6 +71,54 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return usageError(console, name,
                           Tr::tr("tidy rewrites a file in place; standard input cannot be "
                                  "tidied."));
+
+    const QStringList wordFiles = parser.values(kDropWords);
+    if (wordFiles.count(QStringLiteral("-")) > 1)
+        return usageError(console, name, Tr::tr("Standard input (\"-\") can be read only once."));
+
+    // The words to drop are read and checked before the file is opened.
+    EntryTidyOptions options;
+    options.dropDangerous = parser.isSet(kDropDangerous);
+    options.dropFilter = parser.isSet(kDropFilter);
+    QStringList dropWords = parser.values(kDropWord);
+    bool refused = false;
+    for (const QString &word : parser.values(kDropWord)) {
+        const WordFile checked = readWordFile(word.toUtf8());
+        if (word.isEmpty() || !checked.problems.isEmpty() || checked.words.size() != 1) {
+            console.reportError(
+                Tr::tr("--drop-word \"%1\": %2")
+                    .arg(shownText(word), checked.problems.isEmpty()
+                                              ? Tr::tr("A word is one line of text.")
+                                              : checked.problems.first().message));
+            refused = true;
+        }
+    }
+    for (const QString &wordFile : wordFiles) {
+        const QString shownWordFile = inputDisplayName(wordFile);
+        NamedInput words(console, wordFile);
+        if (auto opened = words.open(); !opened) {
+            console.reportError(Tr::tr("%1: %2").arg(shownWordFile, opened.message()));
+            return ExitStatus::Usage;
+        }
+        const Result<WordFile> read = readWordFile(words.device());
+        if (!read) {
+            console.reportError(Tr::tr("%1: %2").arg(shownWordFile, read.message()));
+            return ExitStatus::Usage;
+        }
+        for (const WordFileProblem &problem : read->problems) {
+            console.reportError(Tr::tr("%1:%2: %3")
+                                    .arg(shownWordFile, QString::number(problem.line),
+                                         problem.message));
+            refused = true;
+        }
+        for (const WordFileWord &word : read->words)
+            dropWords.append(word.text);
+    }
+    if (refused) {
+        console.reportError(Tr::tr("Nothing was changed."));
+        return ExitStatus::Failure;
+    }
+    options.dropFilterTexts = filterTextsOfWords(dropWords);
 
     const QString shownName = inputDisplayName(fileName);
     const bool dryRun = parser.isSet(kDryRun);
@@ -87,8 +156,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         }
     };
     EntryTidy tidy;
-    const Result<void> read =
-        tidyEntryFile(in.device(), parser.isSet(kDropDangerous), tidy, listRemoved);
+    const Result<void> read = tidyEntryFile(in.device(), options, tidy, listRemoved);
     console.writeOut(report);
     if (!read) {
         console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
@@ -102,7 +170,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return ExitStatus::Usage;
     }
 
-    if (!dryRun && tidy.removedRepeats + tidy.removedDangerous > 0) {
+    if (!dryRun && tidy.removedLines() > 0) {
         // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and
         // the new file is taken back.
         const StopSignals stopSignals;
@@ -119,7 +187,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             return exitStatusOf(replaced.error());
         }
     }
-    console.writeOut(summary(tidy, dryRun));
+    console.writeOut(summary(tidy, options.dropsFilterEntries(), dryRun));
     return ExitStatus::Success;
 }
 
@@ -137,6 +205,17 @@ Command tidyCommand()
         "byte: localization text, comments, empty lines, line ends, the code page's "
         "characters, the last line with or without its line end. Entries with the same text "
         "and another replacement are kept; \"check\" reports them.\n"
+        "\n"
+        "--drop-word, --drop-words and --drop-filter take this tool's filter back out. A filter "
+        "entry is one whose replacement is what a Build makes of its text (the cipher, or the "
+        "mask of --mask) and differs from it; an administrator's own entries are filter entries "
+        "only when they are exactly that. --drop-word WORD removes the filter entries of the 18 "
+        "variants of WORD (lower-cased), whichever Build wrote them; --drop-words FILE those of "
+        "every word of a word file (one word a line, as for build); --drop-filter every filter "
+        "entry. With any of them, the empty line that opened a block (an empty line and the "
+        "entry lines behind it) goes too when every entry of that block goes; plain tidy never "
+        "removes an empty line. The summary then also counts the filter entries and empty lines "
+        "removed. A word that is refused, or a word file that holds one, changes nothing.\n"
         "\n"
         "The file is replaced whole or not at all: a full disk or a killed process leaves it "
         "as it was. While tidy reads and replaces it, it holds the lock that every Build holds "

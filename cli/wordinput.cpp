@@ -1,6 +1,7 @@
 #include "cli/wordinput.h"
 
 #include "builder/wordfile.h"
+#include "builder/wordlistsources.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
 #include "wordlists/builtinwords.h"
@@ -11,9 +12,13 @@ namespace {
 
 const QString kLanguage = QStringLiteral("language");
 const QString kCategory = QStringLiteral("category");
+const QString kWords = QStringLiteral("words");
+const QString kAdd = QStringLiteral("add");
+const QString kProfile = QStringLiteral("profile");
+const QString kExcept = QStringLiteral("except");
 
-void addWordFile(Console &console, const QString &fileName, WordListInput &input,
-                 QStringList &words)
+void addWordFile(Console &console, const QString &fileName, WordFileRole role,
+                 WordListInput &input, QList<WordSource> &sources)
 {
     const QString shownName = inputDisplayName(fileName);
     NamedInput in(console, fileName);
@@ -21,15 +26,14 @@ void addWordFile(Console &console, const QString &fileName, WordListInput &input
         input.unreadable.append(Tr::tr("%1: %2").arg(shownName, opened.message()));
         return;
     }
-    const Result<WordFile> read = readWordFile(in.device());
+    Result<WordFile> read = readWordFile(in.device(), wordFileKindOf(role));
     if (!read) {
         input.unreadable.append(Tr::tr("%1: %2").arg(shownName, read.message()));
         return;
     }
     for (const WordFileProblem &problem : read->problems)
         input.refused.append({shownName, problem.line, problem.message});
-    for (const WordFileWord &word : read->words)
-        words.append(word.text);
+    sources.append({role, std::move(*read)});
 }
 
 } // namespace
@@ -62,19 +66,86 @@ BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser)
 }
 
 WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
-                           const QStringList &replacingFiles, const QStringList &addingFiles)
+                           const QStringList &replacingFiles, const QStringList &addingFiles,
+                           const QStringList &profileFiles, const QStringList &exceptFiles)
 {
     WordListInput input;
-    QStringList words;
+    QList<WordSource> sources;
+    const std::pair<const QStringList &, WordFileRole> roles[] = {
+        {replacingFiles, WordFileRole::Replacing},
+        {addingFiles, WordFileRole::Adding},
+        {profileFiles, WordFileRole::Profile},
+        {exceptFiles, WordFileRole::Except},
+    };
+    for (const auto &[files, role] : roles) {
+        for (const QString &fileName : files)
+            addWordFile(console, fileName, role, input, sources);
+    }
+    QStringList builtInWords;
     if (replacingFiles.isEmpty())
-        words = wordListFromSource(builtInSourceList(builtIn)).items();
-    for (const QString &fileName : replacingFiles)
-        addWordFile(console, fileName, input, words);
-    for (const QString &fileName : addingFiles)
-        addWordFile(console, fileName, input, words);
+        builtInWords = wordListFromSource(builtInSourceList(builtIn)).items();
     // One sort for all of them: inserting word by word takes time quadratic in the words.
-    input.words = SortedTextList::fromUnsorted(std::move(words));
+    input.words = composeBuildWordList(std::move(builtInWords), sources);
     return input;
+}
+
+void addWordSourceOptions(QCommandLineParser &parser)
+{
+    parser.addOption({kWords,
+                      Tr::tr("Take the words from FILE instead of the built-in list. May be given "
+                             "more than once."),
+                      Tr::tr("FILE")});
+    parser.addOption({kAdd,
+                      Tr::tr("Add the words of FILE to the list. May be given more than once."),
+                      Tr::tr("FILE")});
+    parser.addOption(
+        {kProfile,
+         Tr::tr("Change the list by the profile FILE: its lines WORD and +WORD add WORD, -WORD "
+                "takes WORD out, lines starting with # are comments. May be given more than "
+                "once."),
+         Tr::tr("FILE")});
+    parser.addOption({kExcept,
+                      Tr::tr("Take the words of FILE out of the list (an allow-list), as the "
+                             "-WORD lines of a profile do. May be given more than once."),
+                      Tr::tr("FILE")});
+    addBuiltInChoiceOptions(parser);
+}
+
+QString wordSourceUsageError(const QCommandLineParser &parser)
+{
+    const QStringList files = parser.values(kWords) + parser.values(kAdd) +
+                              parser.values(kProfile) + parser.values(kExcept);
+    if (files.count(QStringLiteral("-")) > 1)
+        return Tr::tr("Standard input (\"-\") can be read only once.");
+    // They choose built-in entries, of which --words takes none.
+    if (parser.isSet(kWords) && choosesBuiltIn(parser))
+        return Tr::tr("--words replaces the built-in list; --language and --category "
+                      "do not go with it.");
+    return {};
+}
+
+WordListInput wordListOf(Console &console, const QCommandLineParser &parser,
+                         const BuiltInChoice &builtIn)
+{
+    return wordListFrom(console, builtIn, parser.values(kWords), parser.values(kAdd),
+                        parser.values(kProfile), parser.values(kExcept));
+}
+
+std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput &input,
+                                          bool skipRefused)
+{
+    for (const WordRefusal &refusal : input.refused) {
+        const QString line = QString::number(refusal.line);
+        console.reportError(skipRefused
+                                ? Tr::tr("%1:%2: warning: %3 The word is left out.")
+                                      .arg(refusal.file, line, refusal.reason)
+                                : Tr::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
+    }
+    for (const QString &error : input.unreadable)
+        console.reportError(error);
+    if (input.unreadable.isEmpty() && (input.refused.isEmpty() || skipRefused))
+        return std::nullopt;
+    return input.unreadable.isEmpty() ? ExitStatus::Failure : ExitStatus::Usage;
 }
 
 } // namespace vantro::cli

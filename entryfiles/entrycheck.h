@@ -24,6 +24,9 @@ struct EntryFinding
         Repeated,      // the same text and replacement as an earlier entry
         Conflicting,   // the same text as an earlier entry, with another replacement
         Overlong,      // a line too long to be held (see LineReader), skipped unread
+        // Only tidying reports these two, for the lines it removes:
+        Filter,       // a filter entry (see isFilterEntry) that a Build of this tool wrote
+        BlockOpening, // the empty line that opened a block of which every entry goes
     };
 
     Kind kind = Kind::Malformed;

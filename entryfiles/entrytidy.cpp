@@ -1,45 +1,182 @@
 #include "entryfiles/entrytidy.h"
 
+#include "builder/cipher.h"
+#include "builder/variants.h"
+#include "entryfiles/entryline.h"
+#include "entryfiles/tr.h"
+#include "wordlists/casefold.h"
+#include "wordlists/showntext.h"
+#include "wordlists/windows1252.h"
+
+#include <optional>
+
 namespace vantro {
 
 namespace {
 
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
+QByteArrayView withoutLineEnd(QByteArrayView line)
+{
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+bool mayBeEntryLine(QByteArrayView line)
+{
+    for (const char c : line) {
+        if (c != ' ' && c != '\t')
+            return c == '{';
+    }
+    return false;
+}
+
 } // namespace
+
+QSet<QString> filterTextsOfWords(const QStringList &words)
+{
+    QSet<QString> texts;
+    for (const QString &word : words) {
+        for (const QString &variant : expandWord(lowerCaseForm(word), true))
+            texts.insert(variant);
+    }
+    return texts;
+}
 
 Result<void> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
                            const EntryFindingSink &removedSink)
 {
+    EntryTidyOptions options;
+    options.dropDangerous = dropDangerous;
+    return tidyEntryFile(device, options, tidy, removedSink);
+}
+
+Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
+                           const EntryFindingSink &removedSink)
+{
+    const bool dropsFilter = options.dropsFilterEntries();
+    const auto hand = [&](const EntryFinding &finding) {
+        if (removedSink)
+            removedSink(finding);
+        else
+            tidy.removed.append(finding);
+    };
+
+    // The open block, while every entry of it went so far: its empty line's place in the bytes
+    // and the findings of its entries, which wait for the empty line's.
+    struct OpenBlock
+    {
+        qsizetype line = 0;
+        qsizetype start = 0;
+        qsizetype length = 0;
+        qsizetype bytesAt = 0;
+        bool byteOrderMark = false;
+        qsizetype entries = 0;
+        bool filterGoes = false;
+        QList<EntryFinding> findings;
+    };
+    std::optional<OpenBlock> block;
+    const auto closeBlock = [&](bool everyEntryWent) {
+        if (!block)
+            return;
+        if (everyEntryWent && block->entries > 0 && block->filterGoes) {
+            tidy.bytes.truncate(block->bytesAt);
+            if (block->byteOrderMark)
+                tidy.bytes += kByteOrderMark;
+            --tidy.linesKept;
+            ++tidy.removedEmptyLines;
+            hand({EntryFinding::Kind::BlockOpening, block->line, 0, block->start, block->length,
+                  entryfiles::Tr::tr("the empty line that opened a block of which every entry "
+                                     "goes.")});
+        }
+        for (const EntryFinding &finding : std::as_const(block->findings))
+            hand(finding);
+        block.reset();
+    };
+
     // The findings of a line come in the order of their kinds: a dangerous repeat is removed as
     // the repeat it is first of all.
     std::optional<EntryFinding> removing;
     EntryChecker checker([&](const EntryFinding &finding) {
-        if (finding.kind == EntryFinding::Kind::Repeated ||
-            (dropDangerous && finding.kind == EntryFinding::Kind::Dangerous))
+        if (options.dropRepeats && finding.kind == EntryFinding::Kind::Repeated) {
             removing = finding;
-        else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0)
+        } else if (options.dropDangerous && finding.kind == EntryFinding::Kind::Dangerous) {
+            if (!removing)
+                removing = finding;
+        } else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0) {
             tidy.overlongLine = finding.line;
+        }
     });
+    qsizetype start = 0;
     const auto afterLine = [&](QByteArrayView line, qsizetype number) {
+        const qsizetype lineStart = start;
+        start += line.size();
+        QByteArrayView content = withoutLineEnd(line);
+        const bool byteOrderMark = number == 1 && content.startsWith(kByteOrderMark);
+        if (byteOrderMark)
+            content = content.sliced(kByteOrderMark.size());
+
+        bool isEntry = false;
+        bool filterMatch = false;
+        if (mayBeEntryLine(content)) {
+            const QString text = decodeWindows1252(content);
+            const EntryLine entry = parseEntryLine(text);
+            isEntry = entry.kind == EntryLine::Kind::Entry;
+            if (isEntry && dropsFilter && isFilterEntry(entry.text, entry.replacement) &&
+                (options.dropFilter || options.dropFilterTexts.contains(entry.text.toString()))) {
+                filterMatch = true;
+                if (!removing)
+                    removing = EntryFinding{
+                        EntryFinding::Kind::Filter, number, 0, lineStart, line.size(),
+                        entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
+                            .arg(shownText(entry.text.toString()),
+                                 shownText(entry.replacement.toString()))};
+            }
+        }
+
+        if (!isEntry)
+            closeBlock(true);
+        else if (!removing)
+            closeBlock(false); // an entry of it stays, and so does its empty line
+
         if (!removing) {
+            const qsizetype bytesAt = tidy.bytes.size();
             tidy.bytes += line;
             ++tidy.linesKept;
+            if (dropsFilter && content.isEmpty() && !line.isEmpty())
+                block = OpenBlock{number, lineStart, line.size(), bytesAt, byteOrderMark, 0, false, {}};
             return;
         }
         // The file's byte-order mark is no part of the entry behind it: it stays when that goes,
         // in front of what is now the first line, which it leaves as it was read.
-        if (number == 1 && line.startsWith(kByteOrderMark))
+        if (byteOrderMark)
             tidy.bytes += kByteOrderMark;
-        ++(removing->kind == EntryFinding::Kind::Repeated ? tidy.removedRepeats
-                                                          : tidy.removedDangerous);
-        if (removedSink)
-            removedSink(*removing);
-        else
-            tidy.removed.append(*removing);
+        switch (removing->kind) {
+        case EntryFinding::Kind::Repeated:
+            ++tidy.removedRepeats;
+            break;
+        case EntryFinding::Kind::Dangerous:
+            ++tidy.removedDangerous;
+            break;
+        default:
+            ++tidy.removedFilter;
+            break;
+        }
+        if (block) {
+            ++block->entries;
+            block->filterGoes = block->filterGoes || filterMatch;
+            block->findings.append(*removing);
+        } else {
+            hand(*removing);
+        }
         removing.reset();
     };
-    return readEntryFile(device, checker, afterLine);
+    Result<void> read = readEntryFile(device, checker, afterLine);
+    closeBlock(true);
+    return read;
 }
 
 } // namespace vantro

@@ -5,8 +5,28 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
 
 namespace vantro {
+
+// What tidying removes.
+struct EntryTidyOptions
+{
+    bool dropRepeats = true;    // the entries that repeat an earlier entry exactly
+    bool dropDangerous = false; // the entries whose replacement is longer than their text
+    bool dropFilter = false;    // every filter entry (see isFilterEntry)
+    // The filter entries whose text is one of these (see filterTextsOfWords()).
+    QSet<QString> dropFilterTexts;
+
+    // Whether filter entries go, and with them the empty lines that opened their blocks.
+    bool dropsFilterEntries() const { return dropFilter || !dropFilterTexts.isEmpty(); }
+};
+
+// The texts of every variant of the words (all 18 forms of each, lower-cased first), whose
+// filter entries --drop-word takes out.
+QSet<QString> filterTextsOfWords(const QStringList &words);
 
 struct EntryTidy
 {
@@ -14,16 +34,30 @@ struct EntryTidy
     QList<EntryFinding> removed; // without a sink: the findings that removed a line, in order
     qsizetype removedRepeats = 0;
     qsizetype removedDangerous = 0;
+    qsizetype removedFilter = 0;     // filter entries removed as such (not as repeats)
+    qsizetype removedEmptyLines = 0; // the empty lines that opened blocks that went whole
     qsizetype linesKept = 0;
     qsizetype overlongLine = 0; // the first line too long to be kept, if any: then tidy nothing
+
+    qsizetype removedLines() const
+    {
+        return removedRepeats + removedDangerous + removedFilter + removedEmptyLines;
+    }
 };
 
-// The file without the entries that repeat an earlier entry exactly (the first of each stays)
-// and, when asked, without the dangerous ones. Every other line stays byte for byte, its line
-// end and a byte-order mark included. Read from an open device a line at a time; the finding
-// that removes a line goes to the sink when one is given, to tidy.removed otherwise. Fails
-// (Unreadable) with the system's reason, a whole sentence, when the file cannot be read to its
-// end.
+// The file without the lines the options remove. An entry goes as a repeat first of all, then as
+// a dangerous one, then as a filter entry. A block is an empty line (nothing but its line end)
+// followed by entry lines up to the next line that is no entry line, or the end; when filter
+// entries are dropped, its empty line goes when every entry of the block goes and at least one
+// of them is a filter entry that the options drop. Plain tidying never removes an empty line.
+// Every other line stays byte for byte, its line end and a byte-order mark included. Read from
+// an open device a line at a time; the findings that remove lines go to the sink, in line order,
+// when one is given, to tidy.removed otherwise. Fails (Unreadable) with the system's reason, a
+// whole sentence, when the file cannot be read to its end.
+Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
+                           const EntryFindingSink &removedSink = {});
+
+// Plain tidying: the repeats and, when asked, the dangerous entries.
 Result<void> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
                            const EntryFindingSink &removedSink = {});
 

@@ -2,12 +2,15 @@
 // at LF, each line read with a regular expression of the entry grammar, and the earlier entries
 // of each text and of each text and replacement looked up in maps. check must report exactly
 // what the model finds; tidy must write the file less its repeats (and, when asked, its
-// dangerous entries), every other byte in order, and find nothing more to remove in what it
+// dangerous entries, every filter entry or those of some texts, with the empty lines of blocks
+// that go whole, the filter rule read with a cipher table of the harness's own), every other
+// byte in order, and find nothing more to remove in what it
 // wrote. One tidy reads through a device that hands out a few bytes per read, as a pipe does.
 #include "entryfiles/entrycheck.h"
 #include "entryfiles/entrytidy.h"
 #include "fileio/linereader.h"
 #include "fuzzcheck.h"
+#include "wordlists/windows1252.h"
 
 #include <QBuffer>
 #include <QMap>
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <tuple>
 
 using namespace vantro;
@@ -58,6 +62,10 @@ struct ModelLine
     QList<EntryFinding> findings; // kind, lines, start and length; no message
     bool repeated = false;
     bool dangerous = false;
+    bool entry = false;  // a well-formed entry line
+    bool empty = false;  // nothing but its line end (and a first line's byte-order mark)
+    bool filter = false; // the model's own reading of the filter rule
+    QByteArray text;     // entry only
 };
 
 struct Model
@@ -65,6 +73,41 @@ struct Model
     QList<ModelLine> lines;
     EntryCounts counts;
 };
+
+// The filter rule, read independently of builder/cipher: the cipher's table written out as
+// lines of pairs, a character of the text and what a Build's cipher makes of it.
+const char *const kCipherPairs[] = {
+    "az bx c8 d9 ew fv gu ht is j2 kr lq mo np o0 pn q1 rm sl tk uj vi wh xg yf ze",
+    "$d .c -b _a",
+    "AZ BX C7 D6 EW FV GU HT IS J4 KR LQ M0 NP O5 PN Q2 RM SL TK UJ VI WH XG YF ZE",
+};
+
+// A filter entry: as long as its text, at least one character of the text in the table, and
+// every character either ciphered or, with the mask, starred (characters off the table copied).
+bool modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
+{
+    static const QMap<char, char> cipher = [] {
+        QMap<char, char> table;
+        for (const char *line : kCipherPairs) {
+            for (const QByteArray &pair : QByteArray(line).split(' '))
+                table.insert(pair[0], pair[1]);
+        }
+        return table;
+    }();
+    if (text.size() != replacement.size())
+        return false;
+    bool inTable = false;
+    bool asCipher = true;
+    bool asMask = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto found = cipher.constFind(text[i]);
+        const bool ciphered = found != cipher.cend();
+        inTable = inTable || ciphered;
+        asCipher = asCipher && replacement[i] == (ciphered ? *found : text[i]);
+        asMask = asMask && replacement[i] == (ciphered ? '*' : text[i]);
+    }
+    return inTable && (asCipher || asMask);
+}
 
 // The file as the grammar reads it; the line numbers of a finding are those of the file.
 Model modelOf(QByteArrayView bytes)
@@ -97,6 +140,7 @@ Model modelOf(QByteArrayView bytes)
             content.remove(0, 3);
             report(Kind::ByteOrderMark);
         }
+        line.empty = content.isEmpty();
         // An entry line is one whose first byte other than blanks is "{".
         const qsizetype first = std::find_if(content.cbegin(), content.cend(),
                                              [](char c) { return c != ' ' && c != '\t'; }) -
@@ -111,6 +155,9 @@ Model modelOf(QByteArrayView bytes)
             ++model.counts.entries;
             const QByteArray entryText = match.captured(1).toLatin1();
             const QByteArray replacement = match.captured(2).toLatin1();
+            line.entry = true;
+            line.text = entryText;
+            line.filter = modelFilterEntry(entryText, replacement);
             if (replacement.size() > entryText.size()) {
                 line.dangerous = true;
                 ++model.counts.dangerous;
@@ -198,23 +245,30 @@ void checkFindings(const QByteArray &bytes, const Model &model)
     }
 }
 
-// Tidy without dropping the dangerous entries reads a few bytes at a time, as from a pipe, and
-// hands what it removes to a sink; with, it reads a buffer and lists them itself.
-EntryTidy tidyInMemory(const QByteArray &bytes, bool dropDangerous)
+// What a tidy run removes, and the texts whose filter entries the model drops (decoded).
+struct TidyCase
+{
+    EntryTidyOptions options;
+    QString name;
+};
+
+// Tidy reads a few bytes at a time, as from a pipe, and hands what it removes to a sink, or
+// reads a buffer and lists them itself.
+EntryTidy tidyInMemory(const QByteArray &bytes, const EntryTidyOptions &options, bool trickle)
 {
     EntryTidy tidy;
     Result<void> failure;
-    if (dropDangerous) {
+    if (!trickle) {
         QByteArray held = bytes;
         QBuffer buffer(&held);
         buffer.open(QIODevice::ReadOnly);
-        failure = tidyEntryFile(buffer, dropDangerous, tidy);
+        failure = tidyEntryFile(buffer, options, tidy);
         FUZZ_CHECK(held == bytes, shownBytes(bytes)); // reading leaves the source alone
     } else {
         const qsizetype step = bytes.isEmpty() ? 1 : 1 + uchar(bytes.back()) % 7;
         TrickleDevice device(bytes, step);
         QList<EntryFinding> removed;
-        failure = tidyEntryFile(device, dropDangerous, tidy,
+        failure = tidyEntryFile(device, options, tidy,
                                 [&](const EntryFinding &finding) { removed.append(finding); });
         FUZZ_CHECK(tidy.removed.isEmpty(), shownBytes(bytes));
         tidy.removed = removed;
@@ -223,24 +277,62 @@ EntryTidy tidyInMemory(const QByteArray &bytes, bool dropDangerous)
     return tidy;
 }
 
-void checkTidy(const QByteArray &bytes, const Model &model, bool dropDangerous)
+void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run, bool trickle)
 {
-    const QString shown =
-        shownBytes(bytes) + (dropDangerous ? QStringLiteral(" (drop dangerous)") : QString());
-    const EntryTidy tidy = tidyInMemory(bytes, dropDangerous);
+    const EntryTidyOptions &options = run.options;
+    const QString shown = shownBytes(bytes) + QStringLiteral(" (") + run.name + u')';
+    const EntryTidy tidy = tidyInMemory(bytes, options, trickle);
     FUZZ_CHECK(tidy.overlongLine == 0, shown);
 
-    // What goes is exactly the repeats (and the dangerous entries when asked), each named by the
-    // finding that removed it, a repeat as a repeat first of all; everything else stays, byte
-    // for byte and in order. A byte-order mark in front of a removed first line stays too.
+    // What goes is exactly the repeats (and the dangerous entries, the filter entries, when
+    // asked), each named by the kind that removed it, a repeat as a repeat first of all, then a
+    // dangerous one; with filter entries dropped, the empty line that opened a block (it and the
+    // entry lines behind it) goes when every entry of the block goes and one of them is a dropped
+    // filter entry. Everything else stays, byte for byte and in order. A byte-order mark in front
+    // of a removed first line stays too.
+    const auto dropsFilter = [&](const ModelLine &line) {
+        return line.filter &&
+               (options.dropFilter ||
+                options.dropFilterTexts.contains(decodeWindows1252(line.text)));
+    };
+    const auto kindOf = [&](const ModelLine &line) -> std::optional<Kind> {
+        if (options.dropRepeats && line.repeated)
+            return Kind::Repeated;
+        if (options.dropDangerous && line.dangerous)
+            return Kind::Dangerous;
+        if (dropsFilter(line))
+            return Kind::Filter;
+        return std::nullopt;
+    };
+    QList<std::optional<Kind>> removal(model.lines.size());
+    for (qsizetype i = 0; i < model.lines.size(); ++i)
+        removal[i] = model.lines[i].entry ? kindOf(model.lines[i]) : std::nullopt;
+    if (options.dropsFilterEntries()) {
+        for (qsizetype i = 0; i < model.lines.size(); ++i) {
+            if (!model.lines[i].empty)
+                continue;
+            qsizetype end = i + 1;
+            bool all = true;
+            bool filter = false;
+            while (end < model.lines.size() && model.lines[end].entry) {
+                all = all && removal[end].has_value();
+                filter = filter || dropsFilter(model.lines[end]);
+                ++end;
+            }
+            if (end > i + 1 && all && filter)
+                removal[i] = Kind::BlockOpening;
+        }
+    }
+
     QByteArray kept;
     QList<qsizetype> removedLines;
-    qsizetype repeats = 0;
-    qsizetype dangerous = 0;
-    for (const ModelLine &line : model.lines) {
-        if (line.repeated || (dropDangerous && line.dangerous)) {
-            ++(line.repeated ? repeats : dangerous);
-            removedLines.append(line.findings.first().line);
+    qsizetype counts[4] = {};
+    const Kind kinds[4] = {Kind::Repeated, Kind::Dangerous, Kind::Filter, Kind::BlockOpening};
+    for (qsizetype i = 0; i < model.lines.size(); ++i) {
+        const ModelLine &line = model.lines[i];
+        if (removal[i]) {
+            ++counts[std::find(kinds, kinds + 4, *removal[i]) - kinds];
+            removedLines.append(i + 1);
             if (line.start == 0 && line.bytes.startsWith("\xEF\xBB\xBF"))
                 kept += "\xEF\xBB\xBF";
         } else {
@@ -248,15 +340,17 @@ void checkTidy(const QByteArray &bytes, const Model &model, bool dropDangerous)
         }
     }
     FUZZ_CHECK(tidy.bytes == kept, shown);
-    FUZZ_CHECK(tidy.removedRepeats == repeats, shown);
-    FUZZ_CHECK(tidy.removedDangerous == dangerous, shown);
+    FUZZ_CHECK(tidy.removedRepeats == counts[0], shown);
+    FUZZ_CHECK(tidy.removedDangerous == counts[1], shown);
+    FUZZ_CHECK(tidy.removedFilter == counts[2], shown);
+    FUZZ_CHECK(tidy.removedEmptyLines == counts[3], shown);
     FUZZ_CHECK(tidy.linesKept == model.lines.size() - removedLines.size(), shown);
     FUZZ_CHECK(tidy.removed.size() == removedLines.size(), shown);
     for (qsizetype i = 0; i < tidy.removed.size(); ++i) {
         const EntryFinding &finding = tidy.removed[i];
         const ModelLine &line = model.lines[removedLines[i] - 1];
         FUZZ_CHECK(finding.line == removedLines[i], shown);
-        FUZZ_CHECK(finding.kind == (line.repeated ? Kind::Repeated : Kind::Dangerous), shown);
+        FUZZ_CHECK(finding.kind == *removal[removedLines[i] - 1], shown);
         FUZZ_CHECK(finding.start == line.start && finding.length == line.bytes.size(), shown);
     }
 
@@ -267,15 +361,19 @@ void checkTidy(const QByteArray &bytes, const Model &model, bool dropDangerous)
     if (firstRemoved && !bytes.startsWith("\xEF\xBB\xBF") && kept.startsWith("\xEF\xBB\xBF"))
         return;
 
-    // What tidy wrote parses as the model reads it, holds no repeat (and, when asked, nothing
-    // dangerous), and a second tidy, from a buffer, changes nothing.
+    // What tidy wrote parses as the model reads it, holds nothing more to remove, and a second
+    // tidy, the other way round, changes nothing.
     const Model after = modelOf(tidy.bytes);
-    FUZZ_CHECK(after.counts.repeated == 0, shown);
-    FUZZ_CHECK(!dropDangerous || after.counts.dangerous == 0, shown);
-    FUZZ_CHECK(after.counts.entries == model.counts.entries - repeats - dangerous, shown);
-    const EntryTidy again = tidyInMemory(tidy.bytes, dropDangerous);
+    FUZZ_CHECK(!options.dropRepeats || after.counts.repeated == 0, shown);
+    FUZZ_CHECK(!options.dropDangerous || after.counts.dangerous == 0, shown);
+    FUZZ_CHECK(after.counts.entries == model.counts.entries - counts[0] - counts[1] - counts[2],
+               shown);
+    FUZZ_CHECK(!options.dropFilter || std::none_of(after.lines.cbegin(), after.lines.cend(),
+                                                   [](const ModelLine &l) { return l.filter; }),
+               shown);
+    const EntryTidy again = tidyInMemory(tidy.bytes, options, !trickle);
     FUZZ_CHECK(again.bytes == tidy.bytes, shown);
-    FUZZ_CHECK(again.removedRepeats == 0 && again.removedDangerous == 0, shown);
+    FUZZ_CHECK(again.removedLines() == 0, shown);
     FUZZ_CHECK(again.removed.isEmpty(), shown);
     FUZZ_CHECK(again.linesKept == after.lines.size(), shown);
 }
@@ -290,7 +388,25 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const Model model = modelOf(bytes);
     checkFindings(bytes, model);
-    checkTidy(bytes, model, false);
-    checkTidy(bytes, model, true);
+    TidyCase plain{{}, QStringLiteral("plain")};
+    TidyCase dangerous{{}, QStringLiteral("drop dangerous")};
+    dangerous.options.dropDangerous = true;
+    TidyCase filter{{}, QStringLiteral("drop filter")};
+    filter.options.dropFilter = true;
+    // Some texts of the file's entries, whose filter entries go (as --drop-word's variants do).
+    TidyCase words{{}, QStringLiteral("drop words")};
+    for (qsizetype i = 0; i < model.lines.size(); i += 2) {
+        if (model.lines[i].entry)
+            words.options.dropFilterTexts.insert(decodeWindows1252(model.lines[i].text));
+    }
+    // As --replace reads it: only the filter entries go.
+    TidyCase replace{{}, QStringLiteral("replace")};
+    replace.options.dropRepeats = false;
+    replace.options.dropFilter = true;
+    checkTidy(bytes, model, plain, true);
+    checkTidy(bytes, model, dangerous, false);
+    checkTidy(bytes, model, filter, false);
+    checkTidy(bytes, model, words, true);
+    checkTidy(bytes, model, replace, false);
     return 0;
 }

@@ -1,9 +1,11 @@
 // Drives the commands of vantro-filter in-process on temporary directories, and runs the program
 // itself for what only a process shows: exit statuses, standard input, closed descriptors.
+#include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "childprocess.h"
 #include "cli/commandline.h"
 #include "cli/console.h"
+#include "entryfiles/filterreplace.h"
 #include "entrymodel.h"
 #include "fileio/path.h"
 #include "fileio/testhooks.h"
@@ -372,6 +374,12 @@ private slots:
     void expand();
     void endToEnd_data();
     void endToEnd();
+    void profileOrder_data();
+    void profileOrder();
+    void replaceKeepsEveryOtherByte_data();
+    void replaceKeepsEveryOtherByte();
+    void tidyDropsFilterEntries_data();
+    void tidyDropsFilterEntries();
 };
 
 void CliTest::initTestCase()
@@ -1929,6 +1937,177 @@ void CliTest::namesAreBytes()
         ::unlink(file.constData());
     ::rmdir(named.constData());
     ::rmdir(lookalike.constData());
+}
+
+// A profile's additions come after the base list and the --add files, and every taking-out
+// comes last; build and list see the same list.
+void CliTest::profileOrder_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<QStringList>("expected"); // the list; empty: refused
+
+    const QStringList base = {"--words", "w.txt", "--add", "a.txt"}; // gosh, heck; golly
+    QTest::newRow("added by --add, taken out by the profile")
+        << base << QByteArray("-golly\n") << QStringList{"gosh", "heck"};
+    QTest::newRow("taken out and added by the profile: out")
+        << base << QByteArray("darn\n-darn\n+darn\n") << QStringList{"golly", "gosh", "heck"};
+    QTest::newRow("-GOSH takes out gosh, comments and blank lines skipped")
+        << base << QByteArray("# our server\r\n\r\n-GOSH\r\n+Drat\r\n")
+        << QStringList{"drat", "golly", "heck"};
+    QTest::newRow("--except after the profile's additions")
+        << base + QStringList{"--except", "e.txt"} << QByteArray("drat\n")
+        << QStringList{"golly", "gosh"};
+    QTest::newRow("a refused line: FILE:LINE")
+        << base << QByteArray("ok\nbad\"word\n") << QStringList{};
+}
+
+void CliTest::profileOrder()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, profile);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("w.txt"), "gosh\nheck\n"));
+    QVERIFY(writeFileBytes(dir.filePath("a.txt"), "golly\n"));
+    QVERIFY(writeFileBytes(dir.filePath("e.txt"), "HECK\ndrat\n"));
+    QVERIFY(writeFileBytes(dir.filePath("p.txt"), profile));
+    const QStringList all = options + QStringList{"--profile", "p.txt"};
+
+    const ToolRun list = runTool(QStringList{"list"} + all, dir.path());
+    const ToolRun build = runTool(QStringList{"build", "--stdout"} + all, dir.path());
+    if (expected.isEmpty()) {
+        QCOMPARE(list.exitCode, 1);
+        QCOMPARE(build.exitCode, 1);
+        QVERIFY2(build.err.startsWith("vantro-filter: p.txt:2: "), build.err);
+        QVERIFY(build.out.isEmpty());
+        return;
+    }
+    QCOMPARE(list.exitCode, 0);
+    QCOMPARE(lines(list.out), listOf(expected).items());
+    QCOMPARE(build.exitCode, 0);
+    QBuffer block;
+    block.open(QIODevice::WriteOnly);
+    QVERIFY(writeFilterBlock(block, variantsOf(listOf(expected), false)));
+    QCOMPARE(build.out, block.data());
+}
+
+// --replace takes out exactly the filter entries, and the empty lines of blocks that go whole.
+void CliTest::replaceKeepsEveryOtherByte_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("kept");
+
+    const QByteArray game = "HELLO \"Welcome\"\r\n# the admin's own\r\n{ \"gosh\" \"golly\" }\r\n";
+    const QByteArray cipherBlock = "\r\n{ \"Gosh\" \"U0lt\" }\r\n{ \"gosh\" \"u0lt\" }\r\n";
+    const QByteArray maskBlock = "\r\n{ \"heck\" \"****\" }\r\n{ \"GOSH!\" \"****!\" }\r\n";
+    // Another tool's entries: replacements that are neither our cipher nor our mask.
+    const QByteArray otherBlock = "\r\n{ \"foo\" \"f*o\" }\r\n{ \"darn\" \"dang\" }\r\n";
+    // A block of which one entry stays keeps its empty line.
+    const QByteArray mixedBlock = "\r\n{ \"darn\" \"9zmp\" }\r\n{ \"fudge\" \"f***e\" }\r\n";
+    const QByteArray tail = "BYE \"last line\"\r\n";
+    const QByteArray content =
+        game + cipherBlock + "MIDDLE\r\n" + maskBlock + otherBlock + mixedBlock + "\n" + tail;
+    const QByteArray kept =
+        game + "MIDDLE\r\n" + otherBlock + "\r\n{ \"fudge\" \"f***e\" }\r\n" + "\n" + tail;
+    QTest::newRow("cipher") << QStringList{} << content << kept;
+    QTest::newRow("mask, into localization.txt")
+        << QStringList{"--mask", "--localization"} << content << kept;
+    QTest::newRow("a missing file is created") << QStringList{} << QByteArray() << QByteArray();
+}
+
+void CliTest::replaceKeepsEveryOtherByte()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, kept);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("w.txt"), "drat\n"));
+    const QString target = options.contains("--localization") ? "localization.txt" : "badnames.txt";
+    if (!content.isEmpty())
+        QVERIFY(writeFileBytes(dir.filePath(target), content));
+    const QStringList build = QStringList{"build", "--words", "w.txt"} + options;
+    QStringList toStandardOutput = build + QStringList{"--stdout"};
+    toStandardOutput.removeAll("--localization");
+    const ToolRun block = runTool(toStandardOutput, dir.path());
+    QCOMPARE(block.exitCode, 0);
+
+    ToolRun run = runTool(build + QStringList{"--replace"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(fileBytes(dir.filePath(target)), kept + block.out);
+    // Again: the block just written is the filter now, and is replaced by itself.
+    run = runTool(build + QStringList{"--replace"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(fileBytes(dir.filePath(target)), kept + block.out);
+    QCOMPARE(namesIn(dir.path()), (QStringList{target, "w.txt"}));
+    // Taking the filter out leaves the kept bytes alone.
+    QVERIFY(replaceFilterInFile(dir.filePath(target), {}));
+    QCOMPARE(fileBytes(dir.filePath(target)), kept);
+}
+
+// --drop-word takes exactly the filter entries of the word's variants; --drop-filter every
+// filter entry; a dry run changes nothing.
+void CliTest::tidyDropsFilterEntries_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("tidied");
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("--drop-word gosh")
+        << QStringList{"--drop-word", "GOSH"}
+        << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
+                      "\r\n{ \"heck\" \"tw8r\" }\r\n")
+        << "repeats removed 1, dangerous removed 0, filter entries removed 3, empty lines "
+           "removed 2, lines kept 6";
+    QTest::newRow("--drop-words FILE")
+        << QStringList{"--drop-words", "drop.txt"}
+        << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n")
+        << "repeats removed 1, dangerous removed 0, filter entries removed 4, empty lines "
+           "removed 3, lines kept 4";
+    QTest::newRow("--drop-filter")
+        << QStringList{"--drop-filter"} << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n")
+        << "repeats removed 1, dangerous removed 0, filter entries removed 5, empty lines "
+           "removed 4, lines kept 2";
+    QTest::newRow("dry run") << QStringList{"--drop-filter", "--dry-run"} << QByteArray()
+                             << "repeats removed 1, dangerous removed 0, filter entries removed "
+                                "5, empty lines removed 4, lines kept 2 (dry run";
+}
+
+void CliTest::tidyDropsFilterEntries()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, tidied);
+    QFETCH(QString, summary);
+
+    const QByteArray content = "# ours\r\n{ \"gosh\" \"golly\" }\r\n"
+                               "\r\n{ \"Gosh\" \"U0lt\" }\r\n{ \"gosh\" \"****\" }\r\n"
+                               "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
+                               "\r\n{ \"heck\" \"tw8r\" }\r\n"
+                               "\r\n{ \"GOSH!\" \"U5LT!\" }\r\n{ \"gosh\" \"****\" }\r\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("localization.txt");
+    QVERIFY(writeFileBytes(path, content));
+    QVERIFY(writeFileBytes(dir.filePath("drop.txt"), "gosh\nHECK\n"));
+
+    const ToolRun run =
+        runTool(QStringList{"tidy"} + options + QStringList{"localization.txt"}, dir.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), run.err);
+    const QStringList printed = lines(run.out);
+    QVERIFY2(printed.constLast().startsWith("Summary: " + summary), run.out);
+    if (options.contains("--dry-run")) {
+        QCOMPARE(fileBytes(path), content);
+        QCOMPARE(printed.size(), 11);
+        QCOMPARE(printed[0], "localization.txt:3: would remove: filter: the empty line that "
+                             "opened a block of which every entry goes.");
+        QCOMPARE(printed[1], "localization.txt:4: would remove: filter: the filter entry of "
+                             "\"Gosh\" (replaced with \"U0lt\").");
+    } else {
+        QCOMPARE(fileBytes(path), tidied);
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

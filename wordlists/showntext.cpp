@@ -67,7 +67,7 @@ QString shownText(QStringView text)
 
 QString shownCharacter(char32_t c)
 {
-    const QString shown = shownText(QString::fromUcs4(&c, 1));
+    const QString shown = shownText(QChar::fromUcs4(c));
     switch (QChar::category(c)) {
     case QChar::Mark_NonSpacing:
     case QChar::Mark_SpacingCombining:
