@@ -12,6 +12,9 @@
 #include <QBuffer>
 #include <QDir>
 
+#include <chrono>
+#include <thread>
+
 namespace vantro::cli {
 
 namespace {
@@ -50,6 +53,14 @@ void addArguments(QCommandLineParser &parser)
                 "and differs from it.")});
 }
 
+void reportWaiting(Console &console, const QString &path)
+{
+    console.reportError(Tr::tr("\"%1\" is locked by another program; waiting up to %n "
+                               "seconds for it to let go.",
+                               nullptr, int(kLockWait.count()))
+                            .arg(shownPath(path)));
+}
+
 ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants,
                                  ReplacementStyle style)
 {
@@ -74,11 +85,7 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     const StopSignals stopSignals;
     AppendOptions options;
     options.lockWait = kLockWait;
-    options.waitingForLock = [&] {
-        console.reportError(Tr::tr("\"%1\" is being written by another Build; waiting up to %2 "
-                                   "seconds for it to end.")
-                                .arg(shownPath(path), QString::number(kLockWait.count())));
-    };
+    options.waitingForLock = [&] { reportWaiting(console, path); };
     options.stopRequested = &StopSignals::stopRequested;
     const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options), style);
     if (!written) {
@@ -112,8 +119,18 @@ ExitStatus replaceInFile(Console &console, const QString &directory, bool locali
     // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and the
     // new file is taken back.
     const StopSignals stopSignals;
-    const Result<FilterRemoval> replaced =
-        replaceFilterInFile(path, block, &StopSignals::stopRequested);
+    // As a Build that appends, it waits a while for another writer of the file to end.
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    Result<FilterRemoval> replaced = replaceFilterInFile(path, block, &StopSignals::stopRequested);
+    for (bool waiting = false; !replaced && replaced.kind() == ErrorKind::Busy &&
+                               std::chrono::steady_clock::now() < deadline &&
+                               !StopSignals::stopRequested();) {
+        if (!waiting)
+            reportWaiting(console, path);
+        waiting = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        replaced = replaceFilterInFile(path, block, &StopSignals::stopRequested);
+    }
     if (!replaced) {
         if (replaced.kind() == ErrorKind::Stopped)
             console.reportError(

@@ -220,14 +220,15 @@ Result<void> FileReplacement::checkReplaceable() const
             fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
     if (status.st_nlink > 1)
         return Error{ErrorKind::Refused,
-                     fileio::Tr::tr("\"%1\" has %2 names (hard links); a new file in its place "
+                     fileio::Tr::tr("\"%1\" has %n names (hard links); a new file in its place "
                                     "would leave the old content under the others. Remove the "
-                                    "other links and tidy it under its one name, or tidy a copy.")
-                         .arg(m_shown, QString::number(status.st_nlink))};
+                                    "other links and give it its one name, or work on a copy.",
+                                    nullptr, int(status.st_nlink))
+                         .arg(m_shown)};
     if (::faccessat(m_dirFd, m_name.constData(), W_OK, AT_EACCESS) != 0)
         return Error{ErrorKind::Refused,
-                     fileio::Tr::tr("\"%1\" may not be written by this user (%2); tidy changes "
-                                    "only a file that its user could write to.")
+                     fileio::Tr::tr("\"%1\" may not be written by this user (%2); only a file "
+                                    "that its user could write to is replaced.")
                          .arg(m_shown, systemReason(errno))};
     return {};
 }

@@ -828,8 +828,8 @@ void CliTest::buildWaitsForTheLockAndStopsOnSignals()
     while (!err.contains("waiting up to 30 seconds") && process.waitForReadyRead(20000))
         err += process.readAllStandardError();
     QVERIFY2(err.startsWith("vantro-filter: \"" + QFile::encodeName(dir.path()) +
-                            "/badnames.txt\" is being written by another Build; waiting up to "
-                            "30 seconds for it to end.\n"),
+                            "/badnames.txt\" is locked by another program; waiting up to "
+                            "30 seconds for it to let go.\n"),
              err);
     const QByteArray othersBlock = "\r\n{ \"other\" \"e9ctw\" }\r\n";
     QCOMPARE(other.write(othersBlock), othersBlock.size());
@@ -1401,14 +1401,14 @@ void CliTest::tidyRefusesWhatItMustNotReplace_data()
     QTest::newRow("a second name (hard link)")
         << TidyRefusal::HardLink
         << "\"localization.txt\" has 2 names (hard links); a new file in its place would leave "
-           "the old content under the others. Remove the other links and tidy it under its one "
-           "name, or tidy a copy. Nothing was changed.";
+           "the old content under the others. Remove the other links and give it its one name, or "
+           "work on a copy. Nothing was changed.";
     // The directory is the user's to write, the file is not: replacing it would give the file
     // to the user.
     QTest::newRow("a file the user may not write")
         << TidyRefusal::NotWritable
-        << "\"localization.txt\" may not be written by this user (Permission denied); tidy "
-           "changes only a file that its user could write to. Nothing was changed.";
+        << "\"localization.txt\" may not be written by this user (Permission denied); only a "
+           "file that its user could write to is replaced. Nothing was changed.";
 }
 
 void CliTest::tidyRefusesWhatItMustNotReplace()

@@ -16,6 +16,34 @@
 <context>
     <name>vantro::cli</name>
     <message numerus="yes">
+        <source>&quot;%1&quot; is locked by another program; waiting up to %n seconds for it to let go.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; is locked by another program; waiting up to %n second for it to let go.</numerusform>
+            <numerusform>&quot;%1&quot; is locked by another program; waiting up to %n seconds for it to let go.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n entries to %1</source>
+        <translation>
+            <numerusform>Wrote %n entry to %1</numerusform>
+            <numerusform>Wrote %n entries to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, replacing %n earlier filter entries</source>
+        <translation>
+            <numerusform>, replacing %n earlier filter entry</numerusform>
+            <numerusform>, replacing %n earlier filter entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n empty lines that opened their blocks.</source>
+        <translation>
+            <numerusform> and %n empty line that opened its block.</numerusform>
+            <numerusform> and %n empty lines that opened their blocks.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Wrote %n entries to standard output.</source>
         <translation>
             <numerusform>Wrote %n entry to standard output.</numerusform>
@@ -37,6 +65,13 @@
         <translation>
             <numerusform>Cannot read: it is a FIFO, and no program wrote to it within %n second.</numerusform>
             <numerusform>Cannot read: it is a FIFO, and no program wrote to it within %n seconds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1&quot; has %n names (hard links); a new file in its place would leave the old content under the others. Remove the other links and give it its one name, or work on a copy.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; has %n name (hard links); a new file in its place would leave the old content under the others. Remove the other links and give it its one name, or work on a copy.</numerusform>
+            <numerusform>&quot;%1&quot; has %n names (hard links); a new file in its place would leave the old content under the others. Remove the other links and give it its one name, or work on a copy.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
