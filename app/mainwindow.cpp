@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/startupfiles.h"
+#include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/translations.h"
@@ -180,7 +181,7 @@ bool MainWindow::load(const BuiltInChoice &builtIn)
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {
-        std::fprintf(stderr, "%s\n", rewritten.message().toLocal8Bit().constData());
+        printProgramMessage(rewritten.message());
         m_reporter(rewritten.message());
         return false;
     }
