@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/startupfiles.h"
+#include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/translations.h"
@@ -14,14 +15,21 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <cstdio>
 
 namespace vantro {
 
 namespace {
+
+// The design's client area, at 96 dpi.
+constexpr QSize kContentSize(709, 635);
 
 QFont timesNewRoman(qreal pointSize)
 {
@@ -64,10 +72,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBox
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Vantro Bad Word Filter Tool"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vantro-filter-tool.png")));
-    setFixedSize(709, 635);
+    setFixedSize(kContentSize);
     setFont(windowFont());
 
     createControls();
+    placeContentInScrollArea();
     setTabOrder();
     connectHandlers();
     updateBuildToolTip();
@@ -128,6 +137,51 @@ void MainWindow::createControls()
     m_buildButton = placed(new QPushButton(tr("Build"), this), "Command1", QRect(632, 600, 57, 25));
 }
 
+void MainWindow::placeContentInScrollArea()
+{
+    // The controls keep the design's places on a content widget of the design's size. On a screen
+    // too small for it (a large scale factor, a low laptop screen), the window is smaller and
+    // the scroll area around the content shows scroll bars, so that Build and Exit stay reachable.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+    content->setFixedSize(kContentSize);
+    const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls)
+        control->setParent(content);
+    auto *scrollArea = new QScrollArea(this);
+    scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setFocusPolicy(Qt::NoFocus); // Tab goes through the controls only
+    scrollArea->setWidget(content);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(QMargins());
+    layout->addWidget(scrollArea);
+}
+
+void MainWindow::fitToScreenArea(const QRect &available)
+{
+    const QSize room = available.size() - (frameGeometry().size() - size());
+    // A scroll bar that is needed takes its own room beside the content, so that a window that
+    // is only too high does not scroll sideways too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QSize fitted = kContentSize;
+    if (fitted.height() > room.height())
+        fitted.rwidth() += bar;
+    if (fitted.width() > room.width())
+        fitted.rheight() += bar;
+    fitted = fitted.boundedTo(room);
+    setFixedSize(fitted);
+    if (fitted != kContentSize)
+        move(available.topLeft());
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (const QScreen *shownOn = screen())
+        fitToScreenArea(shownOn->availableGeometry());
+    QWidget::showEvent(event);
+}
+
 void MainWindow::setTabOrder()
 {
     QWidget *const chain[] = {m_buildButton,  m_instructionsBox, m_exitButton,
@@ -180,7 +234,7 @@ bool MainWindow::load(const BuiltInChoice &builtIn)
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {
-        std::fprintf(stderr, "%s\n", rewritten.message().toLocal8Bit().constData());
+        printProgramMessage(rewritten.message());
         m_reporter(rewritten.message());
         return false;
     }

@@ -77,6 +77,9 @@ public:
     const PacedBuild *runningBuild() const { return m_build; }
     // The file the next Build appends to.
     QString nextFilterTarget() const;
+    // Sizes the window to fit the available area of a screen: the design's size when it fits,
+    // else smaller, with the content scrolling. Run at every show, with the window's screen.
+    void fitToScreenArea(const QRect &available);
 
 signals:
     // A Build has written its n-th entry.
@@ -86,10 +89,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
+    void placeContentInScrollArea();
     void setTabOrder();
     void connectHandlers();
     void updateBuildToolTip();

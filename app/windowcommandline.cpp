@@ -32,6 +32,8 @@ struct Parser
                   app::Tr::tr("Displays version information."))
     {
         using Text = app::Tr;
+        // "-reverse" is one option, as the window system reads it, not -r -e -v (--version) ...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
         parser.setApplicationDescription(Text::tr(
@@ -71,14 +73,40 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
+// The command line without the window system's own options, which the application object
+// would take out (-style fusion, -reverse, ...), for reading it before there is one.
+QStringList withoutWindowSystemOptions(const QStringList &arguments)
+{
+    static const QStringList withValue = {
+        "platform",      "style",  "stylesheet",      "platformpluginpath",
+        "platformtheme", "plugin", "qwindowgeometry", "geometry",
+        "qwindowtitle",  "title",  "qwindowicon",     "icon",
+        "display",       "name",   "session",         "qwindowscreen"};
+    static const QStringList withoutValue = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (i == 0 || !argument.startsWith(u'-')) {
+            kept.append(argument);
+            continue;
+        }
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (withValue.contains(name))
+            ++i; // and its value
+        else if (!withoutValue.contains(name))
+            kept.append(argument);
+    }
+    return kept;
+}
+
 } // namespace
 
 std::optional<int> answerInformationRequest(int argc, char *argv[])
 {
     Parser parser;
-    // Options of the window system (-platform, -style, ...) are not known here; they make the
-    // parse fail but leave --help and --version readable.
-    parser.parser.parse(argumentsOf(argc, argv));
+    // The window system's options (-platform, -style, ...) are taken out; other unknown options
+    // make the parse fail but leave --help and --version readable.
+    parser.parser.parse(withoutWindowSystemOptions(argumentsOf(argc, argv)));
     const bool help = parser.parser.isSet(parser.help);
     if (!help && !parser.parser.isSet(parser.version))
         return std::nullopt;
@@ -117,6 +145,11 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     return result;
 }
 
+void printProgramMessage(const QString &message)
+{
+    std::fprintf(stderr, "vantro-filter-tool: %s\n", message.toLocal8Bit().constData());
+}
+
 std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -127,10 +160,16 @@ std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt;
-    const QString message = app::Tr::tr(
-        "vantro-filter-tool: There is no display to show the window on (neither DISPLAY nor "
-        "WAYLAND_DISPLAY is set); on a machine without a desktop, use vantro-filter.");
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    // A wrong command line is reported as such (status 2) with or without a display.
+    const WindowCommandLine commandLine =
+        parseWindowCommandLine(withoutWindowSystemOptions(argumentsOf(argc, argv)));
+    if (!commandLine.error.isEmpty()) {
+        printProgramMessage(commandLine.error);
+        return 2;
+    }
+    printProgramMessage(
+        app::Tr::tr("There is no display to show the window on (neither DISPLAY nor "
+                    "WAYLAND_DISPLAY is set); on a machine without a desktop, use vantro-filter."));
     return 1;
 }
 

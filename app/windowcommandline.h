@@ -28,10 +28,15 @@ struct WindowCommandLine
 // before the application object exists, so that no window system is needed for either.
 std::optional<int> answerInformationRequest(int argc, char *argv[]);
 
+// Prints a message of the window program on standard error, after the program's name
+// ("vantro-filter-tool: "), as every message there begins.
+void printProgramMessage(const QString &message);
+
 // Without a window system to show the window on (no display, and no platform plugin chosen by
-// hand, such as offscreen), prints one line pointing to the command-line tool and returns the exit
-// status (1); nothing when there is one. Qt would otherwise abort with a long message about its
-// platform plugins.
+// hand, such as offscreen), prints what is wrong with a wrong command line and returns its exit
+// status (2), or else prints one line pointing to the command-line tool and returns the exit
+// status (1); nothing when there is a window system. Qt would otherwise abort with a long message
+// about its platform plugins.
 std::optional<int> refuseWithoutDisplay(int argc, char *argv[]);
 
 // Reads the command line, the window system's own options already taken out of it.

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <cstdio>
 #include <utility>
 
 namespace vantro {
@@ -23,7 +22,7 @@ constexpr int kUsageStatus = 2;
 
 int refuse(const QString &message, const WarningReporter &reporter)
 {
-    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    printProgramMessage(message);
     reporter(message);
     return kUsageStatus;
 }

@@ -3,6 +3,7 @@
 #include "cli/findingtext.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
+#include "entryfiles/encodingcheck.h"
 #include "entryfiles/entrycheck.h"
 #include "fileio/linereader.h"
 
@@ -72,7 +73,16 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                 report.clear();
             }
         });
-        const Result<void> read = readEntryFile(in.device(), checker);
+        EncodingCheck encoding;
+        const Result<void> read =
+            readEntryFile(in.device(), checker,
+                          [&encoding](QByteArrayView line, qsizetype) { encoding.addLine(line); });
+        if (read && !quiet && encoding.looksLikeUtf8())
+            report += Tr::tr("%1: warning: The file looks like UTF-8 (every non-ASCII character "
+                             "in it is valid UTF-8), but the server reads it as Windows-1252: "
+                             "those characters show garbled in the game, and entries that this "
+                             "tool appends are in Windows-1252.\n")
+                          .arg(shownName);
         console.writeOut(report);
         if (!read) {
             console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
@@ -112,8 +122,9 @@ Command checkCommand()
             "           than %1 bytes, which is skipped unchecked (counted as malformed)\n"
             "  warning  the same text and replacement as an earlier entry of the same file\n"
             "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
-            "           same text with another replacement (conflicting), or a UTF-8\n"
-            "           byte-order mark at the start of the file\n"
+            "           same text with another replacement (conflicting), a UTF-8\n"
+            "           byte-order mark at the start of the file, or (as FILE: warning:) a\n"
+            "           file that looks like UTF-8: its non-ASCII bytes are all valid UTF-8\n"
             "With --quiet only dangers and errors are listed.\n"
             "\n"
             "Exit status: 0 when no entry is dangerous or malformed (warnings alone do not count), "

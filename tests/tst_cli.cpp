@@ -233,7 +233,10 @@ QStringList findingsOf(const QByteArray &out)
         const auto earlier = QRegularExpression(QStringLiteral("line (\\d+)\\.$")).match(line);
         if (earlier.hasMatch())
             kind += u'@' + earlier.captured(1);
-        findings.append(parts[0].section(u':', -1) + u':' + kind);
+        // A finding of the whole file has no line: "file:warning".
+        const QString where =
+            parts[0].contains(u':') ? parts[0].section(u':', -1) : QStringLiteral("file");
+        findings.append(where + u':' + kind);
     }
     return findings;
 }
@@ -956,6 +959,21 @@ void CliTest::checkFindings_data()
         << QByteArray("\xEF\xBB\xBFmenu \"Play\"\r\n{ \"a\" \"z\" }") << 0
         << QStringList{"1:warning"} << "entries 1, dangerous 0";
     QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << "files 1, entries 0";
+    // A file in UTF-8, which the server reads as Windows-1252, is named, once.
+    QTest::newRow("UTF-8 of two, three and four bytes")
+        << QByteArray(
+               "menu \"Caf\xC3\xA9 \xE2\x82\xAC\"\r\n{ \"a\" \"z\" }\r\n\xF0\x9F\x98\x80\r\n")
+        << 0 << QStringList{"file:warning"} << "entries 1, dangerous 0, malformed 0, repeated 0";
+    QTest::newRow("UTF-8 behind a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF{ \"\xC3\xA9\" \"z\" }\r\n") << 0
+        << QStringList{"1:warning", "file:warning"} << "entries 1, dangerous 0";
+    QTest::newRow("overlong UTF-8 form") << QByteArray("{ \"\xC3\xA9\" \"\xC0\xAF\" }\r\n") << 0
+                                         << QStringList{} << "entries 1, dangerous 0";
+    QTest::newRow("UTF-16 surrogate in UTF-8 form")
+        << QByteArray("{ \"\xC3\xA9\" \"\xED\xA0\x80\" }\r\n") << 1 << QStringList{"1:danger"}
+        << "entries 1, dangerous 1";
+    QTest::newRow("UTF-8 sequence cut by the line end")
+        << QByteArray("\xC3\xA9\r\n\xE2\x82\r\n\xAC\r\n") << 0 << QStringList{} << "entries 0";
     // Lines beyond the bound are reported and skipped unread, the last one without a line end.
     QTest::newRow("overlong lines, the rest still checked")
         << QByteArray(kOverlong, '{') + "\r\n{ \"ab\" \"abc\" }\r\n" +

@@ -1,5 +1,8 @@
+#include "entryfiles/encodingcheck.h"
 #include "entryfiles/entryline.h"
+#include "testfiles.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vantro;
@@ -11,6 +14,8 @@ class EntryLineTest : public QObject
 private slots:
     void parse_data();
     void parse();
+    void fileLooksLikeUtf8_data();
+    void fileLooksLikeUtf8();
 };
 
 void EntryLineTest::parse_data()
@@ -74,6 +79,38 @@ void EntryLineTest::parse()
     QCOMPARE(parsed.text.toString(), text);
     QCOMPARE(parsed.replacement.toString(), replacement);
     QCOMPARE(parsed.problem.isEmpty(), kind != int(EntryLine::Kind::Malformed));
+}
+
+// What build asks before appending Windows-1252 entries to a file (check's findings cover the
+// kinds of bytes).
+void EntryLineTest::fileLooksLikeUtf8_data()
+{
+    QTest::addColumn<QByteArray>("content"); // none: no file
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("UTF-8") << QByteArray("menu \"Caf\xC3\xA9\"\r\n{ \"a\" \"z\" }\r\n") << true
+                           << true;
+    QTest::newRow("Windows-1252") << QByteArray("menu \"Caf\xE9\"\r\n") << true << false;
+    QTest::newRow("ASCII behind a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF{ \"a\" \"z\" }\r\n") << true << false;
+    QTest::newRow("no file") << QByteArray() << false << false;
+}
+
+void EntryLineTest::fileLooksLikeUtf8()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(bool, utf8);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    if (readable)
+        QVERIFY(writeFileBytes(path, content));
+    const Result<bool> looks = vantro::fileLooksLikeUtf8(path);
+    QCOMPARE(bool(looks), readable);
+    if (readable)
+        QCOMPARE(*looks, utf8);
+    else
+        QCOMPARE(looks.kind(), ErrorKind::Unreadable);
 }
 
 QTEST_GUILESS_MAIN(EntryLineTest)

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -139,6 +140,8 @@ private slots:
     void failedBuild();
     void exitDuringBuild_data();
     void exitDuringBuild();
+    void smallScreenScrollsToBuild_data();
+    void smallScreenScrollsToBuild();
 
 private:
     template <typename Control> Control *control(const char *name) const
@@ -793,6 +796,47 @@ void MainWindowTest::exitDuringBuild()
     QVERIFY(!m_window->isVisible());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 3 of 9"));
     QVERIFY(m_warnings.isEmpty());
+}
+
+void MainWindowTest::smallScreenScrollsToBuild_data()
+{
+    QTest::addColumn<QRect>("available"); // of the screen, in the window's pixels
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("sideways"); // with a horizontal scroll bar
+    // 1280 x 1024 at twice the scale, with a panel at the top.
+    QTest::newRow("scale factor 2") << QRect(0, 24, 640, 488) << 488 << true;
+    // 1366 x 768 at 125 %, with a panel at the bottom: only the height is short.
+    QTest::newRow("low laptop screen") << QRect(0, 0, 1093, 582) << 582 << false;
+    QTest::newRow("screen large enough") << QRect(0, 0, 1920, 1040) << 635 << false;
+}
+
+void MainWindowTest::smallScreenScrollsToBuild()
+{
+    QFETCH(QRect, available);
+    QFETCH(int, height);
+    QFETCH(bool, sideways);
+    m_window->fitToScreenArea(available);
+    QApplication::processEvents(); // the resize, and the scroll area's layout after it
+    QCOMPARE(m_window->height(), height);
+    QVERIFY(available.contains(m_window->frameGeometry()));
+    auto *scrollArea = m_window->findChild<QScrollArea *>();
+    QCOMPARE(scrollArea->horizontalScrollBar()->isVisible(), sideways);
+
+    // Build can be scrolled into the window, at its place in the content, and works there.
+    auto *build = control<QPushButton>("Command1");
+    QCOMPARE(build->geometry(), QRect(632, 600, 57, 25));
+    scrollArea->ensureWidgetVisible(build);
+    const QRect shown(build->mapTo(m_window.get(), QPoint(0, 0)), build->size());
+    QVERIFY2(m_window->rect().contains(shown), qPrintable(QString::number(shown.bottom())));
+    if (height == 635) {
+        // Nothing to scroll: the window keeps the design's size, without scroll bars.
+        QCOMPARE(m_window->size(), QSize(709, 635));
+        QVERIFY(!scrollArea->verticalScrollBar()->isVisible());
+        QCOMPARE(shown.topLeft(), QPoint(632, 600));
+    }
+    setWords({"gosh"});
+    QTest::mouseClick(m_window->childAt(shown.center()), Qt::LeftButton);
+    QVERIFY(m_window->isBuilding());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -118,16 +118,20 @@ Start WindowProgramTest::start(const QStringList &arguments, const QString &star
 void WindowProgramTest::informationNeedsNoDisplay_data()
 {
     QTest::addColumn<QString>("option");
-    QTest::addColumn<QString>("printed");
-    QTest::newRow("--help") << "--help"
-                            << "--add <FILE>";
-    QTest::newRow("--version") << "--version"
-                               << "Vantro Bad Word Filter Tool 1.00\n";
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("printed"); // on standard output with 0, else on standard error
+    QTest::newRow("--help") << "--help" << 0 << "--add <FILE>";
+    QTest::newRow("--version") << "--version" << 0 << "Vantro Bad Word Filter Tool 1.00\n";
+    QTest::newRow("wrong command line")
+        << "--bogus" << 2 << "vantro-filter-tool: Unknown option 'bogus'.\n";
+    QTest::newRow("window system option")
+        << "-reverse" << 1 << "vantro-filter-tool: There is no display";
 }
 
 void WindowProgramTest::informationNeedsNoDisplay()
 {
     QFETCH(QString, option);
+    QFETCH(int, status);
     QFETCH(QString, printed);
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -138,9 +142,12 @@ void WindowProgramTest::informationNeedsNoDisplay()
     program.start(QStringLiteral(VANTRO_TOOL_PATH), {option});
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    QCOMPARE(program.exitCode(), status);
+    const QString output = QString::fromLocal8Bit(status == 0 ? program.readAllStandardOutput()
+                                                              : program.readAllStandardError());
     QVERIFY2(output.contains(printed), qPrintable(output));
+    if (status != 0)
+        QCOMPARE(output.count(u'\n'), 1);
     QCOMPARE(QDir(m_work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), {});
 }
 
@@ -186,6 +193,10 @@ void WindowProgramTest::failedStart()
     QVERIFY2(started.reported.contains(named) && !started.reported.contains("words:"),
              qPrintable(started.reported));
     QVERIFY2(started.standardError.contains(named), qPrintable(started.standardError));
+    // One message, after the program's name.
+    QVERIFY2(started.standardError.startsWith("vantro-filter-tool: ") &&
+                 started.standardError.count(u'\n') == 1,
+             qPrintable(started.standardError));
     // Nothing was written where the program started.
     QCOMPARE(work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
 }

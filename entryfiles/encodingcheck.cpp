@@ -1,0 +1,88 @@
+#include "entryfiles/encodingcheck.h"
+
+#include "entryfiles/tr.h"
+#include "fileio/inputfile.h"
+#include "fileio/linereader.h"
+#include "wordlists/showntext.h"
+
+#include <QFile>
+
+namespace vantro {
+
+namespace {
+
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
+// The length of the valid UTF-8 sequence that starts at bytes[i], a non-ASCII byte; 0 when none
+// does. Overlong forms, UTF-16 surrogates and code points beyond U+10FFFF are not valid.
+qsizetype utf8SequenceAt(QByteArrayView bytes, qsizetype i)
+{
+    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(bytes[at]); };
+    const unsigned char lead = byte(i);
+    qsizetype length = 0;
+    unsigned char secondLow = 0x80, secondHigh = 0xBF; // the range of the byte after the lead
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            secondLow = 0xA0; // else overlong
+        else if (lead == 0xED)
+            secondHigh = 0x9F; // else a surrogate
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            secondLow = 0x90; // else overlong
+        else if (lead == 0xF4)
+            secondHigh = 0x8F; // else beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size() || byte(i + 1) < secondLow || byte(i + 1) > secondHigh)
+        return 0;
+    for (qsizetype k = 2; k < length; ++k) {
+        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+void EncodingCheck::addLine(QByteArrayView line)
+{
+    if (m_lines++ == 0 && line.startsWith(kByteOrderMark))
+        line = line.sliced(kByteOrderMark.size());
+    // Line ends are ASCII, so no sequence goes on into the next line.
+    for (qsizetype i = 0; i < line.size() && !m_invalid;) {
+        if (static_cast<unsigned char>(line[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const qsizetype length = utf8SequenceAt(line, i);
+        m_invalid = length == 0;
+        m_nonAscii += length;
+        i += length;
+    }
+}
+
+Result<bool> fileLooksLikeUtf8(const QString &path)
+{
+    QFile file;
+    if (Result<void> opened = openInputFile(file, path); !opened)
+        return opened.error();
+    EncodingCheck check;
+    LineReader reader(file);
+    for (;;) {
+        const Result<LineReader::Step> step = reader.next();
+        if (!step)
+            return Error{ErrorKind::Unreadable,
+                         entryfiles::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
+        if (*step == LineReader::Step::End)
+            return check.looksLikeUtf8();
+        if (*step == LineReader::Step::Line)
+            check.addLine(reader.line());
+    }
+}
+
+} // namespace vantro

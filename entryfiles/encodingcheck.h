@@ -1,0 +1,31 @@
+#pragma once
+
+#include "fileio/result.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace vantro {
+
+// Whether a file that the server reads as Windows-1252 looks like it was saved as UTF-8: it has
+// non-ASCII bytes, and all of them form valid UTF-8 sequences (which text in Windows-1252 almost
+// never does). The tool appends Windows-1252 bytes, which such a file would then mix with UTF-8.
+// A UTF-8 byte-order mark at the start of the first line is not counted: it is reported apart.
+class EncodingCheck
+{
+public:
+    // The file's next line, with its line end.
+    void addLine(QByteArrayView line);
+    bool looksLikeUtf8() const { return m_nonAscii > 0 && !m_invalid; }
+
+private:
+    qsizetype m_lines = 0;
+    qsizetype m_nonAscii = 0; // bytes
+    bool m_invalid = false;   // a byte that no valid UTF-8 sequence has there
+};
+
+// Reads the file at path (as every input file is opened) through an EncodingCheck; lines too long
+// to be held are left out. Fails (Unreadable) with why, a whole sentence, when it cannot be read.
+Result<bool> fileLooksLikeUtf8(const QString &path);
+
+} // namespace vantro
