@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include <cstdio>
 
@@ -58,7 +57,8 @@ QLabel *centredLabel(QWidget *parent, const QString &caption)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBoxReporter(this))
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent), m_reporter(messageBoxReporter(this)), m_fileChooser(fileDialogChooser(this))
 {
     installTranslations();
     setObjectName(QStringLiteral("Form1"));
@@ -68,9 +68,11 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBox
     setFont(windowFont());
 
     createControls();
+    createWordListMenu();
     setTabOrder();
     connectHandlers();
     updateBuildToolTip();
+    updateWordListSummary();
     m_buildButton->setFocus();
 }
 
@@ -150,16 +152,26 @@ void MainWindow::connectHandlers()
             });
     // The second press of a double-click would remove the word that moved into the removed
     // one's place.
+    // It also takes the word files dropped onto the list.
     m_wordListView->viewport()->installEventFilter(this);
-    auto *undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, this, &MainWindow::undoRemoval);
+    m_wordListView->setAcceptDrops(true);
+    m_wordListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_wordListView, &QListView::customContextMenuRequested, this,
+            &MainWindow::showWordListMenu);
+    connect(m_wordList, &WordListModel::rowsInserted, this, &MainWindow::updateWordListSummary);
+    connect(m_wordList, &WordListModel::rowsRemoved, this, &MainWindow::updateWordListSummary);
+    connect(m_wordList, &WordListModel::modelReset, this, &MainWindow::updateWordListSummary);
     connect(m_localizationBox, &QCheckBox::toggled, this, &MainWindow::updateBuildToolTip);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_wordListView->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        return true;
+    if (watched == m_wordListView->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return true;
+        if (dropWordFiles(event))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -173,10 +185,16 @@ void MainWindow::setWarningReporter(WarningReporter reporter)
     m_reporter = std::move(reporter);
 }
 
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    m_fileChooser = std::move(chooser);
+}
+
 bool MainWindow::load(const BuiltInChoice &builtIn)
 {
     m_sourceList = builtInSourceList(builtIn);
     m_wordList->setList(wordListFromSource(m_sourceList));
+    m_edits.start(m_wordList->list().items(), {}, {});
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {
