@@ -132,16 +132,14 @@ void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFil
     // standard error.
     constexpr qsizetype kLinesShown = 20;
     QStringList lines;
+    QString everyLine; // for standard error, written at once: a write per line would take long
     for (const WordFileProblem &problem : problems) {
-        const QString line = tr("Line %1: %2").arg(QString::number(problem.line), problem.message);
-        std::fprintf(stderr, "%s\n",
-                     tr("%1:%2: %3")
-                         .arg(shownPath(fileName), QString::number(problem.line), problem.message)
-                         .toLocal8Bit()
-                         .constData());
+        const QString number = QString::number(problem.line);
+        everyLine += tr("%1:%2: %3").arg(shownPath(fileName), number, problem.message) + u'\n';
         if (lines.size() < kLinesShown)
-            lines.append(line);
+            lines.append(tr("Line %1: %2").arg(number, problem.message));
     }
+    std::fputs(everyLine.toLocal8Bit().constData(), stderr);
     if (problems.size() > kLinesShown)
         lines.append(
             tr("... and %n more", nullptr, static_cast<int>(problems.size() - kLinesShown)));
