@@ -183,7 +183,8 @@ private:
     QString m_profilePath;
     QString m_lastBuild; // what the last Build did; empty before the first
     bool m_replacesPreviousFilter = false;
-    bool m_listHoldsVariants = false; // a Build has put its variants into the word list
+    bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
+    bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back
     PaceClock m_paceClock = PaceClock::steady();
     ReplacementStyle m_replacementStyle = ReplacementStyle::Cipher;
     QPointer<PacedBuild> m_build; // while a Build runs

@@ -72,6 +72,7 @@ void MainWindow::startBuild(bool replacing)
     m_sourceList = sourceListFrom(m_wordsBeforeBuild);
     m_wordList->clear();
     m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
+    m_listHeldVariantsBeforeBuild = m_listHoldsVariants;
     m_listHoldsVariants = true;
     m_progressLabel->show();
     m_progressCounter->setText(QStringLiteral("0"));
@@ -153,7 +154,7 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
     m_wordsAddedDuringBuild.clear();
     m_removedWords.clear();
     m_wordList->setList(std::move(restored));
-    m_listHoldsVariants = false;
+    m_listHoldsVariants = m_listHeldVariantsBeforeBuild;
     m_progressLabel->setText(tr("Build failed"));
     announceBuildEnd(tr("Last Build failed: %1").arg(error.message));
     m_reporter(error.message);

@@ -42,14 +42,23 @@ QByteArray ProfileEdits::profileText() const
     QString text = QStringLiteral("# Vantro Bad Word Filter Tool profile: a line WORD or +WORD "
                                   "adds WORD, -WORD takes it out.\n");
     for (const QString &word : m_additions) {
-        // "+" keeps a word that starts with a sign or "#" a word.
-        const bool needsSign =
-            word.startsWith(u'+') || word.startsWith(u'-') || word.startsWith(u'#');
+        if (word.isEmpty())
+            continue;
+        // "+" keeps a word that starts with a sign or "#", or holds only blanks, a word.
+        const bool needsSign = word.startsWith(u'+') || word.startsWith(u'-') ||
+                               word.startsWith(u'#') || word.trimmed().isEmpty();
         text += (needsSign ? QStringLiteral("+") : QString()) + word + u'\n';
     }
-    for (const QString &word : m_removals)
-        text += u'-' + word + u'\n';
+    for (const QString &word : m_removals) {
+        if (!word.isEmpty())
+            text += u'-' + word + u'\n';
+    }
     return text.toUtf8();
+}
+
+bool ProfileEdits::holdsEmptyWord() const
+{
+    return m_additions.contains(QString()) || m_removals.contains(QString());
 }
 
 } // namespace vantro

@@ -28,7 +28,9 @@ public:
     const QStringList &additions() const { return m_additions; }
     const QStringList &removals() const { return m_removals; }
     // The profile file: a comment line, the additions, then the removals, UTF-8, LF line ends.
+    // The empty word, which no profile line can hold, is left out (see holdsEmptyWord).
     QByteArray profileText() const;
+    bool holdsEmptyWord() const;
 
 private:
     QSet<QString> m_startWords;

@@ -72,6 +72,10 @@ void MainWindow::saveProfileTo(const QString &path)
     }
     // Later saves go to the same file, also when the window goes to another directory.
     m_profilePath = QFileInfo(path).absoluteFilePath();
+    if (m_edits.holdsEmptyWord())
+        m_reporter(tr("The profile was saved to \"%1\" without the empty word, which a profile "
+                      "cannot hold; add it again after the next start.")
+                       .arg(shownPath(m_profilePath)));
 }
 
 } // namespace vantro
