@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -169,6 +170,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_wordListView->viewport()) {
         if (event->type() == QEvent::MouseButtonDblClick)
             return true;
+        // A right-click opens the context menu; on its way it would select, and so remove, the
+        // word under the pointer.
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton ||
+                static_cast<QMouseEvent *>(event)->buttons() & Qt::RightButton)
+                return true;
+        }
         if (dropWordFiles(event))
             return true;
     }

@@ -127,7 +127,7 @@ private slots:
     void addWordRefusesUnsafeText();
     void removeSelectedWord_data();
     void removeSelectedWord();
-    void doubleClickRemovesOneWord();
+    void clicksRemoveOneWordAtMost();
     void undoPutsRemovedWordsBack();
     void addWordsOfFile();
     void wordListMenuFiles_data();
@@ -456,7 +456,7 @@ void MainWindowTest::removeSelectedWord()
     QVERIFY(text1->selectionModel()->selectedIndexes().isEmpty());
 }
 
-void MainWindowTest::doubleClickRemovesOneWord()
+void MainWindowTest::clicksRemoveOneWordAtMost()
 {
     setWords({"one", "three", "two", "zero"});
     auto *text1 = control<QListView>("text1");
@@ -466,6 +466,14 @@ void MainWindowTest::doubleClickRemovesOneWord()
     // (the second press), release.
     QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, onThree);
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
+
+    // A right-click opens the context menu and removes nothing.
+    QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {}, onThree);
+    QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
+    auto *menu = control<QMenu>("wordListMenu");
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("3 words"));
+    menu->close();
 }
 
 void MainWindowTest::undoPutsRemovedWordsBack()
