@@ -185,6 +185,7 @@ private:
     bool m_replacesPreviousFilter = false;
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back
+    QString m_previousFilterTakenOutOf; // the running Build's file, when it replaces the filter
     PaceClock m_paceClock = PaceClock::steady();
     ReplacementStyle m_replacementStyle = ReplacementStyle::Cipher;
     QPointer<PacedBuild> m_build; // while a Build runs

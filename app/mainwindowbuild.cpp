@@ -78,6 +78,7 @@ void MainWindow::startBuild(bool replacing)
     m_progressCounter->setText(QStringLiteral("0"));
 
     const QString target = nextFilterTarget();
+    m_previousFilterTakenOutOf.clear();
     // The old filter goes at once, in one atomic replacement; the paced Build then appends.
     if (replacing) {
         if (const Result<FilterRemoval> removed = replaceFilterInFile(target, {}, nullptr);
@@ -85,6 +86,7 @@ void MainWindow::startBuild(bool replacing)
             recoverFromFailedBuild(removed.error());
             return;
         }
+        m_previousFilterTakenOutOf = target;
     }
 
     // The busy pointer stays for the Build's whole length, until endBuild().
@@ -156,8 +158,13 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
     m_wordList->setList(std::move(restored));
     m_listHoldsVariants = m_listHeldVariantsBeforeBuild;
     m_progressLabel->setText(tr("Build failed"));
-    announceBuildEnd(tr("Last Build failed: %1").arg(error.message));
-    m_reporter(error.message);
+    QString message = error.message;
+    if (!m_previousFilterTakenOutOf.isEmpty())
+        message += u' ' + tr("The filter of earlier Builds had already been taken out of %1; the "
+                             "next Build that replaces the previous filter puts it right.")
+                              .arg(shownPath(m_previousFilterTakenOutOf));
+    announceBuildEnd(tr("Last Build failed: %1").arg(message));
+    m_reporter(message);
 }
 
 // The progress label stays as the Build left it; the word list's tool tip and context menu say

@@ -144,6 +144,7 @@ private slots:
     void buildKeepsEditsAndIgnoresSecondBuild();
     void failedBuild_data();
     void failedBuild();
+    void buildReplacingPreviousFilter();
     void exitDuringBuild_data();
     void exitDuringBuild();
 
@@ -950,6 +951,30 @@ void MainWindowTest::failedBuild()
     setWords({"gosh"});
     QVERIFY(pressBuild(m_window.get()));
     QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+}
+
+void MainWindowTest::buildReplacingPreviousFilter()
+{
+    const QByteArray own = "// the server's own line\r\n";
+    QVERIFY(writeFileBytes(QStringLiteral("badnames.txt"), own));
+    setWords({"gosh"});
+    QVERIFY(pressBuild(m_window.get()));
+    const QByteArray built = own + "\r\n" + entryLines(kGoshBasic);
+    QCOMPARE(fileBytes("badnames.txt"), built);
+
+    // The menu item takes the block out and appends the new one: the same bytes again.
+    setWords({"gosh"});
+    QSignalSpy ended(m_window.get(), &MainWindow::buildEnded);
+    for (QAction *item : control<QMenu>("wordListMenu")->actions()) {
+        if (item->text() == QLatin1String("Build, replacing the previous filter"))
+            item->trigger();
+    }
+    if (m_window->isBuilding())
+        QVERIFY(ended.wait(20000));
+    if (!m_warnings.isEmpty() && m_warnings.first().contains(QStringLiteral("not built yet")))
+        QSKIP("Replacing the filter of a file is not built yet.");
+    QCOMPARE(m_warnings, QStringList());
+    QCOMPARE(fileBytes("badnames.txt"), built);
 }
 
 void MainWindowTest::exitDuringBuild_data()
