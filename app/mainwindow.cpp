@@ -13,12 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -66,7 +66,8 @@ QLabel *centredLabel(QWidget *parent, const QString &caption)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBoxReporter(this))
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent), m_reporter(messageBoxReporter(this)), m_fileChooser(fileDialogChooser(this))
 {
     installTranslations();
     setObjectName(QStringLiteral("Form1"));
@@ -76,10 +77,12 @@ MainWindow::MainWindow(QWidget *parent) : QWidget(parent), m_reporter(messageBox
     setFont(windowFont());
 
     createControls();
+    createWordListMenu();
     placeContentInScrollArea();
     setTabOrder();
     connectHandlers();
     updateBuildToolTip();
+    updateWordListSummary();
     m_buildButton->setFocus();
 }
 
@@ -146,8 +149,10 @@ void MainWindow::placeContentInScrollArea()
     content->setObjectName(QStringLiteral("content"));
     content->setFixedSize(kContentSize);
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QWidget *control : controls)
-        control->setParent(content);
+    for (QWidget *control : controls) {
+        if (!control->isWindow()) // a menu stays the popup it is
+            control->setParent(content);
+    }
     auto *scrollArea = new QScrollArea(this);
     scrollArea->setObjectName(QStringLiteral("scrollArea"));
     scrollArea->setFrameShape(QFrame::NoFrame);
@@ -204,16 +209,34 @@ void MainWindow::connectHandlers()
             });
     // The second press of a double-click would remove the word that moved into the removed
     // one's place.
+    // It also takes the word files dropped onto the list.
     m_wordListView->viewport()->installEventFilter(this);
-    auto *undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, this, &MainWindow::undoRemoval);
+    m_wordListView->setAcceptDrops(true);
+    m_wordListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_wordListView, &QListView::customContextMenuRequested, this,
+            &MainWindow::showWordListMenu);
+    connect(m_wordList, &WordListModel::rowsInserted, this, &MainWindow::updateWordListSummary);
+    connect(m_wordList, &WordListModel::rowsRemoved, this, &MainWindow::updateWordListSummary);
+    connect(m_wordList, &WordListModel::modelReset, this, &MainWindow::updateWordListSummary);
     connect(m_localizationBox, &QCheckBox::toggled, this, &MainWindow::updateBuildToolTip);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_wordListView->viewport() && event->type() == QEvent::MouseButtonDblClick)
-        return true;
+    if (watched == m_wordListView->viewport()) {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            return true;
+        // A right-click opens the context menu; on its way it would select, and so remove, the
+        // word under the pointer.
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseMove) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton ||
+                static_cast<QMouseEvent *>(event)->buttons() & Qt::RightButton)
+                return true;
+        }
+        if (dropWordFiles(event))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -227,10 +250,16 @@ void MainWindow::setWarningReporter(WarningReporter reporter)
     m_reporter = std::move(reporter);
 }
 
+void MainWindow::setFileChooser(FileChooser chooser)
+{
+    m_fileChooser = std::move(chooser);
+}
+
 bool MainWindow::load(const BuiltInChoice &builtIn)
 {
     m_sourceList = builtInSourceList(builtIn);
     m_wordList->setList(wordListFromSource(m_sourceList));
+    m_edits.start(m_wordList->list().items(), {}, {});
     m_instructionsBox->setPlainText(instructionsText());
 
     if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {

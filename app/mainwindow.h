@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/filechooser.h"
 #include "app/pacedbuild.h"
+#include "app/profileedits.h"
 #include "app/warningreporter.h"
 #include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
@@ -12,8 +14,10 @@
 
 class QCheckBox;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -21,6 +25,19 @@ namespace vantro {
 
 class WordListModel;
 struct WordFile;
+struct WordFileProblem;
+enum class WordFileKind;
+
+// The words a window starts with in place of the built-in entries that load() puts there, and
+// the profile its edits are saved to.
+struct StartWords
+{
+    QStringList words;      // the built-in entries or the --words files', then the --add files'
+    QString profilePath;    // where Save profile writes; empty: it asks for a name
+    QStringList additions;  // the profile's
+    QStringList removals;   // the profile's
+    QStringList exceptions; // the --except files' words, taken out as well; not the profile's
+};
 
 // Form1, the tool's one window: the word list with its editing controls, the instructions, the
 // two Build options, the progress label and the Build and Exit buttons, at fixed places. Each
@@ -46,10 +63,18 @@ public:
     // Returns false when badword.txt cannot be written; the reason has then been reported and
     // printed on standard error, and the window must not be shown.
     bool load(const BuiltInChoice &builtIn = {});
+    // Replaces the word list that load() put there: the start's words and the profile's
+    // additions, less its removals and the exceptions, in one sort.
+    void startWith(const StartWords &start);
 
     // Starts a Build and returns at once; the event loop then writes one entry per pause. A
     // press while a Build runs is ignored.
     void build();
+    // A Build that first takes every filter entry of earlier Builds out of its file, at once;
+    // the paced Build then appends the new block.
+    void buildReplacingPreviousFilter();
+    // Makes every Build (the button's too) take the previous filter out first.
+    void setReplacesPreviousFilter(bool replaces);
     void exitProgram();
     void addWord();
     void removeSelectedWord(); // the word that has just been selected
@@ -59,11 +84,35 @@ public:
     // Adds the words of a word file's text (as vantro-filter --add reads it); the refused lines
     // are listed in one message. The name is the file's, as the user gave it.
     void addWordsOfFile(const QString &fileName, const WordFile &file);
+    // Takes every entry equal to a word of the file out of the word list.
+    void takeOutWordsOfFile(const QString &fileName, const WordFile &file);
+    // Applies a profile's additions and removals to the word list; its file becomes the one
+    // Save profile writes.
+    void applyProfile(const QString &fileName, const WordFile &profile);
+    // Lists the refused lines of a word file in one message: a screenful at most, every one of
+    // them on standard error.
+    void reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems);
+
+    // The word list's context menu: each asks for a file through the file chooser.
+    void addWordsFromFile();
+    void takeOutWordsFromFile();
+    void openProfile();
+    // Writes the user's edits since start, with those of the loaded profile, as a profile: to the
+    // profile's file, or (without one, and for Save As) to a file the user chooses.
+    void saveProfile();
+    void saveProfileAs();
+    void saveProfileTo(const QString &path);
+    QString profilePath() const { return m_profilePath; }
+    const ProfileEdits &profileEdits() const { return m_edits; }
+    // The word list's tool tip: the number of words and what the last Build did.
+    QString wordListSummary() const;
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);
     // Replaces the clock that paces a Build.
     void setPaceClock(PaceClock clock);
+    // Replaces the file dialogs through which the context menu asks for file names.
+    void setFileChooser(FileChooser chooser);
     // What the entries of the next Builds replace their texts with: the cipher (at start) or
     // stars. The Build button's tool tip says which.
     void setReplacementStyle(ReplacementStyle style);
@@ -98,11 +147,20 @@ private:
     void setTabOrder();
     void connectHandlers();
     void updateBuildToolTip();
+    void createWordListMenu();
+    void showWordListMenu(const QPoint &position);
+    void updateWordListSummary();
+    bool dropWordFiles(QEvent *event);
+    void readWordFileThen(const QString &path, WordFileKind kind,
+                          const std::function<void(const WordFile &)> &use);
+    void startBuild(bool replacing);
+    void recordAddedWord(const QString &word);
 
     void afterBuildStep(qsizetype step, const QString &variant, bool written);
     void endBuild();
     void showWrittenVariants();
     void recoverFromFailedBuild(const Error &error);
+    void announceBuildEnd(const QString &outcome);
 
     QLabel *m_listHeading = nullptr;
     QListView *m_wordListView = nullptr;
@@ -117,11 +175,22 @@ private:
     QCheckBox *m_maxUsageBox = nullptr;
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_buildButton = nullptr;
+    QMenu *m_wordListMenu = nullptr;
+    QAction *m_wordCountAction = nullptr;
+    QAction *m_lastBuildAction = nullptr;
 
     SortedTextList m_sourceList;  // the source list of the last Build
     SortedTextList m_variantList; // the variant list of the last Build
 
     WarningReporter m_reporter;
+    FileChooser m_fileChooser;
+    ProfileEdits m_edits;
+    QString m_profilePath;
+    QString m_lastBuild; // what the last Build did; empty before the first
+    bool m_replacesPreviousFilter = false;
+    bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
+    bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back
+    QString m_previousFilterTakenOutOf; // the running Build's file, when it replaces the filter
     PaceClock m_paceClock = PaceClock::steady();
     ReplacementStyle m_replacementStyle = ReplacementStyle::Cipher;
     QPointer<PacedBuild> m_build; // while a Build runs
@@ -137,6 +206,7 @@ private:
     {
         QString text;
         bool addedDuringBuild = false;
+        bool edit = false; // a removal the profile records (see ProfileEdits::wordRemoved)
     };
     QList<RemovedWord> m_removedWords;
 };

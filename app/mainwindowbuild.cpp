@@ -4,8 +4,10 @@
 #include "app/wordlistmodel.h"
 #include "builder/filterfile.h"
 #include "builder/variants.h"
+#include "entryfiles/filterreplace.h"
 #include "wordlists/showntext.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -26,8 +28,12 @@ void MainWindow::updateBuildToolTip()
     const QString replacement = m_replacementStyle == ReplacementStyle::Mask
                                     ? tr("each word replaced by stars (****)")
                                     : tr("each word replaced by the cipher's letters");
+    const QString appends =
+        tr("Appends the filter entries to %1, %2").arg(shownPath(nextFilterTarget()), replacement);
     m_buildButton->setToolTip(
-        tr("Appends the filter entries to %1, %2").arg(shownPath(nextFilterTarget()), replacement));
+        m_replacesPreviousFilter
+            ? appends + u'\n' + tr("The filter entries of earlier Builds are taken out first.")
+            : appends);
 }
 
 void MainWindow::setReplacementStyle(ReplacementStyle style)
@@ -36,7 +42,23 @@ void MainWindow::setReplacementStyle(ReplacementStyle style)
     updateBuildToolTip();
 }
 
+void MainWindow::setReplacesPreviousFilter(bool replaces)
+{
+    m_replacesPreviousFilter = replaces;
+    updateBuildToolTip();
+}
+
 void MainWindow::build()
+{
+    startBuild(m_replacesPreviousFilter);
+}
+
+void MainWindow::buildReplacingPreviousFilter()
+{
+    startBuild(true);
+}
+
+void MainWindow::startBuild(bool replacing)
 {
     // The running Build has taken its words already; a second one would only repeat them.
     if (m_build)
@@ -50,17 +72,33 @@ void MainWindow::build()
     m_sourceList = sourceListFrom(m_wordsBeforeBuild);
     m_wordList->clear();
     m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
+    m_listHeldVariantsBeforeBuild = m_listHoldsVariants;
+    m_listHoldsVariants = true;
     m_progressLabel->show();
     m_progressCounter->setText(QStringLiteral("0"));
 
+    const QString target = nextFilterTarget();
+    m_previousFilterTakenOutOf.clear();
+    // The old filter goes at once, in one atomic replacement; the paced Build then appends.
+    if (replacing) {
+        if (const Result<FilterRemoval> removed = replaceFilterInFile(target, {}, nullptr);
+            !removed) {
+            recoverFromFailedBuild(removed.error());
+            return;
+        }
+        m_previousFilterTakenOutOf = target;
+    }
+
     // The busy pointer stays for the Build's whole length, until endBuild().
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    m_build =
-        new PacedBuild(nextFilterTarget(), m_variantList, m_paceClock, m_replacementStyle, this);
+    m_build = new PacedBuild(target, m_variantList, m_paceClock, m_replacementStyle, this);
     connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
-    connect(m_build, &PacedBuild::finished, this, [this] {
+    connect(m_build, &PacedBuild::finished, this, [this, target] {
         endBuild();
         showWrittenVariants();
+        announceBuildEnd(
+            tr("Last Build: %n entries appended to %1", nullptr, static_cast<int>(m_entriesWritten))
+                .arg(shownPath(target)));
     });
     connect(m_build, &PacedBuild::failed, this, &MainWindow::recoverFromFailedBuild);
     if (const Result<void> started = m_build->start(); !started)
@@ -118,8 +156,25 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
     m_wordsAddedDuringBuild.clear();
     m_removedWords.clear();
     m_wordList->setList(std::move(restored));
+    m_listHoldsVariants = m_listHeldVariantsBeforeBuild;
     m_progressLabel->setText(tr("Build failed"));
-    m_reporter(error.message);
+    QString message = error.message;
+    if (!m_previousFilterTakenOutOf.isEmpty())
+        message += u' ' + tr("The filter of earlier Builds had already been taken out of %1; the "
+                             "next Build that replaces the previous filter puts it right.")
+                              .arg(shownPath(m_previousFilterTakenOutOf));
+    announceBuildEnd(tr("Last Build failed: %1").arg(message));
+    m_reporter(message);
+}
+
+// The progress label stays as the Build left it; the word list's tool tip and context menu say
+// how it ended, and the window system draws the user's eye to a window in the background.
+void MainWindow::announceBuildEnd(const QString &outcome)
+{
+    m_lastBuild = outcome;
+    updateWordListSummary();
+    if (!isActiveWindow())
+        QApplication::alert(this);
 }
 
 } // namespace vantro

@@ -14,6 +14,11 @@ namespace {
 
 const QString kDir = QStringLiteral("dir");
 const QString kAdd = QStringLiteral("add");
+const QString kWords = QStringLiteral("words");
+const QString kProfile = QStringLiteral("profile");
+const QString kExcept = QStringLiteral("except");
+const QString kMask = QStringLiteral("mask");
+const QString kReplace = QStringLiteral("replace");
 const QString kLanguage = QStringLiteral("language");
 const QString kCategory = QStringLiteral("category");
 
@@ -48,6 +53,24 @@ struct Parser
                           Text::tr("Add the words of FILE to the word list after start-up "
                                    "(UTF-8, one word per line). May be given more than once."),
                           Text::tr("FILE")});
+        parser.addOption({kWords,
+                          Text::tr("Start with the words of FILE instead of the built-in entries. "
+                                   "May be given more than once."),
+                          Text::tr("FILE")});
+        parser.addOption({kProfile,
+                          Text::tr("Apply the profile FILE after start-up: a line WORD or +WORD "
+                                   "adds WORD, -WORD takes it out, # starts a comment. Save "
+                                   "profile (Ctrl+S) writes the window's edits back to FILE."),
+                          Text::tr("FILE")});
+        parser.addOption({kExcept,
+                          Text::tr("Take the words of FILE out of the word list after start-up. "
+                                   "May be given more than once."),
+                          Text::tr("FILE")});
+        parser.addOption({kMask, Text::tr("Replace every filtered text with stars (****) "
+                                          "instead of the cipher's letters.")});
+        parser.addOption(
+            {kReplace, Text::tr("Let every Build take the filter entries of earlier Builds "
+                                "out of its file before it appends its own.")});
         const QString separator = QStringLiteral(", ");
         parser.addOption(
             {kLanguage,
@@ -137,7 +160,19 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     }
     if (parser.parser.isSet(kDir))
         result.options.directory = parser.parser.value(kDir);
+    result.options.wordFiles = parser.parser.values(kWords);
     result.options.addFiles = parser.parser.values(kAdd);
+    result.options.exceptFiles = parser.parser.values(kExcept);
+    if (parser.parser.isSet(kProfile)) {
+        const QStringList profiles = parser.parser.values(kProfile);
+        if (profiles.size() > 1) {
+            result.error = app::Tr::tr("--profile may be given only once.");
+            return result;
+        }
+        result.options.profile = profiles.first();
+    }
+    result.options.mask = parser.parser.isSet(kMask);
+    result.options.replace = parser.parser.isSet(kReplace);
     BuiltInChoiceRead builtIn =
         builtInChoiceFrom(parser.parser.values(kLanguage), parser.parser.values(kCategory));
     result.error = builtIn.error;

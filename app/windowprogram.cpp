@@ -5,12 +5,14 @@
 #include "app/windowcommandline.h"
 #include "builder/wordfile.h"
 #include "fileio/inputfile.h"
+#include "wordlists/builtinwords.h"
 #include "wordlists/showntext.h"
 #include "wordlists/translations.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -36,8 +38,60 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     const WindowCommandLine commandLine = parseWindowCommandLine(arguments);
     if (!commandLine.error.isEmpty())
         return refuse(commandLine.error, report);
-
     const WindowOptions &options = commandLine.options;
+
+    // Every word file is read before anything is written, and before --dir is entered: names on
+    // the command line are relative to the directory the program was started in.
+    QList<std::pair<QString, WordFile>> refusedLines;
+    std::optional<int> failure;
+    const auto read = [&](const QString &name, WordFileKind kind) -> std::optional<WordFile> {
+        const auto cannotRead = [&](const QString &reason) {
+            failure = refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was "
+                                         "written.")
+                                 .arg(shownPath(name), reason),
+                             report);
+            return std::nullopt;
+        };
+        QFile file;
+        if (const Result<void> opened = openInputFile(file, name); !opened)
+            return cannotRead(opened.message());
+        Result<WordFile> words = readWordFile(file, kind);
+        if (!words)
+            return cannotRead(words.message());
+        if (!words->problems.isEmpty())
+            refusedLines.append({name, WordFile{{}, {}, words->problems}});
+        return std::move(*words);
+    };
+    StartWords start;
+    if (options.wordFiles.isEmpty())
+        start.words = wordListFromSource(builtInSourceList(options.builtIn)).items();
+    for (const QStringList *names : {&options.wordFiles, &options.addFiles}) {
+        for (const QString &name : *names) {
+            const std::optional<WordFile> file = read(name, WordFileKind::Words);
+            if (!file)
+                return *failure;
+            for (const WordFileWord &word : file->words)
+                start.words.append(word.text);
+        }
+    }
+    if (options.profile) {
+        const std::optional<WordFile> profile = read(*options.profile, WordFileKind::Profile);
+        if (!profile)
+            return *failure;
+        for (const WordFileWord &word : profile->words)
+            start.additions.append(word.text);
+        for (const WordFileWord &word : profile->removals)
+            start.removals.append(word.text);
+        start.profilePath = QFileInfo(*options.profile).absoluteFilePath();
+    }
+    for (const QString &name : options.exceptFiles) {
+        const std::optional<WordFile> file = read(name, WordFileKind::Words);
+        if (!file)
+            return *failure;
+        for (const WordFileWord &word : file->words)
+            start.exceptions.append(word.text);
+    }
+
     if (options.directory && !QDir::setCurrent(*options.directory)) {
         const QString reason = QDir(*options.directory).exists()
                                    ? app::Tr::tr("it cannot be entered")
@@ -48,32 +102,18 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
                       report);
     }
 
-    // Every word file is read before anything is written.
-    QList<std::pair<QString, WordFile>> wordFiles;
-    for (const QString &name : options.addFiles) {
-        const auto cannotRead = [&](const QString &reason) {
-            return refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was "
-                                      "written.")
-                              .arg(shownPath(name), reason),
-                          report);
-        };
-        QFile file;
-        if (const Result<void> opened = openInputFile(file, name); !opened)
-            return cannotRead(opened.message());
-        Result<WordFile> read = readWordFile(file);
-        if (!read)
-            return cannotRead(read.message());
-        wordFiles.append({name, std::move(*read)});
-    }
-
     MainWindow window;
     if (reporter)
         window.setWarningReporter(reporter);
+    if (options.mask)
+        window.setReplacementStyle(ReplacementStyle::Mask);
+    window.setReplacesPreviousFilter(options.replace);
     if (!window.load(options.builtIn))
         return 1;
+    window.startWith(start);
     window.show();
-    for (const auto &[name, file] : std::as_const(wordFiles))
-        window.addWordsOfFile(QDir::toNativeSeparators(name), file);
+    for (const auto &[name, file] : std::as_const(refusedLines))
+        window.reportRefusedLines(QDir::toNativeSeparators(name), file.problems);
     return QApplication::exec();
 }
 

@@ -1,13 +1,17 @@
-// The user's edits of the word list: Add Word, removal by selection, Undo of removals, and the
-// words of a word file given on the command line.
+// The user's edits of the word list: Add Word, removal by selection, Undo of removals, the words
+// of word files and profiles; each is recorded for the profile that Save profile writes.
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
 #include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
+#include <QSet>
+
+#include <cstdio>
 
 namespace vantro {
 
@@ -24,6 +28,7 @@ void MainWindow::addWord()
     const qsizetype row = m_wordList->addItem(word.text);
     if (isBuilding())
         m_wordsAddedDuringBuild.append(word.text);
+    m_edits.wordAdded(word.text);
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
     m_newWordBox->clear();
     m_newWordBox->setFocus();
@@ -37,7 +42,7 @@ void MainWindow::removeSelectedWord()
     const int row = selected.first().row();
     const QString word = m_wordList->list().at(row);
     const bool addedDuringBuild = isBuilding() && m_wordsAddedDuringBuild.removeOne(word);
-    m_removedWords.append({word, addedDuringBuild});
+    m_removedWords.append({word, addedDuringBuild, m_edits.wordRemoved(word, m_listHoldsVariants)});
 
     // The keyboard cursor moves to the word that takes the removed one's place, unselected. Left
     // on the removed row, the view would move it itself and select that word too.
@@ -58,7 +63,17 @@ void MainWindow::undoRemoval()
     const qsizetype row = m_wordList->addItem(word.text);
     if (word.addedDuringBuild && isBuilding())
         m_wordsAddedDuringBuild.append(word.text);
+    if (word.edit)
+        m_edits.wordAdded(word.text);
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
+}
+
+void MainWindow::startWith(const StartWords &start)
+{
+    m_edits.start(start.words, start.additions, start.removals);
+    m_profilePath = start.profilePath;
+    m_wordList->setList(
+        composeWordList(start.words + start.additions, start.removals + start.exceptions));
 }
 
 void MainWindow::addWordsOfFile(const QString &fileName, const WordFile &file)
@@ -68,15 +83,66 @@ void MainWindow::addWordsOfFile(const QString &fileName, const WordFile &file)
     words.reserve(words.size() + file.words.size());
     for (const WordFileWord &word : file.words) {
         words.append(word.text);
+        m_edits.wordAdded(word.text);
         if (isBuilding())
             m_wordsAddedDuringBuild.append(word.text);
     }
     m_wordList->setList(SortedTextList::fromUnsorted(std::move(words)));
-    if (file.problems.isEmpty())
+    reportRefusedLines(fileName, file.problems);
+}
+
+void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &file)
+{
+    QSet<QString> takenOut;
+    for (const WordFileWord &word : file.words) {
+        takenOut.insert(word.text);
+        m_edits.wordTakenOut(word.text);
+    }
+    // As a profile's "-" lines do: every entry equal to one of the words after lower-casing.
+    // Each entry can be put back by Undo, the last one first.
+    QStringList kept;
+    for (const QString &entry : m_wordList->list().items()) {
+        if (!takenOut.contains(entry.toLower())) {
+            kept.append(entry);
+            continue;
+        }
+        const bool addedDuringBuild = isBuilding() && m_wordsAddedDuringBuild.removeOne(entry);
+        m_removedWords.append({entry, addedDuringBuild, true});
+    }
+    m_wordList->setList(SortedTextList::fromUnsorted(std::move(kept)));
+    reportRefusedLines(fileName, file.problems);
+}
+
+void MainWindow::applyProfile(const QString &fileName, const WordFile &profile)
+{
+    WordFile part;
+    part.words = profile.words;
+    addWordsOfFile(fileName, part);
+    part.words = profile.removals;
+    takeOutWordsOfFile(fileName, part);
+    reportRefusedLines(fileName, profile.problems);
+    m_profilePath = QFileInfo(fileName).absoluteFilePath();
+}
+
+void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems)
+{
+    if (problems.isEmpty())
         return;
+    // A message box taller than the screen would hide its own button; the whole list goes to
+    // standard error.
+    constexpr qsizetype kLinesShown = 20;
     QStringList lines;
-    for (const WordFileProblem &problem : file.problems)
-        lines.append(tr("Line %1: %2").arg(QString::number(problem.line), problem.message));
+    QString everyLine; // for standard error, written at once: a write per line would take long
+    for (const WordFileProblem &problem : problems) {
+        const QString number = QString::number(problem.line);
+        everyLine += tr("%1:%2: %3").arg(shownPath(fileName), number, problem.message) + u'\n';
+        if (lines.size() < kLinesShown)
+            lines.append(tr("Line %1: %2").arg(number, problem.message));
+    }
+    std::fputs(everyLine.toLocal8Bit().constData(), stderr);
+    if (problems.size() > kLinesShown)
+        lines.append(
+            tr("... and %n more", nullptr, static_cast<int>(problems.size() - kLinesShown)));
     m_reporter(tr("These lines of \"%1\" were not added to the word list:\n%2")
                    .arg(shownText(fileName), lines.join(u'\n')));
 }

@@ -1,5 +1,6 @@
-// The main window driven as a user would: start-up, tab order, Add Word, removal and Undo, and
-// Builds that write at their pace, fail, and are cut short by Exit.
+// The main window driven as a user would: start-up, tab order, Add Word, removal and Undo, the
+// word list's context menu, tool tip and dropped files, and Builds that write at their pace, fail,
+// and are cut short by Exit.
 #include "app/mainwindow.h"
 #include "app/pacedbuild.h"
 #include "app/wordlistmodel.h"
@@ -20,7 +21,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -125,9 +128,13 @@ private slots:
     void addWordRefusesUnsafeText();
     void removeSelectedWord_data();
     void removeSelectedWord();
-    void doubleClickRemovesOneWord();
+    void clicksRemoveOneWordAtMost();
     void undoPutsRemovedWordsBack();
     void addWordsOfFile();
+    void wordListMenuFiles_data();
+    void wordListMenuFiles();
+    void wordListSummary_data();
+    void wordListSummary();
 
     void build_data();
     void build();
@@ -138,6 +145,7 @@ private slots:
     void buildKeepsEditsAndIgnoresSecondBuild();
     void failedBuild_data();
     void failedBuild();
+    void buildReplacingPreviousFilter();
     void exitDuringBuild_data();
     void exitDuringBuild();
     void smallScreenScrollsToBuild_data();
@@ -452,7 +460,7 @@ void MainWindowTest::removeSelectedWord()
     QVERIFY(text1->selectionModel()->selectedIndexes().isEmpty());
 }
 
-void MainWindowTest::doubleClickRemovesOneWord()
+void MainWindowTest::clicksRemoveOneWordAtMost()
 {
     setWords({"one", "three", "two", "zero"});
     auto *text1 = control<QListView>("text1");
@@ -462,6 +470,14 @@ void MainWindowTest::doubleClickRemovesOneWord()
     // (the second press), release.
     QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, onThree);
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
+
+    // A right-click opens the context menu and removes nothing.
+    QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {}, onThree);
+    QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
+    auto *menu = control<QMenu>("wordListMenu");
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("3 words"));
+    menu->close();
 }
 
 void MainWindowTest::undoPutsRemovedWordsBack()
@@ -511,6 +527,174 @@ void MainWindowTest::addWordsOfFile()
                  message.contains(QStringLiteral("3")) && message.contains(QStringLiteral("5")) &&
                  message.contains(QStringLiteral("\u03a9")),
              qPrintable(message));
+
+    // Of many refused lines, a screenful and how many more.
+    m_warnings.clear();
+    m_window->addWordsOfFile(QStringLiteral("many.txt"),
+                             vantro::readWordFile(QByteArray("say \"hi\n").repeated(1001)));
+    QCOMPARE(m_warnings.size(), 1);
+    const QStringList lines = m_warnings.first().split(u'\n');
+    QCOMPARE(lines.size(), 1 + 20 + 1);
+    QVERIFY2(lines.at(20).startsWith(QStringLiteral("Line 20: ")), qPrintable(lines.at(20)));
+    QCOMPARE(lines.last(), QStringLiteral("... and 981 more"));
+}
+
+// What the context menu's file actions and a dropped file do to the word list, and the profile
+// that Save profile as... then writes.
+enum class FileAction
+{
+    AddFromMenu,
+    DropOnList,
+    TakeOutFromMenu,
+    OpenProfile,
+};
+
+void MainWindowTest::wordListMenuFiles_data()
+{
+    QTest::addColumn<FileAction>("action");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QByteArray>("profile");
+
+    QTest::newRow("Add words from a file...")
+        << FileAction::AddFromMenu
+        << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
+        << QByteArray("delta\ngamma\n");
+    QTest::newRow("dropped word file")
+        << FileAction::DropOnList
+        << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
+        << QByteArray("delta\ngamma\n");
+    QTest::newRow("Take out the words of a file...")
+        << FileAction::TakeOutFromMenu << QStringList{"alpha", "beta"} << QByteArray();
+    QTest::newRow("Open profile...")
+        << FileAction::OpenProfile << QStringList{"beta", "gamma", "gamma", "zeta"}
+        << QByteArray("zeta\n-alpha\n");
+}
+
+void MainWindowTest::wordListMenuFiles()
+{
+    QFETCH(FileAction, action);
+    QFETCH(QStringList, words);
+    QFETCH(QByteArray, profile);
+    vantro::StartWords start;
+    start.words = {"alpha", "gamma", "gamma"};
+    start.additions = {"beta"};
+    m_window->startWith(start);
+    QVERIFY(writeFileBytes(QStringLiteral("words.txt"), "Delta\nGAMMA\n"));
+    QVERIFY(writeFileBytes(QStringLiteral("profile.txt"), "# mine\n+zeta\n-Alpha\n"));
+    const QString chosenFile =
+        QDir::current().filePath(action == FileAction::OpenProfile ? "profile.txt" : "words.txt");
+    QList<vantro::FileChoice> asked;
+    QString answer = chosenFile;
+    m_window->setFileChooser(
+        [&](vantro::FileChoice choice, std::function<void(const QString &)> chosen) {
+            asked.append(choice);
+            chosen(answer);
+        });
+    const auto trigger = [this](const char *text) {
+        for (QAction *item : control<QMenu>("wordListMenu")->actions()) {
+            if (item->text() == QLatin1String(text))
+                return item->trigger();
+        }
+        QFAIL(text);
+    };
+
+    switch (action) {
+    case FileAction::AddFromMenu:
+        trigger("Add words from a file...");
+        break;
+    case FileAction::DropOnList: {
+        QWidget *viewport = control<QListView>("text1")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(chosenFile)});
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QVERIFY(drop.isAccepted());
+        break;
+    }
+    case FileAction::TakeOutFromMenu:
+        trigger("Take out the words of a file...");
+        break;
+    case FileAction::OpenProfile:
+        trigger("Open profile...");
+        break;
+    }
+    QCOMPARE(m_window->wordList()->list().items(), words);
+    QVERIFY(m_warnings.isEmpty());
+
+    // Undo puts back what the last edit took out, one entry at a time.
+    if (action == FileAction::TakeOutFromMenu) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->wordList()->list().items(), QStringList({"alpha", "beta", "gamma"}));
+        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m_window->wordList()->list().items(),
+                 QStringList({"alpha", "beta", "gamma", "gamma"}));
+        return;
+    }
+
+    // The profile goes where the user says, or (after Open profile) to the profile opened.
+    answer = QDir::current().filePath(QStringLiteral("saved.txt"));
+    trigger(action == FileAction::OpenProfile ? "Save profile" : "Save profile as...");
+    const QString savedTo =
+        action == FileAction::OpenProfile ? QStringLiteral("profile.txt") : answer;
+    QCOMPARE(asked.size(), action == FileAction::AddFromMenu ? 2 : 1);
+    const QByteArray text = fileBytes(savedTo);
+    QVERIFY2(text.startsWith('#'), text.constData());
+    QCOMPARE(text.mid(text.indexOf('\n') + 1), "beta\n" + profile);
+}
+
+enum class BuildEnd
+{
+    None,
+    Written,
+    Failed,
+};
+
+void MainWindowTest::wordListSummary_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<BuildEnd>("buildEnd");
+    QTest::addColumn<QString>("summary"); // {dir}: the working directory
+
+    QTest::newRow("one word") << QStringList{"gosh"} << BuildEnd::None << "1 word";
+    QTest::newRow("no words") << QStringList{} << BuildEnd::None << "0 words";
+    QTest::newRow("after a Build")
+        << QStringList{"gosh"} << BuildEnd::Written
+        << "9 words\nLast Build: 9 entries appended to {dir}/badnames.txt";
+    QTest::newRow("after a failed Build")
+        << QStringList{"gosh", "heck"} << BuildEnd::Failed << "2 words\nLast Build failed: ";
+}
+
+void MainWindowTest::wordListSummary()
+{
+    QFETCH(QStringList, words);
+    QFETCH(BuildEnd, buildEnd);
+    QFETCH(QString, summary);
+    summary.replace(QStringLiteral("{dir}"), QDir::currentPath());
+    setWords(words);
+    if (buildEnd == BuildEnd::Failed)
+        QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
+    if (buildEnd != BuildEnd::None) {
+        using Clock = vantro::PaceClock::Clock;
+        auto now = std::make_shared<Clock::time_point>();
+        m_window->setPaceClock(
+            {[now] { return *now += std::chrono::hours(1); }, [](Clock::time_point) {}});
+        QVERIFY(pressBuild(m_window.get()));
+    }
+
+    const QString toolTip = control<QListView>("text1")->toolTip();
+    QVERIFY2(toolTip.startsWith(summary), qPrintable(toolTip));
+    const QList<QAction *> menu = control<QMenu>("wordListMenu")->actions();
+    const QStringList lines = summary.split(u'\n');
+    QCOMPARE(menu.at(0)->text(), lines.first());
+    QVERIFY(!menu.at(0)->isEnabled());
+    QCOMPARE(menu.at(1)->isVisible(), lines.size() > 1);
+    if (lines.size() > 1)
+        QVERIFY2(menu.at(1)->text().startsWith(lines.at(1)), qPrintable(menu.at(1)->text()));
 }
 
 void MainWindowTest::build_data()
@@ -770,6 +954,30 @@ void MainWindowTest::failedBuild()
     setWords({"gosh"});
     QVERIFY(pressBuild(m_window.get()));
     QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+}
+
+void MainWindowTest::buildReplacingPreviousFilter()
+{
+    const QByteArray own = "// the server's own line\r\n";
+    QVERIFY(writeFileBytes(QStringLiteral("badnames.txt"), own));
+    setWords({"gosh"});
+    QVERIFY(pressBuild(m_window.get()));
+    const QByteArray built = own + "\r\n" + entryLines(kGoshBasic);
+    QCOMPARE(fileBytes("badnames.txt"), built);
+
+    // The menu item takes the block out and appends the new one: the same bytes again.
+    setWords({"gosh"});
+    QSignalSpy ended(m_window.get(), &MainWindow::buildEnded);
+    for (QAction *item : control<QMenu>("wordListMenu")->actions()) {
+        if (item->text() == QLatin1String("Build, replacing the previous filter"))
+            item->trigger();
+    }
+    if (m_window->isBuilding())
+        QVERIFY(ended.wait(20000));
+    if (!m_warnings.isEmpty() && m_warnings.first().contains(QStringLiteral("not built yet")))
+        QSKIP("Replacing the filter of a file is not built yet.");
+    QCOMPARE(m_warnings, QStringList());
+    QCOMPARE(fileBytes("badnames.txt"), built);
 }
 
 void MainWindowTest::exitDuringBuild_data()

@@ -4,6 +4,30 @@
      plural, and Qt picks the singular here for a count of one. -->
 <TS version="2.1" language="en">
 <context>
+    <name>vantro::MainWindow</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last Build: %n entries appended to %1</source>
+        <translation>
+            <numerusform>Last Build: %n entry appended to %1</numerusform>
+            <numerusform>Last Build: %n entries appended to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation>
+            <numerusform>... and %n more</numerusform>
+            <numerusform>... and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>vantro::builder</name>
     <message numerus="yes">
         <source>%n entries</source>
