@@ -356,7 +356,7 @@ void WindowProgramTest::maskAndReplace()
 
 void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
 {
-    QTest::addColumn<QStringList>("options"); // {words}: a word file
+    QTest::addColumn<QStringList>("options"); // {words}: a word file; {profile}, {except}
 
     QTest::newRow("German and English, slurs and sexual")
         << QStringList{"--language", "de,en", "--category", "slur,sexual"};
@@ -364,6 +364,8 @@ void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
         << QStringList{"--category", "slur", "--add", "{words}"};
     QTest::newRow("options repeated, codes in capitals")
         << QStringList{"--language", "NL", "--language", "fr", "--category", "drug,Insult"};
+    QTest::newRow("a profile and an allow-list, as stars") << QStringList{
+        "--profile", "{profile}", "--except", "{except}", "--add", "{words}", "--mask"};
 }
 
 void WindowProgramTest::buildsTheBlockOfTheCommandLineTool()
@@ -372,6 +374,13 @@ void WindowProgramTest::buildsTheBlockOfTheCommandLineTool()
     const QString words = m_scratch->filePath(QStringLiteral("words.txt"));
     QVERIFY(writeFileBytes(words, "Heck\nDarn\n"));
     options.replaceInStrings(QStringLiteral("{words}"), words);
+    // The profile takes out a built-in word and one of the word file, and adds its own.
+    const QString profile = m_scratch->filePath(QStringLiteral("profile.txt"));
+    QVERIFY(writeFileBytes(profile, "# our server\n-HOE\n-darn\n+golly gosh\nfrick\n"));
+    options.replaceInStrings(QStringLiteral("{profile}"), profile);
+    const QString except = m_scratch->filePath(QStringLiteral("except.txt"));
+    QVERIFY(writeFileBytes(except, "Frick\nbastard\n"));
+    options.replaceInStrings(QStringLiteral("{except}"), except);
     const QDir work(m_work->path());
     QVERIFY(work.mkdir(QStringLiteral("window")) && work.mkdir(QStringLiteral("tool")));
 
