@@ -3,6 +3,7 @@
 #include "app/windowcommandline.h"
 #include "app/windowprogram.h"
 #include "fileio/filesizesignal.h"
+#include "fileio/path.h"
 
 #include <QApplication>
 
@@ -18,5 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromLatin1(vantro::appinfo::kProductName));
     QApplication::setApplicationVersion(QString::fromLatin1(vantro::appinfo::kVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vantro::appinfo::kDesktopFileName));
-    return vantro::runWindowProgram(QApplication::arguments());
+    // The application object has taken the window system's options out of argv; the rest are
+    // decoded as names are, byte for byte (see fileio/path.h).
+    return vantro::runWindowProgram(vantro::decodeArguments(argc, argv));
 }

@@ -3,6 +3,7 @@
 #include "app/startupfiles.h"
 #include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
+#include "fileio/path.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/translations.h"
 
@@ -262,7 +263,7 @@ bool MainWindow::load(const BuiltInChoice &builtIn)
     m_edits.start(m_wordList->list().items(), {}, {});
     m_instructionsBox->setPlainText(instructionsText());
 
-    if (const Result<void> rewritten = rewriteBadWordFile(QDir::currentPath()); !rewritten) {
+    if (const Result<void> rewritten = rewriteBadWordFile(currentDirectory()); !rewritten) {
         printProgramMessage(rewritten.message());
         m_reporter(rewritten.message());
         return false;

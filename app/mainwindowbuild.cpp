@@ -5,6 +5,7 @@
 #include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "entryfiles/filterreplace.h"
+#include "fileio/path.h"
 #include "wordlists/showntext.h"
 
 #include <QApplication>
@@ -18,9 +19,9 @@ namespace vantro {
 
 QString MainWindow::nextFilterTarget() const
 {
-    return filterTargetPath(QDir::currentPath(), m_localizationBox->isChecked()
-                                                     ? FilterTarget::Localization
-                                                     : FilterTarget::BadNames);
+    return filterTargetPath(currentDirectory(), m_localizationBox->isChecked()
+                                                    ? FilterTarget::Localization
+                                                    : FilterTarget::BadNames);
 }
 
 void MainWindow::updateBuildToolTip()

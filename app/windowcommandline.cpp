@@ -2,6 +2,8 @@
 
 #include "app/appinfo.h"
 #include "app/tr.h"
+#include "fileio/path.h"
+#include "wordlists/showntext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -90,10 +92,7 @@ struct Parser
 
 QStringList argumentsOf(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
+    return decodeArguments(argc, argv); // names are bytes, see fileio/path.h
 }
 
 // The command line without the window system's own options, which the application object
@@ -151,11 +150,11 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     Parser parser;
     WindowCommandLine result;
     if (!parser.parser.parse(arguments)) {
-        result.error = parser.parser.errorText();
+        result.error = parserError(parser.parser);
         return result;
     }
     if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {
-        result.error = app::Tr::tr("Unexpected argument \"%1\".").arg(extra.first());
+        result.error = app::Tr::tr("Unexpected argument \"%1\".").arg(shownText(extra.first()));
         return result;
     }
     if (parser.parser.isSet(kDir))

@@ -5,6 +5,7 @@
 #include "app/windowcommandline.h"
 #include "builder/wordfile.h"
 #include "fileio/inputfile.h"
+#include "fileio/path.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/showntext.h"
 #include "wordlists/translations.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <utility>
 
 namespace vantro {
@@ -27,6 +29,14 @@ int refuse(const QString &message, const WarningReporter &reporter)
     printProgramMessage(message);
     reporter(message);
     return kUsageStatus;
+}
+
+// A reason as the middle of a message: a whole sentence, with its full stop.
+QString asSentence(QString reason)
+{
+    if (!reason.endsWith(u'.'))
+        reason += u'.';
+    return reason;
 }
 
 } // namespace
@@ -48,7 +58,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
         const auto cannotRead = [&](const QString &reason) {
             failure = refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was "
                                          "written.")
-                                 .arg(shownPath(name), reason),
+                                 .arg(shownPath(name), asSentence(reason)),
                              report);
             return std::nullopt;
         };
@@ -82,7 +92,9 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             start.additions.append(word.text);
         for (const WordFileWord &word : profile->removals)
             start.removals.append(word.text);
-        start.profilePath = QFileInfo(*options.profile).absoluteFilePath();
+        start.profilePath = QDir::isAbsolutePath(*options.profile)
+                                ? *options.profile
+                                : currentDirectory() + u'/' + *options.profile;
     }
     for (const QString &name : options.exceptFiles) {
         const std::optional<WordFile> file = read(name, WordFileKind::Words);
@@ -92,10 +104,11 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             start.exceptions.append(word.text);
     }
 
-    if (options.directory && !QDir::setCurrent(*options.directory)) {
-        const QString reason = QDir(*options.directory).exists()
-                                   ? app::Tr::tr("it cannot be entered")
-                                   : app::Tr::tr("it does not exist");
+    if (const int error = options.directory ? changeDirectory(*options.directory) : 0) {
+        const QString reason =
+            error == ENOENT
+                ? app::Tr::tr("it does not exist")
+                : app::Tr::tr("it cannot be entered (%1)").arg(shownText(qt_error_string(error)));
         return refuse(app::Tr::tr("The directory \"%1\" cannot be used: %2. Nothing "
                                   "was written.")
                           .arg(shownPath(*options.directory), reason),

@@ -117,7 +117,7 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (!parsed)
-            return usageError(console, {}, shownText(parser.errorText()));
+            return usageError(console, {}, parserError(parser));
         if (const auto status = answered())
             return *status;
         return usageError(console, {}, Tr::tr("No command given."));
@@ -133,7 +133,7 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     parser.addPositionalArgument(command->name, command->summary);
     command->addArguments(parser);
     if (!parser.parse(arguments))
-        return usageError(console, command->name, shownText(parser.errorText()));
+        return usageError(console, command->name, parserError(parser));
     if (const auto status = answered())
         return *status;
     QStringList commandArguments = parser.positionalArguments();

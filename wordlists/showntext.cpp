@@ -2,7 +2,9 @@
 
 #include "wordlists/wordcheck.h"
 
+#include <QCommandLineParser>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace vantro {
 
@@ -76,6 +78,15 @@ QString shownCharacter(char32_t c)
     default:
         return shown;
     }
+}
+
+QString parserError(const QCommandLineParser &parser)
+{
+    // Qt quotes the names in its messages with single quotes ("Unknown option 'x'.").
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    QString error = parser.errorText();
+    error.replace(quoted, QStringLiteral("\"\\1\""));
+    return shownText(error);
 }
 
 QString shownPath(const QString &path)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+class QCommandLineParser;
+
 namespace vantro {
 
 // Text from outside the program (a file's content, a word, a file name, the system's reason for
@@ -18,6 +20,10 @@ QString shownText(QStringView text);
 // One character named on its own in a message, as shownText() shows it; a combining mark, which
 // would join the character before it (a quote), stands on a dotted circle.
 QString shownCharacter(char32_t c);
+
+// The error of a command line that QCommandLineParser could not read, with the option it names
+// in double quotes, as every other message quotes outside text, and shown through shownText().
+QString parserError(const QCommandLineParser &parser);
 
 // A file's path as messages show it: with the platform's separators, through shownText().
 QString shownPath(const QString &path);
