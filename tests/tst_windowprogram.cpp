@@ -5,23 +5,23 @@
 #include "app/mainwindow.h"
 #include "app/windowprogram.h"
 #include "app/wordlistmodel.h"
+#include "fileio/path.h"
 #include "testfiles.h"
-
-#include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QSignalSpy>
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QListView>
 #include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <functional>
-
 #include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +48,7 @@ private slots:
     void failedStart_data();
     void failedStart();
     void dirAndAdd();
+    void namesAreBytes();
     void wordFilesRelativeToStart_data();
     void wordFilesRelativeToStart();
     void savedProfileReproducesEdits();
@@ -84,7 +85,7 @@ Start WindowProgramTest::start(const QStringList &arguments, const QString &star
     if (pid == 0) {
         const int errorFile = ::open(errorPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(errorFile, STDERR_FILENO);
-        QDir::setCurrent(startDirectory);
+        vantro::changeDirectory(startDirectory); // by its bytes, which need not be UTF-8
         int argc = 1;
         char name[] = "vantro-filter-tool";
         char *argv[] = {name, nullptr};
@@ -212,6 +213,38 @@ void WindowProgramTest::failedStart()
              qPrintable(started.standardError));
     // Nothing was written where the program started.
     QCOMPARE(work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+}
+
+void WindowProgramTest::namesAreBytes()
+{
+    // Started in "d\xFF", beside the directory that a lossy decoding would take it for, with a
+    // word file named "w\xE9.txt" there.
+    const QByteArray top = QFile::encodeName(m_work->path());
+    const QByteArray named = top + "/d\xFF";
+    const QByteArray lookalike = top + "/d\xEF\xBF\xBD";
+    QCOMPARE(::mkdir(named.constData(), 0755), 0);
+    QCOMPARE(::mkdir(lookalike.constData(), 0755), 0);
+    const auto exists = [](const QByteArray &path) {
+        return ::access(path.constData(), F_OK) == 0;
+    };
+    {
+        std::FILE *words = std::fopen((named + "/w\xE9.txt").constData(), "wb");
+        QVERIFY(words);
+        std::fputs("Heck\n", words);
+        QCOMPARE(std::fclose(words), 0);
+    }
+
+    const Start started = start({QStringLiteral("--words"), vantro::decodePath("w\xE9.txt")},
+                                vantro::decodePath(named), true);
+    QCOMPARE(started.status, 0);
+    QCOMPARE(started.reported, QStringLiteral("words: heck"));
+    QVERIFY(exists(named + "/badword.txt") && exists(named + "/badnames.txt"));
+    QVERIFY(!exists(lookalike + "/badword.txt") && !exists(lookalike + "/badnames.txt"));
+    // QTemporaryDir cannot remove what it cannot name.
+    for (const char *file : {"/badword.txt", "/badnames.txt", "/w\xE9.txt"})
+        ::unlink((named + file).constData());
+    ::rmdir(named.constData());
+    ::rmdir(lookalike.constData());
 }
 
 void WindowProgramTest::dirAndAdd()
