@@ -4,6 +4,7 @@
 #include "app/wordlistmodel.h"
 #include "builder/filterfile.h"
 #include "builder/variants.h"
+#include "entryfiles/encodingcheck.h"
 #include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
 #include "wordlists/showntext.h"
@@ -64,6 +65,9 @@ void MainWindow::startBuild(bool replacing)
     // The running Build has taken its words already; a second one would only repeat them.
     if (m_build)
         return;
+    // A UTF-8 file would get Windows-1252 bytes: the user hears of it, and the Build goes on.
+    if (const QString warning = utf8TargetWarning(nextFilterTarget()); !warning.isEmpty())
+        m_reporter(warning);
     m_removedWords.clear();
     m_wordsAddedDuringBuild.clear();
     m_variantsToShow.clear();

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <utility>
 
 namespace vantro {
@@ -104,15 +103,16 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             start.exceptions.append(word.text);
     }
 
-    if (const int error = options.directory ? changeDirectory(*options.directory) : 0) {
-        const QString reason =
-            error == ENOENT
-                ? app::Tr::tr("it does not exist")
-                : app::Tr::tr("it cannot be entered (%1)").arg(shownText(qt_error_string(error)));
-        return refuse(app::Tr::tr("The directory \"%1\" cannot be used: %2. Nothing "
-                                  "was written.")
-                          .arg(shownPath(*options.directory), reason),
-                      report);
+    // Said the same way as vantro-filter build --dir says it.
+    if (options.directory) {
+        Result<void> usable = checkUsableDirectory(*options.directory);
+        if (usable && changeDirectory(*options.directory) != 0)
+            usable = Error{ErrorKind::Unreadable,
+                           app::Tr::tr("The directory \"%1\" cannot be used: it cannot be "
+                                       "entered.")
+                               .arg(shownPath(*options.directory))};
+        if (!usable)
+            return refuse(usable.message() + u' ' + app::Tr::tr("Nothing was written."), report);
     }
 
     MainWindow window;

@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
+#include "entryfiles/encodingcheck.h"
 #include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
 #include "fileio/stopsignals.h"
@@ -174,13 +175,28 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return *refused;
     }
 
+    const SortedTextList source = sourceListFrom(input.words);
+    if (source.count() == 0) {
+        console.reportError(Tr::tr("There are no words to build: the word list is empty. Nothing "
+                                   "was written."));
+        return ExitStatus::Failure;
+    }
     const bool maxUsage = parser.isSet(kMax);
-    const SortedTextList variants = buildVariantList(sourceListFrom(input.words), maxUsage);
+    const SortedTextList variants = buildVariantList(source, maxUsage);
     const ReplacementStyle style =
         parser.isSet(kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
     if (toStandardOutput)
         return writeToStandardOutput(console, variants, style);
     const QString directory = parser.isSet(kDir) ? parser.value(kDir) : currentDirectory();
+    if (const Result<void> usable = checkUsableDirectory(directory); !usable) {
+        console.reportError(usable.message() + u' ' + Tr::tr("Nothing was written."));
+        return exitStatusOf(usable.error());
+    }
+    const QString target =
+        filterTargetPath(directory, parser.isSet(kLocalization) ? FilterTarget::Localization
+                                                                : FilterTarget::BadNames);
+    if (const QString warning = utf8TargetWarning(target); !warning.isEmpty())
+        console.reportError(Tr::tr("warning: %1").arg(warning));
     if (parser.isSet(kReplace))
         return replaceInFile(console, directory, parser.isSet(kLocalization), variants, style);
     return writeToFile(console, directory, parser.isSet(kLocalization), variants, style);

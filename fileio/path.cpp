@@ -1,9 +1,14 @@
 #include "fileio/path.h"
 
+#include "fileio/descriptor.h"
+#include "fileio/tr.h"
+#include "wordlists/showntext.h"
+
 #include <QStringDecoder>
 
 #include <cerrno>
 #include <climits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vantro {
@@ -105,6 +110,23 @@ QString currentDirectory()
             return QString();
         buffer.resize(buffer.size() * 2);
     }
+}
+
+Result<void> checkUsableDirectory(const QString &path)
+{
+    struct stat status
+    {
+    };
+    QString reason;
+    if (::stat(encodePath(path).constData(), &status) != 0)
+        reason = errno == ENOENT ? fileio::Tr::tr("it does not exist") : systemReason(errno);
+    else if (!S_ISDIR(status.st_mode))
+        reason = fileio::Tr::tr("it is not a directory");
+    if (reason.isEmpty())
+        return {};
+    return Error{
+        ErrorKind::Unreadable,
+        fileio::Tr::tr("The directory \"%1\" cannot be used: %2.").arg(shownPath(path), reason)};
 }
 
 int changeDirectory(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileio/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -24,6 +26,10 @@ QStringList decodeArguments(int argc, const char *const *argv);
 // The process's working directory as decodePath() gives it; empty when it cannot be told (it
 // was removed, say).
 QString currentDirectory();
+
+// Fails (Unreadable) when the path names no directory that files can go into, with the message
+// "The directory "PATH" cannot be used: it does not exist." (or why else not).
+Result<void> checkUsableDirectory(const QString &path);
 
 // Makes the directory the process's working directory; the error is errno.
 int changeDirectory(const QString &path);

@@ -555,6 +555,10 @@ void CliTest::buildWritesTheWindowsBytes_data()
     QTest::newRow("appends behind a line without end")
         << QStringList{"build"} << none << none << QStringList{} << english << false << badnames
         << QByteArray("abc");
+    // A UTF-8 file is warned of, and still gets the block (in Windows-1252, as the server reads).
+    QTest::newRow("appends to a UTF-8 file, with a warning")
+        << QStringList{"build", "--words", "words.txt", "--localization"} << kGoshWords << none
+        << kGoshList << noBuiltIn << false << localization << QByteArray("caf\xC3\xA9\r\n");
     QTest::newRow("--dir") << QStringList{"build", "--dir", "sub"} << none << none << QStringList{}
                            << english << false << "sub/badnames.txt" << none;
     QTest::newRow("--stdout") << QStringList{"build", "--stdout"} << none << none << QStringList{}
@@ -621,9 +625,19 @@ void CliTest::buildWritesTheWindowsBytes()
 
     const ToolRun run = runTool(arguments, dir.path(), input);
     QVERIFY(run.finished);
+    if (entries == 0) {
+        // No words: said, and nothing written, not even the block's empty line.
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, "vantro-filter: There are no words to build: the word list is empty. "
+                          "Nothing was written.\n");
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(snapshot(dir.path()), expectedFiles);
+        return;
+    }
     QVERIFY2(run.exitCode == 0, run.err);
     const QString err = QString::fromUtf8(run.err);
     QVERIFY2(err.contains(QStringLiteral("Wrote %1 entries").arg(entries)), run.err);
+    QCOMPARE(err.contains(QLatin1String("looks like UTF-8")), existing.contains("\xC3\xA9"));
     if (target.isEmpty()) {
         QCOMPARE(run.out, expected);
         QVERIFY2(err.contains(QLatin1String("standard output")), run.err);
@@ -712,10 +726,9 @@ void CliTest::refusedWords()
         kept.removeAt(refusedLines[i] - 1);
     QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("kept.txt")), kept.join('\n')));
     const ToolRun expected = runTool({"build", "--stdout", option, "kept.txt"}, dir.path());
-    QCOMPARE(expected.exitCode, 0);
     const ToolRun skipping =
         runTool({"build", "--stdout", "--skip-refused", option, "words.txt"}, dir.path());
-    QCOMPARE(skipping.exitCode, 0);
+    QCOMPARE(skipping.exitCode, expected.exitCode); // 1 when no word is left to build
     QCOMPARE(skipping.out, expected.out);
     const QStringList warnings = QString::fromUtf8(skipping.err)
                                      .split(u'\n')
@@ -742,7 +755,8 @@ void CliTest::writeFailuresLeaveEverythingAsItWas_data()
     QTest::newRow("--dir holds a directory of the target's name")
         << QStringList{"build", "--dir", "sub"} << Obstacle::DirectoryTargetInSub << "badnames.txt";
     QTest::newRow("--dir does not exist")
-        << QStringList{"build", "--dir", "missing"} << Obstacle::None << "missing";
+        << QStringList{"build", "--dir", "missing"} << Obstacle::None
+        << "The directory \"missing\" cannot be used: it does not exist. Nothing was written.";
     QTest::newRow("target is a FIFO") << QStringList{"build"} << Obstacle::FifoTarget
                                       << "is a FIFO (named pipe), not a regular file";
     QTest::newRow("standard output full")
@@ -782,7 +796,8 @@ void CliTest::writeFailuresLeaveEverythingAsItWas()
 
     const ToolRun run = runTool(arguments, dir.path(), {}, failing);
     QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 1);
+    // A directory that is not there is a wrong command line, as in the window.
+    QCOMPARE(run.exitCode, arguments.contains(QLatin1String("missing")) ? 2 : 1);
     const QString err = QString::fromUtf8(run.err);
     const QStringList reported = err.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(reported.size(), 1);
