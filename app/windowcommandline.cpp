@@ -34,9 +34,9 @@ struct Parser
     // would have to list the window system's options before any window system is there.
     Parser()
         : help({QStringLiteral("h"), QStringLiteral("help")},
-               app::Tr::tr("Displays help on commandline options.")),
+               app::Tr::tr("Print this help and exit.")),
           version({QStringLiteral("v"), QStringLiteral("version")},
-                  app::Tr::tr("Displays version information."))
+                  app::Tr::tr("Print the program's name and version and exit."))
     {
         using Text = app::Tr;
         // "-reverse" is one option, as the window system reads it, not -r -e -v (--version) ...

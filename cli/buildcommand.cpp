@@ -2,6 +2,7 @@
 #include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "cli/command.h"
+#include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
 #include "entryfiles/encodingcheck.h"
@@ -31,27 +32,26 @@ const QString kReplace = QStringLiteral("replace");
 // How long build waits at most for another Build of the same file to end.
 constexpr std::chrono::seconds kLockWait{30};
 
-void addArguments(QCommandLineParser &parser)
+void addArguments(CommandOptions &options)
 {
-    addWordSourceOptions(parser);
-    parser.addOption(
-        {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
-    parser.addOption(
-        {kLocalization, Tr::tr("Append to localization.txt instead of badnames.txt.")});
-    parser.addOption(
-        {kDir, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")});
-    parser.addOption({kStdout, Tr::tr("Print the block on standard output instead of appending it "
-                                      "to a file.")});
-    parser.addOption({kSkipRefused, Tr::tr("Leave out the words that are refused, listing each "
-                                           "as a warning, and build the rest.")});
-    parser.addOption({kMask, Tr::tr("Replace with stars (\"***\") instead of the cipher's "
-                                    "gibberish (\"t0w\"); always as long as the text.")});
-    parser.addOption(
+    addWordSourceOptions(options);
+    options.add(
+        {kMax,
+         Tr::tr("Max usage: 18 variants of every word instead of 9. The \"?\" and \"_\" variants "
+                "come in too.")});
+    options.add({kLocalization, Tr::tr("Append to localization.txt instead of badnames.txt.")});
+    options.add({kDir, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")});
+    options.add({kStdout, Tr::tr("Print the block instead of appending it to a file.")});
+    options.add(
+        {kSkipRefused, Tr::tr("Build without the refused words, listing them as warnings.")});
+    options.add({kMask, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way "
+                               "a replacement is as long as its text.")});
+    options.add(
         {kReplace,
-         Tr::tr("Take every filter entry that a Build wrote before out of the file (with the empty "
-                "line of a block that goes whole) and append the new block, in one atomic step. "
-                "A filter entry is one whose replacement is the cipher or the mask of its text "
-                "and differs from it.")});
+         Tr::tr("Replace the filter that earlier Builds wrote. Its entries (those whose "
+                "replacement is the cipher or the mask of their text) go out of the file, with the "
+                "empty line of a block that goes whole, and the new block comes in, in one atomic "
+                "step.")});
 }
 
 void reportWaiting(Console &console, const QString &path)
@@ -211,62 +211,24 @@ Command buildCommand()
     command.summary = Tr::tr("Append the filter entries to badnames.txt or "
                              "localization.txt.");
     command.description = Tr::tr(
-        "Builds the filter as the window's Build button does, without its pause, and appends "
-        "the same bytes: an empty line, then one entry line { \"variant\" \"replacement\" } per "
-        "variant, in Windows-1252 with CR LF line ends. The file is created when absent.\n"
+        "Builds the filter as the window's Build button does, without its pause: an empty "
+        "line, then one entry line { \"variant\" \"replacement\" } per variant, appended to "
+        "badnames.txt (the server does not read it) or, with --localization, to "
+        "localization.txt.\n"
         "\n"
-        "The words are the built-in list, lower-cased as at every start, unless --words "
-        "names word files. --language and --category choose its entries: English and every "
-        "category by default, as in the window; --words replaces all of them, so it does not go "
-        "with either. The words of --add files are always added. A word file is UTF-8 text with "
-        "one word per line (LF or CR LF); "
-        "empty lines and lines of only spaces and tabs are skipped, other lines are taken as "
-        "they stand, lower-cased. \"-\" reads standard input. A word holding a double quote, "
-        "a control character or a character that Windows-1252 cannot hold, or longer than 32767 "
-        "characters, is refused with FILE:LINE and the reason, and then nothing is written; so "
-        "is a line longer than 1048576 bytes, which is skipped unread. A FIFO is read once a "
-        "program writes to it; when none does within 3 seconds, it cannot be read.\n"
+        "The words: the built-in list (or the --words files), then the --add files, then the "
+        "profile's additions; every taking-out (a profile's -WORD lines, --except) comes last. "
+        "Word files are UTF-8, one word per line, \"-\" for standard input. A refused word is "
+        "named with FILE:LINE, and then nothing is written.\n"
         "\n"
-        "A profile (--profile FILE, UTF-8 like a word file) says how the list differs: a line "
-        "WORD or +WORD adds WORD, a line -WORD takes out every entry equal to WORD after "
-        "lower-casing, a line starting with # is a comment, empty lines are skipped. --except FILE "
-        "takes out the words of a word file (an allow-list). The list is the built-in list (or "
-        "the --words files), then the --add files, then the profiles' additions, and every "
-        "taking-out comes last: a word taken out stays out, also when something added it.\n"
+        "A replacement always has its text's length: a longer one can crash the server. With "
+        "--replace, the entries that earlier Builds wrote (those whose replacement is the cipher "
+        "or the mask of their text) go out of the file, with the empty line of a block that "
+        "goes whole, and the new block comes in, in one atomic step.\n"
         "\n"
-        "With --mask the replacements are stars (\"***\") instead of the cipher's gibberish "
-        "(\"t0w\"); either way a replacement is exactly as long as its text, because a longer "
-        "one can crash the server.\n"
-        "\n"
-        "With --replace, build takes the filter that earlier Builds wrote out of the file and "
-        "appends the new block, in one atomic replacement under the Builds' lock, as tidy "
-        "replaces a file (it does not wait for a Build that holds the lock). A filter entry is "
-        "one whose replacement is the cipher or the mask of its text and differs from it; the "
-        "empty line that opened a block goes when every entry of that block goes. Every other "
-        "line stays byte for byte, so an administrator's own entries stay unless they are "
-        "exactly such entries. A missing file is created with the new block.\n"
-        "\n"
-        "A summary goes to standard error. With --skip-refused the refused words are listed as "
-        "warnings and the others are built.\n"
-        "\n"
-        "The file must be a regular file, or a symbolic link to one; a FIFO, a device or a "
-        "directory is refused. While it writes, build holds a lock on the file, as the window's "
-        "Build and tidy do, so that two Builds never mix their blocks. When another Build holds "
-        "it, build says so and waits up to 30 seconds; if the file is still being written then, "
-        "it says \"... is being written by another Build. It was still being written after 30 "
-        "seconds. Nothing was written.\" and exits with status 1.\n"
-        "\n"
-        "When a write fails (a full disk), or SIGINT, SIGTERM or SIGHUP arrives, the block is "
-        "taken back: the file is cut back to where the block began, and a file that build "
-        "created is removed, but only while the file still ends with exactly what build wrote. "
-        "When another program changed or replaced it meanwhile, it is left alone, and the "
-        "message says what of the block is left in it and from which byte on. Every write "
-        "holds whole lines.\n"
-        "\n"
-        "Exit status: 0 when the block was written; 1 when a word was refused (without "
-        "--skip-refused), the file cannot be opened or locked, or a write fails; 2 when a "
-        "word file cannot be read or the command line is wrong; 130, 143 or 129 when stopped "
-        "by SIGINT, SIGTERM or SIGHUP.");
+        "Exit status: 0 written; 1 a word refused, no words, or the file cannot be written; 2 "
+        "a wrong command line or an unreadable word file; 129, 130, 143 stopped by a signal, "
+        "the block taken back.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -1,5 +1,6 @@
 // check: finds the entries of localization files that can crash the server.
 #include "cli/command.h"
+#include "cli/commandoptions.h"
 #include "cli/findingtext.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
@@ -14,13 +15,11 @@ namespace {
 const QString kQuiet = QStringLiteral("quiet");
 constexpr qsizetype kReportBatch = 32 * 1024;
 
-void addArguments(QCommandLineParser &parser)
+void addArguments(CommandOptions &options)
 {
-    parser.addOption(
+    options.add(
         {kQuiet, Tr::tr("Print only the dangerous and malformed entries and the summary.")});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 Tr::tr("Localization files to check; \"-\" reads standard input."),
-                                 QStringLiteral("FILE..."));
+    options.setArguments(QStringLiteral("FILE..."));
 }
 
 QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable)
@@ -109,27 +108,17 @@ Command checkCommand()
     command.summary = Tr::tr("Report the entries of localization files that can crash the server.");
     command.description =
         Tr::tr(
-            "Reads localization files as the game server does (Windows-1252, LF or CR LF line "
-            "ends) and looks at every entry line: a line whose first character other than "
-            "spaces and tabs is \"{\". An entry line is { \"text\" \"replacement\" }, with any "
-            "spaces and tabs, or none, around its parts; nothing is escaped. All other lines are "
-            "localization content and are left alone.\n"
+            "Reads localization files as the server does (Windows-1252) and looks at every entry "
+            "line { \"text\" \"replacement\" }; other lines are left alone. Each finding goes "
+            "to standard output as FILE:LINE: followed by its severity and message, then one "
+            "summary line:\n"
+            "  danger   a replacement longer than its text: it can crash the server\n"
+            "  error    an entry line that does not parse, or a line of over %1 bytes\n"
+            "  warning  a repeat or a conflict of an earlier entry, a byte-order mark, or a\n"
+            "           file that looks like UTF-8\n"
             "\n"
-            "Reported on standard output as FILE:LINE: message, then one summary line:\n"
-            "  danger   the replacement is longer than its text (the server can crash)\n"
-            "  error    an entry line that does not parse (unbalanced double quotes, a missing\n"
-            "           part, anything but blanks after the closing brace), or a line longer\n"
-            "           than %1 bytes, which is skipped unchecked (counted as malformed)\n"
-            "  warning  the same text and replacement as an earlier entry of the same file\n"
-            "           (repeated builds append repeated blocks; \"tidy\" removes them), the\n"
-            "           same text with another replacement (conflicting), a UTF-8\n"
-            "           byte-order mark at the start of the file, or (as FILE: warning:) a\n"
-            "           file that looks like UTF-8: its non-ASCII bytes are all valid UTF-8\n"
-            "With --quiet only dangers and errors are listed.\n"
-            "\n"
-            "Exit status: 0 when no entry is dangerous or malformed (warnings alone do not count), "
-            "1 when one is, 2 when a file cannot be read (the other files are still checked) or "
-            "the command line is wrong.")
+            "Exit status: 0 nothing dangerous or malformed (warnings do not count); 1 something "
+            "is; 2 a file cannot be read (the others are still checked) or a wrong command line.")
             .arg(QString::number(LineReader::kMaxLineBytes));
     command.addArguments = addArguments;
     command.run = run;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/commandoptions.h"
 #include "cli/console.h"
 #include "cli/exitstatus.h"
 
@@ -10,14 +11,15 @@
 
 namespace vantro::cli {
 
-// One command of the program: its name, its help texts, the options and arguments it adds to
-// the parser, and what it does with them.
+// One command of the program: its name, its help texts, its options and arguments, and what it
+// does with them. Its -h shows the usage, the summary and one line per option; --help adds the
+// description; the manual page vantro-filter(1) holds the details.
 struct Command
 {
     QString name;
-    QString summary;     // one line, for the program's list of commands
-    QString description; // the text of the command's --help, above the options
-    void (*addArguments)(QCommandLineParser &parser) = nullptr;
+    QString summary;     // one sentence, for -h and the program's list of commands
+    QString description; // a few short paragraphs, for --help
+    void (*addArguments)(CommandOptions &options) = nullptr;
     // Gets the parsed command line and the arguments behind the command's name.
     ExitStatus (*run)(Console &console, const QCommandLineParser &parser,
                       const QStringList &arguments) = nullptr;

@@ -26,40 +26,49 @@ const Command *findCommand(const QList<Command> &commands, const QString &name)
     return nullptr;
 }
 
-QString overview(const QList<Command> &commands)
+QString programName()
 {
-    QString text =
-        Tr::tr("Builds the word filter of the Vantro Bad Word Filter Tool without a window, "
-               "and checks localization files for entries that can crash the server.") +
-        QLatin1String("\n\n") + Tr::tr("Commands:") + QLatin1Char('\n');
+    return QCoreApplication::applicationName();
+}
+
+// Where the details are: the manual page, and --help behind -h.
+QString moreHelp(const QString &helpCommand, bool full)
+{
+    return full ? Tr::tr("The details: man %1").arg(programName())
+                : Tr::tr("More: \"%1 --help\" and \"man %2\".").arg(helpCommand, programName());
+}
+
+// The help of the program itself: its usage, its commands and its own options.
+QString programHelp(const QList<Command> &commands, const QList<QCommandLineOption> &options,
+                    bool full)
+{
+    QString text = Tr::tr("Usage: %1 COMMAND [OPTIONS] [ARGUMENTS]").arg(programName()) + u'\n' +
+                   wrapped(Tr::tr("Builds the chat word filter of a game server without a "
+                                  "window, and checks and tidies the server's localization "
+                                  "files.")) +
+                   QLatin1String("\n\n") + Tr::tr("Commands:") + u'\n';
     for (const Command &command : commands)
         text += QLatin1String("  ") + command.name.leftJustified(8) + command.summary + u'\n';
-    text += u'\n' + Tr::tr("Run \"%1 COMMAND --help\" for the options of a command.")
-                        .arg(QCoreApplication::applicationName());
+    text +=
+        u'\n' + Tr::tr("Options:") + u'\n' + optionTable(options, !full) + u'\n' +
+        wrapped(Tr::tr("Run \"%1 COMMAND -h\" for the options of a command.").arg(programName())) +
+        u'\n' + wrapped(moreHelp(programName(), true)) + u'\n';
     return text;
 }
 
-// The text broken into lines of at most the width at spaces, as the parser does with the option
-// descriptions. Lines that start with a space are laid out already and kept as they are.
-QString wrapped(const QString &text, qsizetype width = 79)
+// The help of one command: -h gives its usage, its summary and a line per option; --help adds
+// its description and the options' whole descriptions.
+QString commandHelp(const Command &command, const CommandOptions &options,
+                    const QList<QCommandLineOption> &common, bool full)
 {
-    QStringList lines;
-    for (const QString &paragraph : text.split(u'\n')) {
-        if (paragraph.startsWith(u' ')) {
-            lines.append(paragraph);
-            continue;
-        }
-        QString line;
-        for (const QString &word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
-            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
-                lines.append(line);
-                line.clear();
-            }
-            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
-        }
-        lines.append(line);
-    }
-    return lines.join(u'\n');
+    const QString usage = QStringLiteral("%1 %2 [OPTIONS]").arg(programName(), command.name) +
+                          (options.arguments().isEmpty() ? QString() : u' ' + options.arguments());
+    QString text = Tr::tr("Usage: %1").arg(usage) + u'\n' + wrapped(command.summary) + u'\n';
+    if (full && !command.description.isEmpty())
+        text += u'\n' + wrapped(command.description) + u'\n';
+    text += u'\n' + Tr::tr("Options:") + u'\n' + optionTable(options.options() + common, !full) +
+            u'\n' + wrapped(moreHelp(programName() + u' ' + command.name, full)) + u'\n';
+    return text;
 }
 
 void writeVersion(Console &console)
@@ -75,7 +84,7 @@ ExitStatus usageError(Console &console, const QString &commandName, const QStrin
     const QString program = QCoreApplication::applicationName();
     const QString help = commandName.isEmpty() ? program : program + u' ' + commandName;
     console.reportError(message);
-    console.writeError(Tr::tr("Try \"%1 --help\" for more information.").arg(help) + u'\n');
+    console.writeError(Tr::tr("Try \"%1 -h\" for more information.").arg(help) + u'\n');
     return ExitStatus::Usage;
 }
 
@@ -85,41 +94,43 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
 {
     const QList<Command> commands = allCommands();
 
+    // -h (and -?) give the short help, --help the whole; --help-all is taken as --help.
+    const QCommandLineOption shortHelp({QStringLiteral("h"), QStringLiteral("?")},
+                                       Tr::tr("Print a short help and exit."));
+    const QCommandLineOption fullHelp(QStringLiteral("help"),
+                                      Tr::tr("Print the whole help and exit."));
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     Tr::tr("Print the program's name and version and exit."));
+    const QList<QCommandLineOption> common = {shortHelp, fullHelp, helpAll};
+
     QCommandLineParser parser;
-    const QCommandLineOption help = parser.addHelpOption();
-    // Offered on every help screen beside --help; there are no further options to show.
-    const QString helpAll = QStringLiteral("help-all");
-    // -? as on Windows, where the parser offers it itself.
-    QCommandLineOption questionMark(QStringLiteral("?"));
-    questionMark.setFlags(QCommandLineOption::HiddenFromHelp);
-#ifndef Q_OS_WIN
-    parser.addOption(questionMark);
-#endif
-    const QCommandLineOption version = parser.addVersionOption();
-    parser.setApplicationDescription(wrapped(overview(commands)));
-    parser.addPositionalArgument(QStringLiteral("command"), Tr::tr("The command to run."),
-                                 QStringLiteral("COMMAND [OPTIONS] [ARGUMENTS]"));
+    parser.addOptions(common);
+    parser.addOption(version);
+    const auto helpAsked = [&]() -> std::optional<bool> { // true: the whole help
+        if (parser.isSet(fullHelp) || parser.isSet(helpAll))
+            return true;
+        if (parser.isSet(shortHelp))
+            return false;
+        return std::nullopt;
+    };
 
     // The first pass only finds the command: the options of the command are not known yet, so
     // errors are left for the second pass.
-    // --version and --help answer at once, for the program or for the command.
-    const auto answered = [&]() -> std::optional<ExitStatus> {
-        if (parser.isSet(version))
-            writeVersion(console);
-        else if (parser.isSet(help) || parser.isSet(helpAll) || parser.isSet(questionMark))
-            console.writeOut(parser.helpText());
-        else
-            return std::nullopt;
-        return ExitStatus::Success;
-    };
-
     const bool parsed = parser.parse(arguments);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (!parsed)
             return usageError(console, {}, parserError(parser));
-        if (const auto status = answered())
-            return *status;
+        if (parser.isSet(version)) {
+            writeVersion(console);
+            return ExitStatus::Success;
+        }
+        if (const auto full = helpAsked()) {
+            console.writeOut(programHelp(commands, common + QList{version}, *full));
+            return ExitStatus::Success;
+        }
         return usageError(console, {}, Tr::tr("No command given."));
     }
 
@@ -128,14 +139,19 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
         return usageError(console, {},
                           Tr::tr("Unknown command \"%1\".").arg(shownText(positional.first())));
 
-    parser.clearPositionalArguments();
-    parser.setApplicationDescription(wrapped(command->description));
-    parser.addPositionalArgument(command->name, command->summary);
-    command->addArguments(parser);
+    CommandOptions options;
+    command->addArguments(options);
+    options.addTo(parser);
     if (!parser.parse(arguments))
         return usageError(console, command->name, parserError(parser));
-    if (const auto status = answered())
-        return *status;
+    if (parser.isSet(version)) {
+        writeVersion(console);
+        return ExitStatus::Success;
+    }
+    if (const auto full = helpAsked()) {
+        console.writeOut(commandHelp(*command, options, common, *full));
+        return ExitStatus::Success;
+    }
     QStringList commandArguments = parser.positionalArguments();
     commandArguments.removeFirst();
     return command->run(console, parser, commandArguments);

@@ -2,6 +2,7 @@
 #include "builder/cipher.h"
 #include "builder/variants.h"
 #include "cli/command.h"
+#include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
@@ -12,12 +13,11 @@ namespace {
 
 const QString kMax = QStringLiteral("max");
 
-void addArguments(QCommandLineParser &parser)
+void addArguments(CommandOptions &options)
 {
-    parser.addOption(
+    options.add(
         {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
-    parser.addPositionalArgument(QStringLiteral("WORD"), Tr::tr("The words to expand."),
-                                 QStringLiteral("WORD..."));
+    options.setArguments(QStringLiteral("WORD..."));
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)

@@ -1,5 +1,6 @@
 // list: the built-in word list, or the entries of some of its languages and categories.
 #include "cli/command.h"
+#include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
 #include "wordlists/builtinchoice.h"
@@ -11,11 +12,11 @@ namespace {
 
 const QString kLong = QStringLiteral("long");
 
-void addArguments(QCommandLineParser &parser)
+void addArguments(CommandOptions &options)
 {
-    addWordSourceOptions(parser);
-    parser.addOption({kLong, Tr::tr("Print each entry with its language and category, "
-                                    "tab-separated.")});
+    addWordSourceOptions(options);
+    options.add({kLong, Tr::tr("Print each entry with its language and category, "
+                               "tab-separated.")});
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -26,10 +27,9 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
         return usageError(console, name, error);
-    const bool wordFiles = parser.isSet(QStringLiteral("words")) ||
-                           parser.isSet(QStringLiteral("add")) ||
-                           parser.isSet(QStringLiteral("profile")) ||
-                           parser.isSet(QStringLiteral("except"));
+    const bool wordFiles =
+        parser.isSet(QStringLiteral("words")) || parser.isSet(QStringLiteral("add")) ||
+        parser.isSet(QStringLiteral("profile")) || parser.isSet(QStringLiteral("except"));
     if (wordFiles && parser.isSet(kLong))
         return usageError(console, name,
                           Tr::tr("--long lists built-in entries; word files do not go with it."));

@@ -1,6 +1,7 @@
 // tidy: removes from a localization file the entries that repeated Builds have repeated.
 #include "builder/wordfile.h"
 #include "cli/command.h"
+#include "cli/commandoptions.h"
 #include "cli/findingtext.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
@@ -21,39 +22,37 @@ const QString kDropWords = QStringLiteral("drop-words");
 const QString kDropFilter = QStringLiteral("drop-filter");
 constexpr qsizetype kReportBatch = 32 * 1024;
 
-void addArguments(QCommandLineParser &parser)
+void addArguments(CommandOptions &options)
 {
-    parser.addOption({kDropDangerous, Tr::tr("Also remove the entries whose replacement is "
-                                             "longer than their text.")});
-    parser.addOption(
-        {kDropWord,
-         Tr::tr("Also remove the filter entries of every variant of WORD (all 18 forms), "
-                "whichever Build wrote them, with the empty line of a block that goes whole. May "
-                "be given more than once."),
-         Tr::tr("WORD")});
-    parser.addOption({kDropWords,
-                      Tr::tr("Also remove the filter entries of every word of the word file "
-                             "FILE, as --drop-word does. May be given more than once."),
-                      Tr::tr("FILE")});
-    parser.addOption({kDropFilter, Tr::tr("Also remove every filter entry, with the empty line "
-                                          "of a block that goes whole: the file without this "
-                                          "tool's filter.")});
-    parser.addOption(
-        {kDryRun, Tr::tr("Print what would be removed, as FILE:LINE: message, and change "
-                         "nothing.")});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 Tr::tr("The localization or badnames file to rewrite."));
+    options.add(
+        {kDropDangerous, Tr::tr("Also remove entries longer than their text. Their replacement is "
+                                "longer than their text, which can crash the server.")});
+    options.add({kDropWord,
+                 Tr::tr("Also remove the filter entries of WORD. They are those of its 18 "
+                        "variants, whichever Build wrote them, with the empty line of a block that "
+                        "goes whole. May be given more than once."),
+                 Tr::tr("WORD")});
+    options.add({kDropWords,
+                 Tr::tr("Also remove the filter entries of the words of FILE. Each word goes as "
+                        "with --drop-word. May be given more than once."),
+                 Tr::tr("FILE")});
+    options.add(
+        {kDropFilter, Tr::tr("Also remove every filter entry. The empty line of a block that goes "
+                             "whole goes too: the file without this tool's filter.")});
+    options.add({kDryRun, Tr::tr("Print what would be removed and change nothing. Each removal as "
+                                 "FILE:LINE: message.")});
+    options.setArguments(QStringLiteral("FILE"));
 }
 
 QString summary(const EntryTidy &tidy, bool dropsFilter, bool dryRun)
 {
-    QString counts = Tr::tr("Summary: repeats removed %1, dangerous removed %2")
-                         .arg(QString::number(tidy.removedRepeats),
-                              QString::number(tidy.removedDangerous));
+    QString counts =
+        Tr::tr("Summary: repeats removed %1, dangerous removed %2")
+            .arg(QString::number(tidy.removedRepeats), QString::number(tidy.removedDangerous));
     if (dropsFilter)
-        counts += Tr::tr(", filter entries removed %1, empty lines removed %2")
-                      .arg(QString::number(tidy.removedFilter),
-                           QString::number(tidy.removedEmptyLines));
+        counts +=
+            Tr::tr(", filter entries removed %1, empty lines removed %2")
+                .arg(QString::number(tidy.removedFilter), QString::number(tidy.removedEmptyLines));
     counts += Tr::tr(", lines kept %1").arg(QString::number(tidy.linesKept));
     return counts + (dryRun ? Tr::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
            u'\n';
@@ -106,9 +105,9 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             return ExitStatus::Usage;
         }
         for (const WordFileProblem &problem : read->problems) {
-            console.reportError(Tr::tr("%1:%2: %3")
-                                    .arg(shownWordFile, QString::number(problem.line),
-                                         problem.message));
+            console.reportError(
+                Tr::tr("%1:%2: %3")
+                    .arg(shownWordFile, QString::number(problem.line), problem.message));
             refused = true;
         }
         for (const WordFileWord &word : read->words)
@@ -199,42 +198,16 @@ Command tidyCommand()
     command.name = QStringLiteral("tidy");
     command.summary = Tr::tr("Remove the repeated entries that repeated builds leave in a file.");
     command.description = Tr::tr(
-        "Rewrites FILE, a localization or badnames file, without the entries that repeat an "
-        "earlier entry exactly (the same text and the same replacement, as every build "
-        "appends them again). The first of each stays, and every other line stays byte for "
-        "byte: localization text, comments, empty lines, line ends, the code page's "
-        "characters, the last line with or without its line end. Entries with the same text "
-        "and another replacement are kept; \"check\" reports them.\n"
+        "Rewrites FILE without the entries that repeat an earlier entry exactly, as repeated "
+        "Builds leave them, and without what the options add; every other line stays byte for "
+        "byte. The file is replaced whole or not at all, keeps its permissions, owner, ACLs and "
+        "extended attributes, and a symbolic link leads to the file replaced. A file with "
+        "other names (hard links), one the user may not write, or one a Build is writing to is "
+        "refused.\n"
         "\n"
-        "--drop-word, --drop-words and --drop-filter take this tool's filter back out. A filter "
-        "entry is one whose replacement is what a Build makes of its text (the cipher, or the "
-        "mask of --mask) and differs from it; an administrator's own entries are filter entries "
-        "only when they are exactly that. --drop-word WORD removes the filter entries of the 18 "
-        "variants of WORD (lower-cased), whichever Build wrote them; --drop-words FILE those of "
-        "every word of a word file (one word a line, as for build); --drop-filter every filter "
-        "entry. With any of them, the empty line that opened a block (an empty line and the "
-        "entry lines behind it) goes too when every entry of that block goes; plain tidy never "
-        "removes an empty line. The summary then also counts the filter entries and empty lines "
-        "removed. A word that is refused, or a word file that holds one, changes nothing.\n"
-        "\n"
-        "The file is replaced whole or not at all: a full disk or a killed process leaves it "
-        "as it was. While tidy reads and replaces it, it holds the lock that every Build holds "
-        "while it writes; when a Build holds it, tidy says that the file is being written by "
-        "another Build, changes nothing and exits with status 1. It keeps its permissions, "
-        "and its owner and group where the process may set them. A file that needed no "
-        "change is left untouched, and so is a file holding a line longer than 1048576 bytes, "
-        "which tidy cannot keep as it stands. One summary line goes to standard output.\n"
-        "\n"
-        "tidy changes only a file that the user could write to. It refuses a file with more "
-        "than one name (hard links), whose other names would keep the old content: remove the "
-        "other links and tidy it under its one name, or tidy a copy. When another program "
-        "renames, removes or replaces the file while tidy works, tidy changes nothing. "
-        "SIGINT, SIGTERM and SIGHUP stop it before the new file takes the old one's place; the "
-        "file is left as it was and the exit status is 130, 143 or 129.\n"
-        "\n"
-        "Exit status: 0 when done (also when nothing needed removing), 1 when the file cannot "
-        "be locked or replaced, has more than one name or may not be written, 2 when it "
-        "cannot be read, holds a line too long to keep, or the command line is wrong.");
+        "Exit status: 0 done (also when nothing needed removing); 1 refused or cannot be "
+        "replaced; 2 unreadable, a line too long to keep, or a wrong command line; 129, 130, "
+        "143 stopped by a signal, the file as it was.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -17,8 +17,8 @@ const QString kAdd = QStringLiteral("add");
 const QString kProfile = QStringLiteral("profile");
 const QString kExcept = QStringLiteral("except");
 
-void addWordFile(Console &console, const QString &fileName, WordFileRole role,
-                 WordListInput &input, QList<WordSource> &sources)
+void addWordFile(Console &console, const QString &fileName, WordFileRole role, WordListInput &input,
+                 QList<WordSource> &sources)
 {
     const QString shownName = inputDisplayName(fileName);
     NamedInput in(console, fileName);
@@ -38,19 +38,18 @@ void addWordFile(Console &console, const QString &fileName, WordFileRole role,
 
 } // namespace
 
-void addBuiltInChoiceOptions(QCommandLineParser &parser)
+void addBuiltInChoiceOptions(CommandOptions &options)
 {
     const QString separator = QStringLiteral(", ");
-    parser.addOption(
-        {kLanguage,
-         Tr::tr("Take the built-in entries of the languages in LIST, comma-separated: %1. May be "
-                "given more than once; without it, English (en).")
-             .arg(wordLanguageCodes().join(separator)),
-         Tr::tr("LIST")});
-    parser.addOption(
+    options.add({kLanguage,
+                 Tr::tr("Languages of the built-in entries, comma-separated. The codes: %1. May be "
+                        "given more than once; without it, English (en).")
+                     .arg(wordLanguageCodes().join(separator)),
+                 Tr::tr("LIST")});
+    options.add(
         {kCategory,
-         Tr::tr("Take only the built-in entries of the categories in LIST, comma-separated: %1. "
-                "May be given more than once; without it, every category.")
+         Tr::tr("Categories of the built-in entries, comma-separated. The codes: %1. May be "
+                "given more than once; without it, every category.")
              .arg(wordCategoryCodes().join(separator)),
          Tr::tr("LIST")});
 }
@@ -89,26 +88,25 @@ WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
     return input;
 }
 
-void addWordSourceOptions(QCommandLineParser &parser)
+void addWordSourceOptions(CommandOptions &options)
 {
-    parser.addOption({kWords,
-                      Tr::tr("Take the words from FILE instead of the built-in list. May be given "
-                             "more than once."),
-                      Tr::tr("FILE")});
-    parser.addOption({kAdd,
-                      Tr::tr("Add the words of FILE to the list. May be given more than once."),
-                      Tr::tr("FILE")});
-    parser.addOption(
+    options.add({kWords,
+                 Tr::tr("Take the words from FILE instead of the built-in lists. May be given more "
+                        "than once."),
+                 Tr::tr("FILE")});
+    options.add({kAdd, Tr::tr("Add the words of FILE to the list. May be given more than once."),
+                 Tr::tr("FILE")});
+    options.add(
         {kProfile,
-         Tr::tr("Change the list by the profile FILE: its lines WORD and +WORD add WORD, -WORD "
-                "takes WORD out, lines starting with # are comments. May be given more than "
-                "once."),
+         Tr::tr("Apply the profile FILE: +WORD adds, -WORD takes out. Its lines WORD and +WORD "
+                "add WORD, -WORD takes WORD out, lines starting with # are comments. May be given "
+                "more than once."),
          Tr::tr("FILE")});
-    parser.addOption({kExcept,
-                      Tr::tr("Take the words of FILE out of the list (an allow-list), as the "
-                             "-WORD lines of a profile do. May be given more than once."),
-                      Tr::tr("FILE")});
-    addBuiltInChoiceOptions(parser);
+    options.add({kExcept,
+                 Tr::tr("Take the words of FILE out of the list (an allow-list). They go as the "
+                        "-WORD lines of a profile do. May be given more than once."),
+                 Tr::tr("FILE")});
+    addBuiltInChoiceOptions(options);
 }
 
 QString wordSourceUsageError(const QCommandLineParser &parser)

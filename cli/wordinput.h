@@ -5,6 +5,8 @@
 #include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
+#include "cli/commandoptions.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -29,7 +31,7 @@ struct WordListInput
 };
 
 // Adds --language and --category, which choose the built-in entries, to a command's options.
-void addBuiltInChoiceOptions(QCommandLineParser &parser);
+void addBuiltInChoiceOptions(CommandOptions &options);
 // Whether the command line gives --language or --category.
 bool choosesBuiltIn(const QCommandLineParser &parser);
 // The built-in entries that the command line's --language and --category choose.
@@ -45,7 +47,7 @@ WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
                            const QStringList &exceptFiles = {});
 
 // Adds --words, --add, --profile and --except, with the built-in choice's options.
-void addWordSourceOptions(QCommandLineParser &parser);
+void addWordSourceOptions(CommandOptions &options);
 
 // Why the word source options of the command line do not go together, or empty.
 QString wordSourceUsageError(const QCommandLineParser &parser);

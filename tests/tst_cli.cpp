@@ -412,7 +412,13 @@ void CliTest::helpAndVersion_data()
     QTest::newRow("tidy --help") << QStringList{"tidy", "--help"} << "--drop-dangerous";
     QTest::newRow("build --version") << QStringList{"build", "--version"} << "1.00";
     QTest::newRow("build --help, languages")
-        << QStringList{"build", "--help"} << "comma-separated: en, de, fr, es, it, pt, nl.";
+        << QStringList{"build", "--help"} << "codes: en, de, fr, es, it, pt, nl.";
+    // The short help is the usage, a sentence and one line per option; --help adds the prose.
+    QTest::newRow("build -h, one line per option")
+        << QStringList{"build", "-h"}
+        << "  --replace        Replace the filter that earlier Builds wrote.\n";
+    QTest::newRow("build --help, the rule of --replace")
+        << QStringList{"build", "--help"} << "those whose replacement is the cipher or the mask";
     QTest::newRow("list --help, categories")
         << QStringList{"list", "--help"} << "slur, sexual, profanity, insult";
 }
@@ -426,8 +432,18 @@ void CliTest::helpAndVersion()
     const ToolRun run = runTool(arguments, dir.path());
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 0);
-    QVERIFY2(QString::fromUtf8(run.out).contains(expected), run.out);
+    const QString out = QString::fromUtf8(run.out);
+    QVERIFY2(out.contains(expected), run.out);
     QVERIFY(run.err.isEmpty());
+    // Our own help, not Qt's: no boilerplate, no line wider than a terminal.
+    for (const char *boilerplate : {"Displays", "--help-all", "Arguments:", "Qt specific"})
+        QVERIFY2(!out.contains(QLatin1String(boilerplate)), run.out);
+    for (const QString &line : out.split(u'\n'))
+        QVERIFY2(line.size() <= 79, qPrintable(line));
+    const bool shortHelp =
+        arguments.contains(QLatin1String("-h")) || arguments.contains(QLatin1String("-?"));
+    if (shortHelp && arguments.size() > 1)
+        QVERIFY2(out.count(u'\n') <= 25, run.out);
     QVERIFY(snapshot(dir.path()).isEmpty());
 }
 
@@ -523,7 +539,7 @@ void CliTest::usageErrors()
     QCOMPARE(run.exitCode, 2);
     const QString err = QString::fromUtf8(run.err);
     QVERIFY2(err.contains(expected), run.err);
-    QVERIFY2(err.contains(QLatin1String("--help")), run.err);
+    QVERIFY2(err.contains(QLatin1String(" -h\" for more information.")), run.err);
     QVERIFY(run.out.isEmpty());
     QVERIFY(snapshot(dir.path()).isEmpty());
 }
