@@ -1493,7 +1493,8 @@ void CliTest::tidyRefusesWhatItMustNotReplace()
         const QByteArray expected = "vantro-filter: " + reason.toUtf8() + '\n';
         return run.exitCode == 1 && run.err == expected && run.out.isEmpty()
                    ? QString()
-                   : QStringLiteral("exit status %1: %2").arg(run.exitCode).arg(run.err);
+                   : QStringLiteral("exit status %1: %2")
+                         .arg(QString::number(run.exitCode), QString::fromUtf8(run.err));
     });
     QVERIFY2(child.passed(), child.text());
     QCOMPARE(snapshot(dir.path()), before);
@@ -1681,7 +1682,8 @@ void CliTest::tidyStoppedLeavesNoNewFile()
                            run.err.startsWith("vantro-filter: Stopped by SIG") &&
                            run.err.endsWith("\"localization.txt\" was left as it was.\n")
                        ? QString()
-                       : QStringLiteral("exit status %1: %2").arg(run.exitCode).arg(run.err);
+                       : QStringLiteral("exit status %1: %2")
+                             .arg(QString::number(run.exitCode), QString::fromUtf8(run.err));
         });
         if (kill)
             QCOMPARE(child.status, -1);
