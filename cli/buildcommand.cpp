@@ -89,15 +89,8 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     options.waitingForLock = [&] { reportWaiting(console, path); };
     options.stopRequested = &StopSignals::stopRequested;
     const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options), style);
-    if (!written) {
-        if (written.kind() == ErrorKind::Stopped)
-            console.reportError(
-                Tr::tr("Stopped by %1. %2")
-                    .arg(QLatin1String(StopSignals::signalName()), written.message()));
-        else
-            console.reportError(written.message());
-        return exitStatusOf(written.error());
-    }
+    if (!written)
+        return reportFailure(console, written.error());
     console.writeError(
         Tr::tr("Wrote %n entries to %1.", nullptr, int(*written)).arg(shownPath(path)) + u'\n');
     return ExitStatus::Success;
@@ -132,15 +125,8 @@ ExitStatus replaceInFile(Console &console, const QString &directory, bool locali
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         replaced = replaceFilterInFile(path, block, &StopSignals::stopRequested);
     }
-    if (!replaced) {
-        if (replaced.kind() == ErrorKind::Stopped)
-            console.reportError(
-                Tr::tr("Stopped by %1. %2")
-                    .arg(QLatin1String(StopSignals::signalName()), replaced.message()));
-        else
-            console.reportError(replaced.message() + u' ' + Tr::tr("Nothing was changed."));
-        return exitStatusOf(replaced.error());
-    }
+    if (!replaced)
+        return reportFailure(console, replaced.error(), Tr::tr("Nothing was changed."));
     console.writeError(
         Tr::tr("Wrote %n entries to %1", nullptr, int(*entries)).arg(shownPath(path)) +
         Tr::tr(", replacing %n earlier filter entries", nullptr, int(replaced->entries)) +

@@ -1,5 +1,7 @@
 #include "cli/exitstatus.h"
 
+#include "cli/console.h"
+#include "cli/tr.h"
 #include "fileio/stopsignals.h"
 
 namespace vantro::cli {
@@ -19,6 +21,17 @@ ExitStatus exitStatusOf(const Error &error)
         break;
     }
     return ExitStatus::Failure;
+}
+
+ExitStatus reportFailure(Console &console, const Error &error, const QString &consequence)
+{
+    if (error.kind == ErrorKind::Stopped)
+        console.reportError(Tr::tr("Stopped by %1. %2")
+                                .arg(QLatin1String(StopSignals::signalName()), error.message));
+    else
+        console.reportError(consequence.isEmpty() ? error.message
+                                                  : error.message + u' ' + consequence);
+    return exitStatusOf(error);
 }
 
 } // namespace vantro::cli

@@ -20,4 +20,11 @@ enum class ExitStatus
 // recover from. A stop ends with the signal's status (see StopSignals).
 ExitStatus exitStatusOf(const Error &error);
 
+class Console;
+
+// Reports the failure on standard error and gives its exit status: a stop as "Stopped by
+// SIGNAL." followed by what was taken back, any other failure with its message followed by
+// the consequence, when given ("Nothing was changed.").
+ExitStatus reportFailure(Console &console, const Error &error, const QString &consequence = {});
+
 } // namespace vantro::cli

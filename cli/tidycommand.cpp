@@ -176,15 +176,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         const Result<void> replaced = target.replace(tidy.bytes, &StopSignals::stopRequested);
         // The old file's descriptor holds the lock until the new file is in place.
         in.device().close();
-        if (!replaced) {
-            if (replaced.kind() == ErrorKind::Stopped)
-                console.reportError(
-                    Tr::tr("Stopped by %1. %2")
-                        .arg(QLatin1String(StopSignals::signalName()), replaced.message()));
-            else
-                console.reportError(replaced.message());
-            return exitStatusOf(replaced.error());
-        }
+        if (!replaced)
+            return reportFailure(console, replaced.error());
     }
     console.writeOut(summary(tidy, options.dropsFilterEntries(), dryRun));
     return ExitStatus::Success;

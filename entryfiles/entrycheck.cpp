@@ -30,17 +30,6 @@ QString conflictingMessage(const EntryLine &entry, QByteArrayView firstReplaceme
              shownText(decodeWindows1252(firstReplacement)), QString::number(firstLine));
 }
 
-// Only a line whose first character other than blanks is "{" can be an entry line; the others
-// need not be decoded.
-bool mayBeEntryLine(QByteArrayView line)
-{
-    for (const char c : line) {
-        if (c != ' ' && c != '\t')
-            return c == '{';
-    }
-    return false;
-}
-
 } // namespace
 
 // What the checker keeps between lines.

@@ -100,4 +100,13 @@ EntryLine parseEntryLine(QStringView line)
     return entry;
 }
 
+bool mayBeEntryLine(QByteArrayView line)
+{
+    for (const char c : line) {
+        if (c != ' ' && c != '\t')
+            return c == '{';
+    }
+    return false;
+}
+
 } // namespace vantro

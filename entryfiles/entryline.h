@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -29,5 +30,9 @@ struct EntryLine
 // them, and nothing else. Nothing is escaped: a quoted text ends at the next double quote. The
 // line is given without its line end.
 EntryLine parseEntryLine(QStringView line);
+
+// Whether the bytes of a line (without its line end) can be an entry line: its first character
+// other than spaces and tabs is "{". The other lines need not be decoded.
+bool mayBeEntryLine(QByteArrayView line);
 
 } // namespace vantro

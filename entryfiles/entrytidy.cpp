@@ -25,15 +25,6 @@ QByteArrayView withoutLineEnd(QByteArrayView line)
     return line;
 }
 
-bool mayBeEntryLine(QByteArrayView line)
-{
-    for (const char c : line) {
-        if (c != ' ' && c != '\t')
-            return c == '{';
-    }
-    return false;
-}
-
 } // namespace
 
 QSet<QString> filterTextsOfWords(const QStringList &words)
@@ -130,7 +121,11 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
                 filterMatch = true;
                 if (!removing)
                     removing = EntryFinding{
-                        EntryFinding::Kind::Filter, number, 0, lineStart, line.size(),
+                        EntryFinding::Kind::Filter,
+                        number,
+                        0,
+                        lineStart,
+                        line.size(),
                         entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
                             .arg(shownText(entry.text.toString()),
                                  shownText(entry.replacement.toString()))};
@@ -147,7 +142,8 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
             tidy.bytes += line;
             ++tidy.linesKept;
             if (dropsFilter && content.isEmpty() && !line.isEmpty())
-                block = OpenBlock{number, lineStart, line.size(), bytesAt, byteOrderMark, 0, false, {}};
+                block =
+                    OpenBlock{number, lineStart, line.size(), bytesAt, byteOrderMark, 0, false, {}};
             return;
         }
         // The file's byte-order mark is no part of the entry behind it: it stays when that goes,

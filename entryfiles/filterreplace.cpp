@@ -46,8 +46,9 @@ Result<bool> createWithBlock(const QString &path, QByteArrayView newBlock)
                                             .arg(removed.message()))};
     }
     if (const Result<void> closed = file.close(); !closed)
-        return Error{ErrorKind::Failed, entryfiles::Tr::tr("Writing \"%1\" failed: %2")
-                                            .arg(shownPath(path), closed.message())};
+        return Error{
+            ErrorKind::Failed,
+            entryfiles::Tr::tr("Writing \"%1\" failed: %2").arg(shownPath(path), closed.message())};
     return true;
 }
 
@@ -86,8 +87,7 @@ Result<FilterRemoval> replaceFilterInFile(const QString &path, QByteArrayView ne
     options.dropRepeats = false;
     options.dropFilter = true;
     EntryTidy tidy;
-    if (Result<void> read = tidyEntryFile(in, options, tidy, [](const EntryFinding &) {});
-        !read)
+    if (Result<void> read = tidyEntryFile(in, options, tidy, [](const EntryFinding &) {}); !read)
         return Error{ErrorKind::Unreadable,
                      entryfiles::Tr::tr("%1: %2").arg(shownPath(path), read.message())};
     if (tidy.overlongLine != 0)
