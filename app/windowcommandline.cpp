@@ -43,10 +43,12 @@ struct Parser
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOption(help);
         parser.addOption(version);
-        parser.setApplicationDescription(Text::tr(
-            "Keeps the word list of the game server's chat filter and builds its entries into "
-            "badnames.txt or localization.txt in the working directory. Every start rewrites "
-            "badword.txt there."));
+        // Broken into lines here: the parser does not wrap the description.
+        parser.setApplicationDescription(
+            Text::tr("Keeps the word list of the game server's chat filter and builds its\n"
+                     "entries into badnames.txt (which the server does not read) or\n"
+                     "localization.txt in the working directory. Every start rewrites\n"
+                     "badword.txt there. The details: man vantro-filter-tool"));
         parser.addOption({kDir,
                           Text::tr("Work in DIR: badword.txt and the filter files go there "
                                    "instead of the current directory."),
