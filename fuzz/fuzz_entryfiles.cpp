@@ -291,9 +291,8 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
     // filter entry. Everything else stays, byte for byte and in order. A byte-order mark in front
     // of a removed first line stays too.
     const auto dropsFilter = [&](const ModelLine &line) {
-        return line.filter &&
-               (options.dropFilter ||
-                options.dropFilterTexts.contains(decodeWindows1252(line.text)));
+        return line.filter && (options.dropFilter ||
+                               options.dropFilterTexts.contains(decodeWindows1252(line.text)));
     };
     const auto kindOf = [&](const ModelLine &line) -> std::optional<Kind> {
         if (options.dropRepeats && line.repeated)
