@@ -1,7 +1,5 @@
 #pragma once
 
-#include "fileio/result.h"
-
 #include <QString>
 
 #include <optional>
@@ -23,24 +21,5 @@ bool pathNamesOpenFile(const QString &path, int fd);
 
 // The message for a file that another writer holds locked.
 QString fileBusyMessage(const QString &path);
-
-// Holds the lock on an existing regular file, as tidy does on its one descriptor while it reads
-// and replaces the file; a Build that waits for it then finds a new file at the path and takes
-// that one's lock.
-class FileLock
-{
-public:
-    FileLock() = default;
-    ~FileLock();
-    FileLock(const FileLock &) = delete;
-    FileLock &operator=(const FileLock &) = delete;
-
-    // Locks the file at the path without waiting. Fails with Busy while another writer holds
-    // it, Refused when it is not a regular file, Failed when it cannot be opened or locked.
-    Result<void> lock(const QString &path);
-
-private:
-    int m_fd = -1;
-};
 
 } // namespace vantro

@@ -3,7 +3,7 @@
 #include "builder/variants.h"
 #include "childprocess.h"
 #include "entrymodel.h"
-#include "fileio/filelock.h"
+#include "fileio/filereplace.h"
 #include "testfiles.h"
 #include "wordlists/showntext.h"
 #include "wordlists/translations.h"
@@ -534,6 +534,33 @@ void TestFilterWriter::ourLocksExcludeEachOther_data()
     QTest::newRow("two tidies") << Holder::Tidy << Holder::Tidy;
 }
 
+namespace {
+
+// The lock that tidy takes: on the one descriptor it reads, through its replacement of the file.
+struct TidyLock
+{
+    explicit TidyLock(const QString &path)
+        : fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
+    {
+    }
+    ~TidyLock()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Result<void> lock(const QString &path)
+    {
+        if (const Result<void> attached = replacement.attach(path, fd); !attached)
+            return attached;
+        return replacement.lock();
+    }
+
+    int fd;
+    FileReplacement replacement; // declared after fd, which it must not outlive
+};
+
+} // namespace
+
 void TestFilterWriter::ourLocksExcludeEachOther()
 {
     // Both in this process: the lock belongs to each open of the file, so the second open meets
@@ -544,7 +571,7 @@ void TestFilterWriter::ourLocksExcludeEachOther()
     QVERIFY(writeFileBytes(path, "abc\r\n"));
 
     BlockWriter holdingWriter(path);
-    FileLock holdingTidy;
+    TidyLock holdingTidy(path);
     if (holder == Holder::Writer) {
         const Result<void> opened = holdingWriter.open();
         QVERIFY2(opened, qPrintable(opened.message()));
@@ -562,7 +589,7 @@ void TestFilterWriter::ourLocksExcludeEachOther()
         QVERIFY2(opened.message().contains(QLatin1String("is locked by another program")),
                  qPrintable(opened.message()));
     } else {
-        FileLock tidy;
+        TidyLock tidy(path);
         const Result<void> locked = tidy.lock(path);
         QVERIFY(!locked);
         QVERIFY2(locked.kind() == ErrorKind::Busy, qPrintable(locked.message()));
