@@ -3,10 +3,10 @@
 #include "app/mainwindow.h"
 #include "app/tr.h"
 #include "app/windowcommandline.h"
+#include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
 #include "fileio/inputfile.h"
 #include "fileio/path.h"
-#include "wordlists/builtinwords.h"
 #include "wordlists/showntext.h"
 #include "wordlists/translations.h"
 
@@ -71,9 +71,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             refusedLines.append({name, WordFile{{}, {}, words->problems}});
         return std::move(*words);
     };
-    StartWords start;
-    if (options.wordFiles.isEmpty())
-        start.words = wordListFromSource(builtInSourceList(options.builtIn)).items();
+    StartWords start; // the words of the files here; the built-in entries once load() is done
     for (const QStringList *names : {&options.wordFiles, &options.addFiles}) {
         for (const QString &name : *names) {
             const std::optional<WordFile> file = read(name, WordFileKind::Words);
@@ -123,6 +121,9 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     window.setReplacesPreviousFilter(options.replace);
     if (!window.load(options.builtIn))
         return 1;
+    // Without --words the start is the built-in entries that load() put into the list.
+    if (options.wordFiles.isEmpty())
+        start.words = window.wordList()->list().items() + start.words;
     window.startWith(start);
     window.show();
     for (const auto &[name, file] : std::as_const(refusedLines))
