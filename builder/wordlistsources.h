@@ -27,8 +27,9 @@ struct WordSource
     WordFile file; // as readWordFile(device, wordFileKindOf(role)) read it; problems are ignored
 };
 
-// The word list of a Build, the one composition that the window and vantro-filter build share:
-// builtInWords (the chosen built-in entries, lower-cased, or the window's list) unless a
+// The word list of vantro-filter build from its word files, through composeWordList(), which the
+// window's start calls with the same pieces in the same order:
+// builtInWords (the chosen built-in entries, lower-cased) unless a
 // Replacing source is given, in which case the words of the Replacing sources instead; then the
 // words of the Adding sources and the additions of the Profile sources; then every taking-out
 // last: every word equal, after lower-casing, to a profile's "-WORD" or a word of an Except

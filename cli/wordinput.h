@@ -40,7 +40,7 @@ BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
 // The word list of a Build: the chosen built-in entries, lower-cased as every start makes them,
 // or, when replacing files are given, the words of those files; then the words of the adding
 // files and the profiles' additions; less the profiles' taken-out words and the words of the
-// except files (see composeBuildWordList(), which the window shares).
+// except files (see composeBuildWordList()).
 WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
                            const QStringList &replacingFiles, const QStringList &addingFiles,
                            const QStringList &profileFiles = {},

@@ -37,14 +37,6 @@ QSet<QString> filterTextsOfWords(const QStringList &words)
     return texts;
 }
 
-Result<void> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
-                           const EntryFindingSink &removedSink)
-{
-    EntryTidyOptions options;
-    options.dropDangerous = dropDangerous;
-    return tidyEntryFile(device, options, tidy, removedSink);
-}
-
 Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
                            const EntryFindingSink &removedSink)
 {

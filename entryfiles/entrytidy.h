@@ -57,8 +57,4 @@ struct EntryTidy
 Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
                            const EntryFindingSink &removedSink = {});
 
-// Plain tidying: the repeats and, when asked, the dangerous entries.
-Result<void> tidyEntryFile(QIODevice &device, bool dropDangerous, EntryTidy &tidy,
-                           const EntryFindingSink &removedSink = {});
-
 } // namespace vantro
