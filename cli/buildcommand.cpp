@@ -76,11 +76,9 @@ ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variant
     return ExitStatus::Success;
 }
 
-ExitStatus writeToFile(Console &console, const QString &directory, bool localization,
-                       const SortedTextList &variants, ReplacementStyle style)
+ExitStatus writeToFile(Console &console, const QString &path, const SortedTextList &variants,
+                       ReplacementStyle style)
 {
-    const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
-                                                                  : FilterTarget::BadNames);
     // From here on SIGINT, SIGTERM and SIGHUP stop the writing between two writes, and the block
     // is taken back.
     const StopSignals stopSignals;
@@ -96,11 +94,9 @@ ExitStatus writeToFile(Console &console, const QString &directory, bool localiza
     return ExitStatus::Success;
 }
 
-ExitStatus replaceInFile(Console &console, const QString &directory, bool localization,
-                         const SortedTextList &variants, ReplacementStyle style)
+ExitStatus replaceInFile(Console &console, const QString &path, const SortedTextList &variants,
+                         ReplacementStyle style)
 {
-    const QString path = filterTargetPath(directory, localization ? FilterTarget::Localization
-                                                                  : FilterTarget::BadNames);
     QByteArray block;
     QBuffer buffer(&block);
     buffer.open(QIODevice::WriteOnly);
@@ -184,8 +180,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (const QString warning = utf8TargetWarning(target); !warning.isEmpty())
         console.reportError(Tr::tr("warning: %1").arg(warning));
     if (parser.isSet(kReplace))
-        return replaceInFile(console, directory, parser.isSet(kLocalization), variants, style);
-    return writeToFile(console, directory, parser.isSet(kLocalization), variants, style);
+        return replaceInFile(console, target, variants, style);
+    return writeToFile(console, target, variants, style);
 }
 
 } // namespace
