@@ -3,12 +3,12 @@
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
 #include "fileio/inputfile.h"
+#include "fileio/path.h"
 #include "fileio/wholefile.h"
 #include "wordlists/showntext.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 namespace vantro {
 
@@ -71,7 +71,7 @@ void MainWindow::saveProfileTo(const QString &path)
         return;
     }
     // Later saves go to the same file, also when the window goes to another directory.
-    m_profilePath = QFileInfo(path).absoluteFilePath();
+    m_profilePath = absolutePath(path);
     if (m_edits.holdsEmptyWord())
         m_reporter(tr("The profile was saved to \"%1\" without the empty word, which a profile "
                       "cannot hold; add it again after the next start.")

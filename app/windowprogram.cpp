@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <utility>
 
@@ -89,9 +88,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             start.additions.append(word.text);
         for (const WordFileWord &word : profile->removals)
             start.removals.append(word.text);
-        start.profilePath = QDir::isAbsolutePath(*options.profile)
-                                ? *options.profile
-                                : currentDirectory() + u'/' + *options.profile;
+        start.profilePath = absolutePath(*options.profile);
     }
     for (const QString &name : options.exceptFiles) {
         const std::optional<WordFile> file = read(name, WordFileKind::Words);

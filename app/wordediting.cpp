@@ -3,10 +3,10 @@
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "fileio/path.h"
 #include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QSet>
@@ -121,7 +121,7 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile)
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
     reportRefusedLines(fileName, profile.problems);
-    m_profilePath = QFileInfo(fileName).absoluteFilePath();
+    m_profilePath = absolutePath(fileName);
 }
 
 void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems)

@@ -6,10 +6,10 @@
 #include "fileio/filereplace.h"
 #include "fileio/inputfile.h"
 #include "fileio/linereader.h"
+#include "fileio/path.h"
 #include "wordlists/showntext.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace vantro {
 
@@ -59,14 +59,14 @@ Result<FilterRemoval> replaceFilterInFile(const QString &path, QByteArrayView ne
 {
     if (Result<void> stop = stopIfRequested(stopRequested); !stop)
         return stop.error();
-    const QFileInfo info(path);
-    if (!info.exists() && !newBlock.isEmpty()) {
+    const bool exists = pathExists(path);
+    if (!exists && !newBlock.isEmpty()) {
         const Result<bool> created = createWithBlock(path, newBlock);
         if (!created)
             return created.error();
         if (*created)
             return FilterRemoval{};
-    } else if (!info.exists()) {
+    } else if (!exists) {
         return FilterRemoval{}; // no file, no filter, nothing to add
     }
 

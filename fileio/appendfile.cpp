@@ -257,10 +257,7 @@ Result<void> AppendFile::removeName()
 
 bool AppendFile::pathExists() const
 {
-    struct stat info
-    {
-    };
-    return ::lstat(encodePath(m_path).constData(), &info) == 0;
+    return vantro::pathExists(m_path);
 }
 
 bool AppendFile::fileHasName() const

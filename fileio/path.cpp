@@ -112,6 +112,19 @@ QString currentDirectory()
     }
 }
 
+QString absolutePath(const QString &path)
+{
+    return path.startsWith(u'/') ? path : currentDirectory() + u'/' + path;
+}
+
+bool pathExists(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::lstat(encodePath(path).constData(), &status) == 0;
+}
+
 Result<void> checkUsableDirectory(const QString &path)
 {
     struct stat status

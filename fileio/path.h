@@ -27,6 +27,13 @@ QStringList decodeArguments(int argc, const char *const *argv);
 // was removed, say).
 QString currentDirectory();
 
+// The path made absolute by the working directory, as currentDirectory() gives it; an absolute
+// one as it is.
+QString absolutePath(const QString &path);
+
+// Whether anything stands at the path, a symbolic link that leads nowhere among them.
+bool pathExists(const QString &path);
+
 // Fails (Unreadable) when the path names no directory that files can go into, with the message
 // "The directory "PATH" cannot be used: it does not exist." (or why else not).
 Result<void> checkUsableDirectory(const QString &path);

@@ -1,11 +1,10 @@
 #include "fileio/wholefile.h"
 
 #include "fileio/descriptor.h"
+#include "fileio/path.h"
 #include "fileio/tr.h"
 #include "wordlists/showntext.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -39,16 +38,18 @@ private:
 Result<void> writeWholeFile(const QString &path, QByteArrayView bytes)
 {
     const QString shown = shownPath(path);
-    const QFileInfo info(path);
-    const QByteArray name = QFile::encodeName(info.fileName());
+    // Split by its bytes, which need not be UTF-8 (see fileio/path.h).
+    const QByteArray full = encodePath(absolutePath(path));
+    const qsizetype slash = full.lastIndexOf('/');
+    const QByteArray name = full.mid(slash + 1);
+    const QByteArray folder = slash == 0 ? QByteArray("/") : full.left(slash);
     const auto failed = [&](const QString &step, int error) {
         return Error{
             ErrorKind::Failed,
             fileio::Tr::tr("Cannot write \"%1\": %2: %3.").arg(shown, step, systemReason(error))};
     };
 
-    const OwnedDescriptor dir(::open(QFile::encodeName(info.absolutePath()).constData(),
-                                     O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const OwnedDescriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0)
         return failed(fileio::Tr::tr("its folder cannot be opened"), errno);
 

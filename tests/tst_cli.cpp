@@ -271,6 +271,7 @@ enum class ByteNamed
 {
     BuildInTheDirectory,
     BuildWithDir,
+    BuildReplacing,
     Check,
     Tidy,
 };
@@ -1904,6 +1905,9 @@ void CliTest::namesAreBytes_data()
         << ByteNamed::BuildInTheDirectory << QByteArray("Wrote 9 entries to ");
     QTest::newRow("build --dir d\\xFF")
         << ByteNamed::BuildWithDir << QByteArray("Wrote 9 entries to ");
+    // The earlier block is taken out of the file that is there, not a new one appended.
+    QTest::newRow("build --replace --dir d\\xFF")
+        << ByteNamed::BuildReplacing << QByteArray("Wrote 9 entries to ");
     QTest::newRow("check loc\\xE9.txt") << ByteNamed::Check << QByteArray("entries 18,");
     QTest::newRow("tidy loc\\xE9.txt") << ByteNamed::Tidy << QByteArray("repeats removed 9,");
 }
@@ -1955,6 +1959,12 @@ void CliTest::namesAreBytes()
         arguments = {QStringLiteral("build"), QStringLiteral("--words"), decodePath(words),
                      QStringLiteral("--dir"), decodePath(named)};
         break;
+    case ByteNamed::BuildReplacing:
+        QVERIFY(writeAt(named + "/badnames.txt", "// ours\r\n" + block));
+        arguments = {QStringLiteral("build"),   QStringLiteral("--replace"),
+                     QStringLiteral("--words"), decodePath(words),
+                     QStringLiteral("--dir"),   decodePath(named)};
+        break;
     case ByteNamed::Check:
         arguments = {QStringLiteral("check"), decodePath(entries)};
         break;
@@ -1974,6 +1984,9 @@ void CliTest::namesAreBytes()
         QVERIFY(bytesAt(lookalike + "/badnames.txt").isEmpty());
         // The name is shown with its byte, as other hidden characters are.
         QVERIFY2(run.err.contains("/d\\xFF/badnames.txt."), run.err.constData());
+        break;
+    case ByteNamed::BuildReplacing:
+        QCOMPARE(bytesAt(named + "/badnames.txt"), "// ours\r\n" + block);
         break;
     case ByteNamed::Check:
         QCOMPARE(bytesAt(entries), block + block);
