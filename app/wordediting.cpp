@@ -4,6 +4,7 @@
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
 #include "fileio/path.h"
+#include "wordlists/casefold.h"
 #include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
@@ -102,7 +103,7 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
     // Each entry can be put back by Undo, the last one first.
     QStringList kept;
     for (const QString &entry : m_wordList->list().items()) {
-        if (!takenOut.contains(entry.toLower())) {
+        if (!takenOut.contains(lowerCaseForm(entry))) {
             kept.append(entry);
             continue;
         }
