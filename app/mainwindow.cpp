@@ -3,9 +3,9 @@
 #include "app/startupfiles.h"
 #include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
+#include "common/translations.h"
 #include "fileio/path.h"
 #include "wordlists/builtinwords.h"
-#include "wordlists/translations.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

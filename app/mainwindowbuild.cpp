@@ -4,10 +4,10 @@
 #include "app/wordlistmodel.h"
 #include "builder/filterfile.h"
 #include "builder/variants.h"
+#include "common/showntext.h"
 #include "entryfiles/encodingcheck.h"
 #include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
-#include "wordlists/showntext.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,10 +2,10 @@
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "common/showntext.h"
 #include "fileio/inputfile.h"
 #include "fileio/path.h"
 #include "fileio/wholefile.h"
-#include "wordlists/showntext.h"
 
 #include <QDir>
 #include <QFile>

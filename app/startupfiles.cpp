@@ -1,8 +1,8 @@
 #include "app/startupfiles.h"
 
 #include "app/tr.h"
+#include "common/showntext.h"
 #include "fileio/inplacerewrite.h"
-#include "wordlists/showntext.h"
 
 #include <QDir>
 #include <QStringList>

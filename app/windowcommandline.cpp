@@ -2,8 +2,8 @@
 
 #include "app/appinfo.h"
 #include "app/tr.h"
+#include "common/showntext.h"
 #include "fileio/path.h"
-#include "wordlists/showntext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

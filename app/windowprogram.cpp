@@ -5,10 +5,10 @@
 #include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "common/showntext.h"
+#include "common/translations.h"
 #include "fileio/inputfile.h"
 #include "fileio/path.h"
-#include "wordlists/showntext.h"
-#include "wordlists/translations.h"
 
 #include <QApplication>
 #include <QDir>

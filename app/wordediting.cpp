@@ -3,9 +3,9 @@
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "common/showntext.h"
 #include "fileio/path.h"
 #include "wordlists/casefold.h"
-#include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
 #include <QLineEdit>

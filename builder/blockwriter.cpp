@@ -2,7 +2,7 @@
 
 #include "builder/entryformat.h"
 #include "builder/tr.h"
-#include "wordlists/showntext.h"
+#include "common/showntext.h"
 
 #include <algorithm>
 

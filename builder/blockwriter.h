@@ -1,8 +1,8 @@
 #pragma once
 
 #include "builder/cipher.h"
+#include "common/result.h"
 #include "fileio/appendfile.h"
-#include "fileio/result.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QCryptographicHash>

@@ -2,7 +2,7 @@
 
 #include "builder/cipher.h"
 #include "builder/tr.h"
-#include "wordlists/showntext.h"
+#include "common/showntext.h"
 #include "wordlists/windows1252.h"
 #include "wordlists/wordcheck.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "builder/cipher.h"
-#include "fileio/result.h"
+#include "common/result.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QByteArray>

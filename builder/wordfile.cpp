@@ -1,9 +1,9 @@
 #include "builder/wordfile.h"
 
 #include "builder/tr.h"
+#include "common/showntext.h"
 #include "fileio/linereader.h"
 #include "wordlists/casefold.h"
-#include "wordlists/showntext.h"
 #include "wordlists/wordcheck.h"
 
 #include <QBuffer>

@@ -5,11 +5,11 @@
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
+#include "common/showntext.h"
 #include "entryfiles/encodingcheck.h"
 #include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
 #include "fileio/stopsignals.h"
-#include "wordlists/showntext.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "cli/command.h"
 #include "cli/processconsole.h"
 #include "cli/tr.h"
-#include "wordlists/showntext.h"
-#include "wordlists/translations.h"
+#include "common/showntext.h"
+#include "common/translations.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "cli/console.h"
 
 #include "cli/tr.h"
-#include "wordlists/showntext.h"
+#include "common/showntext.h"
 
 namespace vantro::cli {
 

@@ -4,7 +4,7 @@
 #include "cli/command.h"
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
-#include "wordlists/showntext.h"
+#include "common/showntext.h"
 #include "wordlists/wordcheck.h"
 
 namespace vantro::cli {

@@ -3,8 +3,8 @@
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
+#include "common/showntext.h"
 #include "wordlists/builtinchoice.h"
-#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 

@@ -1,8 +1,8 @@
 #include "cli/namedinput.h"
 
 #include "cli/tr.h"
+#include "common/showntext.h"
 #include "fileio/inputfile.h"
-#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/console.h"
-#include "fileio/result.h"
+#include "common/result.h"
 
 #include <QFile>
 #include <QString>

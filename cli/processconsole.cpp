@@ -1,7 +1,7 @@
 #include "cli/processconsole.h"
 
+#include "common/showntext.h"
 #include "fileio/standardstreams.h"
-#include "wordlists/showntext.h"
 
 #include <cstdio>
 

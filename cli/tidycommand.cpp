@@ -5,11 +5,11 @@
 #include "cli/findingtext.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
+#include "common/showntext.h"
 #include "entryfiles/entrytidy.h"
 #include "fileio/filereplace.h"
 #include "fileio/linereader.h"
 #include "fileio/stopsignals.h"
-#include "wordlists/showntext.h"
 
 namespace vantro::cli {
 

@@ -1,9 +1,9 @@
 #include "entryfiles/encodingcheck.h"
 
+#include "common/showntext.h"
 #include "entryfiles/tr.h"
 #include "fileio/inputfile.h"
 #include "fileio/linereader.h"
-#include "wordlists/showntext.h"
 
 #include <QFile>
 

@@ -1,10 +1,10 @@
 #include "entryfiles/entrycheck.h"
 
+#include "common/showntext.h"
 #include "entryfiles/entryline.h"
 #include "entryfiles/entrytable.h"
 #include "entryfiles/tr.h"
 #include "fileio/linereader.h"
-#include "wordlists/showntext.h"
 #include "wordlists/windows1252.h"
 
 namespace vantro {

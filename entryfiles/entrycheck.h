@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileio/result.h"
+#include "common/result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

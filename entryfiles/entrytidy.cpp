@@ -2,10 +2,10 @@
 
 #include "builder/cipher.h"
 #include "builder/variants.h"
+#include "common/showntext.h"
 #include "entryfiles/entryline.h"
 #include "entryfiles/tr.h"
 #include "wordlists/casefold.h"
-#include "wordlists/showntext.h"
 #include "wordlists/windows1252.h"
 
 #include <optional>

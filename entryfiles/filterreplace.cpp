@@ -1,5 +1,6 @@
 #include "entryfiles/filterreplace.h"
 
+#include "common/showntext.h"
 #include "entryfiles/entrytidy.h"
 #include "entryfiles/tr.h"
 #include "fileio/appendfile.h"
@@ -7,7 +8,6 @@
 #include "fileio/inputfile.h"
 #include "fileio/linereader.h"
 #include "fileio/path.h"
-#include "wordlists/showntext.h"
 
 #include <QFile>
 

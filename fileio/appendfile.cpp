@@ -1,10 +1,10 @@
 #include "fileio/appendfile.h"
 
+#include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
 #include "fileio/path.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "fileio/descriptor.h"
 
+#include "common/showntext.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <cerrno>
 #include <sys/stat.h>

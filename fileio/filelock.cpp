@@ -1,8 +1,8 @@
 #include "fileio/filelock.h"
 
+#include "common/showntext.h"
 #include "fileio/path.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <cerrno>
 #include <sys/file.h>

@@ -1,11 +1,11 @@
 #include "fileio/filereplace.h"
 
+#include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
 #include "fileio/path.h"
 #include "fileio/testhooks.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <QFile>
 #include <QRandomGenerator>

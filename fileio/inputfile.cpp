@@ -1,9 +1,9 @@
 #include "fileio/inputfile.h"
 
+#include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/path.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <QDeadlineTimer>
 

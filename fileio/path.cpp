@@ -1,8 +1,8 @@
 #include "fileio/path.h"
 
+#include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/tr.h"
-#include "wordlists/showntext.h"
 
 #include <QStringDecoder>
 

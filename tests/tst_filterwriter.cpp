@@ -2,11 +2,11 @@
 #include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "childprocess.h"
+#include "common/showntext.h"
+#include "common/translations.h"
 #include "entrymodel.h"
 #include "fileio/filereplace.h"
 #include "testfiles.h"
-#include "wordlists/showntext.h"
-#include "wordlists/translations.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -5,12 +5,12 @@
 #include "app/pacedbuild.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "common/showntext.h"
 #include "entrymodel.h"
 #include "fileio/filesizesignal.h"
 #include "testfiles.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/listorder.h"
-#include "wordlists/showntext.h"
 #include "wordlists/sortedtextlist.h"
 #include "wordlists/wordcheck.h"
 

@@ -1,7 +1,7 @@
 #include "wordlists/wordcheck.h"
 
+#include "common/showntext.h"
 #include "wordlists/casefold.h"
-#include "wordlists/showntext.h"
 #include "wordlists/tr.h"
 #include "wordlists/windows1252.h"
 
@@ -39,11 +39,6 @@ bool isRefused(char32_t c)
 }
 
 } // namespace
-
-bool isControlCharacter(char32_t c)
-{
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
-}
 
 std::optional<WordProblem> findWordProblem(const QString &word)
 {

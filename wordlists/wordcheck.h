@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/showntext.h"
+
 #include <QString>
 
 #include <optional>
@@ -18,10 +20,6 @@ struct WordProblem
 
 // The most characters a word can have: as many as the window's new-word box holds.
 inline constexpr qsizetype kMaxWordLength = 32767;
-
-// C0 and C1 control characters and DEL: no filter entry may hold one, and no message shows one
-// raw, as it could drive the terminal (see shownText()).
-bool isControlCharacter(char32_t c);
 
 // Nothing when the word is safe to write. The empty word is safe (it is never written).
 std::optional<WordProblem> findWordProblem(const QString &word);

@@ -1,12 +1,15 @@
-#include "wordlists/showntext.h"
-
-#include "wordlists/wordcheck.h"
+#include "common/showntext.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace vantro {
+
+bool isControlCharacter(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
 
 namespace {
 

@@ -7,6 +7,10 @@ class QCommandLineParser;
 
 namespace vantro {
 
+// C0 and C1 control characters and DEL: no filter entry may hold one, and no message shows one
+// raw, as it could drive the terminal (see shownText()).
+bool isControlCharacter(char32_t c);
+
 // Text from outside the program (a file's content, a word, a file name, the system's reason for
 // a failure) as a message shows it, so that no character in it can reorder, split or drive the
 // terminal's line: C0 and C1 control characters and DEL as \xNN; a lone surrogate that holds a

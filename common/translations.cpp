@@ -1,4 +1,4 @@
-#include "wordlists/translations.h"
+#include "common/translations.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
