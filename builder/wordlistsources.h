@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/wordfile.h"
+#include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QList>
@@ -20,6 +21,21 @@ enum class WordFileRole
 // How a file of that role is read: a profile as WordFileKind::Profile, the others as plain word
 // files.
 WordFileKind wordFileKindOf(WordFileRole role);
+
+// The word sources of a Build as a command line names them: the built-in entries chosen by
+// --language and --category, and the files of --words, --add, --profile and --except, each list
+// in the order given. Both programs read them from their command lines in one place (see
+// builder/buildoptions.h).
+struct WordSourceNames
+{
+    BuiltInChoice builtIn;
+    QStringList wordFiles;    // --words: their words replace the built-in entries
+    QStringList addFiles;     // --add
+    QStringList profileFiles; // --profile
+    QStringList exceptFiles;  // --except
+
+    friend bool operator==(const WordSourceNames &, const WordSourceNames &) = default;
+};
 
 struct WordSource
 {
