@@ -25,19 +25,9 @@ namespace vantro {
 
 class WordListModel;
 struct WordFile;
+struct ComposedWordList;
 struct WordFileProblem;
 enum class WordFileKind;
-
-// The words a window starts with in place of the built-in entries that load() puts there, and
-// the profile its edits are saved to.
-struct StartWords
-{
-    QStringList words;      // the built-in entries or the --words files', then the --add files'
-    QString profilePath;    // where Save profile writes; empty: it asks for a name
-    QStringList additions;  // the profile's
-    QStringList removals;   // the profile's
-    QStringList exceptions; // the --except files' words, taken out as well; not the profile's
-};
 
 // Form1, the tool's one window: the word list with its editing controls, the instructions, the
 // two Build options, the progress label and the Build and Exit buttons, at fixed places. Each
@@ -63,9 +53,10 @@ public:
     // Returns false when badword.txt cannot be written; the reason has then been reported and
     // printed on standard error, and the window must not be shown.
     bool load(const BuiltInChoice &builtIn = {});
-    // Replaces the word list that load() put there: the start's words and the profile's
-    // additions, less its removals and the exceptions, in one sort.
-    void startWith(const StartWords &start);
+    // Replaces the word list that load() put there with the composed one; the user's edits count
+    // from its start words and its profiles' additions and removals, and Save profile writes to
+    // profilePath (empty: it asks for a name).
+    void startWith(const ComposedWordList &start, const QString &profilePath);
 
     // Starts a Build and returns at once; the event loop then writes one entry per pause. A
     // press while a Build runs is ignored.
@@ -190,7 +181,6 @@ private:
     bool m_replacesPreviousFilter = false;
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back
-    QString m_previousFilterTakenOutOf; // the running Build's file, when it replaces the filter
     PaceClock m_paceClock = PaceClock::steady();
     ReplacementStyle m_replacementStyle = ReplacementStyle::Cipher;
     QPointer<PacedBuild> m_build; // while a Build runs

@@ -2,11 +2,8 @@
 // their filter entries to the target file, showing its progress as it goes.
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
-#include "builder/filterfile.h"
-#include "builder/variants.h"
+#include "builder/buildplan.h"
 #include "common/showntext.h"
-#include "entryfiles/encodingcheck.h"
-#include "entryfiles/filterreplace.h"
 #include "fileio/path.h"
 
 #include <QApplication>
@@ -65,38 +62,35 @@ void MainWindow::startBuild(bool replacing)
     // The running Build has taken its words already; a second one would only repeat them.
     if (m_build)
         return;
-    // A UTF-8 file would get Windows-1252 bytes: the user hears of it, and the Build goes on.
-    if (const QString warning = utf8TargetWarning(nextFilterTarget()); !warning.isEmpty())
-        m_reporter(warning);
+    BuildPlan plan;
+    plan.words = m_wordList->list();
+    plan.maxUsage = m_maxUsageBox->isChecked();
+    plan.style = m_replacementStyle;
+    plan.directory = currentDirectory();
+    plan.target =
+        m_localizationBox->isChecked() ? FilterTarget::Localization : FilterTarget::BadNames;
+    plan.replacesPreviousFilter = replacing;
     m_removedWords.clear();
     m_wordsAddedDuringBuild.clear();
     m_variantsToShow.clear();
     m_entriesWritten = 0;
 
-    m_wordsBeforeBuild = m_wordList->list();
+    m_wordsBeforeBuild = plan.words;
     m_sourceList = sourceListFrom(m_wordsBeforeBuild);
     m_wordList->clear();
-    m_variantList = buildVariantList(m_sourceList, m_maxUsageBox->isChecked());
+    m_variantList = plan.variants();
     m_listHeldVariantsBeforeBuild = m_listHoldsVariants;
     m_listHoldsVariants = true;
     m_progressLabel->show();
     m_progressCounter->setText(QStringLiteral("0"));
 
-    const QString target = nextFilterTarget();
-    m_previousFilterTakenOutOf.clear();
-    // The old filter goes at once, in one atomic replacement; the paced Build then appends.
-    if (replacing) {
-        if (const Result<FilterRemoval> removed = replaceFilterInFile(target, {}, nullptr);
-            !removed) {
-            recoverFromFailedBuild(removed.error());
-            return;
-        }
-        m_previousFilterTakenOutOf = target;
-    }
-
+    // A UTF-8 file would get Windows-1252 bytes: the user hears of it, and the Build goes on.
+    BuildPolicy policy;
+    policy.warn = m_reporter;
     // The busy pointer stays for the Build's whole length, until endBuild().
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    m_build = new PacedBuild(target, m_variantList, m_paceClock, m_replacementStyle, this);
+    const QString target = plan.targetPath();
+    m_build = new PacedBuild(plan, m_variantList, m_paceClock, std::move(policy), this);
     connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
     connect(m_build, &PacedBuild::finished, this, [this, target] {
         endBuild();
@@ -153,6 +147,8 @@ void MainWindow::showWrittenVariants()
 // message in a box.
 void MainWindow::recoverFromFailedBuild(const Error &error)
 {
+    const QString filterTakenOutOf =
+        m_build && m_build->tookOutPreviousFilter() ? m_build->target() : QString();
     endBuild();
     m_variantsToShow.clear();
     SortedTextList restored = m_wordsBeforeBuild;
@@ -164,10 +160,10 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
     m_listHoldsVariants = m_listHeldVariantsBeforeBuild;
     m_progressLabel->setText(tr("Build failed"));
     QString message = error.message;
-    if (!m_previousFilterTakenOutOf.isEmpty())
+    if (!filterTakenOutOf.isEmpty())
         message += u' ' + tr("The filter of earlier Builds had already been taken out of %1; the "
                              "next Build that replaces the previous filter puts it right.")
-                              .arg(shownPath(m_previousFilterTakenOutOf));
+                              .arg(shownPath(filterTakenOutOf));
     announceBuildEnd(tr("Last Build failed: %1").arg(message));
     m_reporter(message);
 }

@@ -12,10 +12,10 @@ PaceClock PaceClock::steady()
             [](Clock::time_point until) { std::this_thread::sleep_until(until); }};
 }
 
-PacedBuild::PacedBuild(const QString &path, SortedTextList variants, PaceClock clock,
-                       ReplacementStyle style, QObject *parent)
+PacedBuild::PacedBuild(const BuildPlan &plan, SortedTextList variants, PaceClock clock,
+                       BuildPolicy policy, QObject *parent)
     : QObject(parent), m_variants(std::move(variants)), m_clock(std::move(clock)),
-      m_writer(path, {}, style)
+      m_writer(plan, std::move(policy))
 {
     m_nextStep.setSingleShot(true);
     m_nextStep.setTimerType(Qt::PreciseTimer);
@@ -26,8 +26,8 @@ Result<void> PacedBuild::start()
 {
     if (const Result<void> checked = checkWritableVariants(m_variants); !checked)
         return checked;
-    if (auto opened = m_writer.open(); !opened)
-        return m_writer.rollBack(opened.error());
+    if (auto begun = m_writer.begin(); !begun)
+        return begun;
     m_nextStep.start(0);
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "builder/blockwriter.h"
+#include "entryfiles/buildwriter.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QObject>
@@ -35,13 +35,17 @@ class PacedBuild : public QObject
 public:
     static constexpr std::chrono::milliseconds kEntryPause{11};
 
-    PacedBuild(const QString &path, SortedTextList variants, PaceClock clock,
-               ReplacementStyle style, QObject *parent = nullptr);
+    // The plan's variants are written to its target, with the policy's lock wait and warnings.
+    PacedBuild(const BuildPlan &plan, SortedTextList variants, PaceClock clock, BuildPolicy policy,
+               QObject *parent = nullptr);
 
-    // Checks the variants, opens and locks the target and writes the block's opening line end,
-    // then arms the first step. Fails when the block could not be begun, also at once (Busy)
-    // when another Build holds the target's lock.
+    // Checks the variants, begins the block (see BuildWriter::begin), then arms the first step.
+    // Fails when the block could not be begun, also at once (Busy) when another writer holds
+    // the target's lock.
     Result<void> start();
+    // Whether the previous filter has been taken out of the target.
+    bool tookOutPreviousFilter() const { return m_writer.tookOutPreviousFilter(); }
+    const QString &target() const { return m_writer.path(); }
 
     // Ends the job where it stands: no further step, and the file closed with the entries written
     // so far, every one a whole line.
@@ -66,7 +70,7 @@ private:
 
     SortedTextList m_variants;
     PaceClock m_clock;
-    BlockWriter m_writer;
+    BuildWriter m_writer;
     QTimer m_nextStep;
     qsizetype m_position = 0;
     std::optional<PaceClock::Clock::time_point> m_lastWrite;

@@ -3,8 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/tr.h"
 #include "app/windowcommandline.h"
-#include "app/wordlistmodel.h"
-#include "builder/wordfile.h"
+#include "builder/wordlistsources.h"
 #include "common/showntext.h"
 #include "common/translations.h"
 #include "fileio/inputfile.h"
@@ -50,52 +49,27 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
 
     // Every word file is read before anything is written, and before --dir is entered: names on
     // the command line are relative to the directory the program was started in.
-    QList<std::pair<QString, WordFile>> refusedLines;
-    std::optional<int> failure;
-    const auto read = [&](const QString &name, WordFileKind kind) -> std::optional<WordFile> {
-        const auto cannotRead = [&](const QString &reason) {
-            failure = refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was "
-                                         "written.")
-                                 .arg(shownPath(name), asSentence(reason)),
-                             report);
-            return std::nullopt;
-        };
-        QFile file;
-        if (const Result<void> opened = openInputFile(file, name); !opened)
-            return cannotRead(opened.message());
-        Result<WordFile> words = readWordFile(file, kind);
-        if (!words)
-            return cannotRead(words.message());
-        if (!words->problems.isEmpty())
-            refusedLines.append({name, WordFile{{}, {}, words->problems}});
-        return std::move(*words);
-    };
-    StartWords start; // the words of the files here; the built-in entries once load() is done
-    for (const QStringList *names : {&options.wordFiles, &options.addFiles}) {
-        for (const QString &name : *names) {
-            const std::optional<WordFile> file = read(name, WordFileKind::Words);
-            if (!file)
-                return *failure;
-            for (const WordFileWord &word : file->words)
-                start.words.append(word.text);
-        }
-    }
-    if (options.profile) {
-        const std::optional<WordFile> profile = read(*options.profile, WordFileKind::Profile);
-        if (!profile)
-            return *failure;
-        for (const WordFileWord &word : profile->words)
-            start.additions.append(word.text);
-        for (const WordFileWord &word : profile->removals)
-            start.removals.append(word.text);
-        start.profilePath = absolutePath(*options.profile);
-    }
-    for (const QString &name : options.exceptFiles) {
-        const std::optional<WordFile> file = read(name, WordFileKind::Words);
-        if (!file)
-            return *failure;
-        for (const WordFileWord &word : file->words)
-            start.exceptions.append(word.text);
+    WordSourceNames sources;
+    sources.builtIn = options.builtIn;
+    sources.wordFiles = options.wordFiles;
+    sources.addFiles = options.addFiles;
+    if (options.profile)
+        sources.profileFiles = {*options.profile};
+    sources.exceptFiles = options.exceptFiles;
+    const ComposedWordList start =
+        composeWordSources(sources, [](const QString &name, const auto &read) -> Result<void> {
+            QFile file;
+            if (Result<void> opened = openInputFile(file, name); !opened)
+                return opened;
+            read(file);
+            return {};
+        });
+    const QString profilePath = options.profile ? absolutePath(*options.profile) : QString();
+    if (!start.unreadable.isEmpty()) {
+        const auto &[name, error] = start.unreadable.constFirst();
+        return refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was written.")
+                          .arg(shownPath(name), asSentence(error.message)),
+                      report);
     }
 
     // Said the same way as vantro-filter build --dir says it.
@@ -118,13 +92,10 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     window.setReplacesPreviousFilter(options.replace);
     if (!window.load(options.builtIn))
         return 1;
-    // Without --words the start is the built-in entries that load() put into the list.
-    if (options.wordFiles.isEmpty())
-        start.words = window.wordList()->list().items() + start.words;
-    window.startWith(start);
+    window.startWith(start, profilePath);
     window.show();
-    for (const auto &[name, file] : std::as_const(refusedLines))
-        window.reportRefusedLines(QDir::toNativeSeparators(name), file.problems);
+    for (const WordFileRefusals &file : start.refused)
+        window.reportRefusedLines(QDir::toNativeSeparators(file.name), file.problems);
     return QApplication::exec();
 }
 

@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "builder/wordlistsources.h"
 #include "common/showntext.h"
 #include "fileio/path.h"
 #include "wordlists/casefold.h"
@@ -69,12 +70,11 @@ void MainWindow::undoRemoval()
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
 }
 
-void MainWindow::startWith(const StartWords &start)
+void MainWindow::startWith(const ComposedWordList &start, const QString &profilePath)
 {
-    m_edits.start(start.words, start.additions, start.removals);
-    m_profilePath = start.profilePath;
-    m_wordList->setList(
-        composeWordList(start.words + start.additions, start.removals + start.exceptions));
+    m_edits.start(start.startWords, start.additions, start.removals);
+    m_profilePath = profilePath;
+    m_wordList->setList(start.words);
 }
 
 void MainWindow::addWordsOfFile(const QString &fileName, const WordFile &file)

@@ -61,7 +61,11 @@ double timeRead(const QString &path, qsizetype expected, int runs)
         cli::Console console(in, out, err);
         QElapsedTimer timer;
         timer.start();
-        const cli::WordListInput input = cli::wordListFrom(console, {}, {path}, {});
+        const cli::WordListInput input = [&] {
+            WordSourceNames names;
+            names.wordFiles = {path};
+            return cli::wordListFrom(console, names);
+        }();
         times.push_back(timer.nsecsElapsed() / 1e6);
         if (input.words.count() != expected || !input.refused.isEmpty()) {
             std::fprintf(stderr, "read %lld words of %lld\n", qlonglong(input.words.count()),

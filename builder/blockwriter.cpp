@@ -24,11 +24,6 @@ BlockWriter::BlockWriter(QString path, AppendOptions options, ReplacementStyle s
 
 Result<void> BlockWriter::open()
 {
-    m_entriesWritten = 0;
-    m_bytesWritten = 0;
-    m_lineEnds = 0;
-    m_endsWithLineEnd = true;
-    m_writtenHash.reset();
     if (auto stopped = stopIfRequested(); !stopped)
         return stopped;
     if (auto opened = m_file.open(m_options); !opened) {
@@ -48,6 +43,16 @@ Result<void> BlockWriter::open()
             return opened;
         }
     }
+    return begin();
+}
+
+Result<void> BlockWriter::begin()
+{
+    m_entriesWritten = 0;
+    m_bytesWritten = 0;
+    m_lineEnds = 0;
+    m_endsWithLineEnd = true;
+    m_writtenHash.reset();
     return write(QByteArrayLiteral("\r\n"), 0);
 }
 

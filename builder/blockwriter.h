@@ -27,6 +27,10 @@ public:
                          ReplacementStyle style = ReplacementStyle::Cipher);
 
     Result<void> open();
+    // Begins the block in a file that file() holds open and locked already (one that has just
+    // replaced the file at the path): its opening CR LF.
+    Result<void> begin();
+    AppendFile &file() { return m_file; }
     // One entry line for the variant, with one write; the line is in the file when this returns.
     // An empty variant gets no line and is no failure.
     Result<void> writeEntry(const QString &variant);

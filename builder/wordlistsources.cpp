@@ -1,51 +1,44 @@
 #include "builder/wordlistsources.h"
 
-#include <algorithm>
+#include "wordlists/builtinwords.h"
 
 namespace vantro {
 
-WordFileKind wordFileKindOf(WordFileRole role)
+ComposedWordList composeWordSources(const WordSourceNames &names, const WordFileOpener &open)
 {
-    return role == WordFileRole::Profile ? WordFileKind::Profile : WordFileKind::Words;
-}
-
-SortedTextList composeBuildWordList(QStringList builtInWords, const QList<WordSource> &sources)
-{
-    const bool replaced = std::any_of(sources.begin(), sources.end(), [](const WordSource &s) {
-        return s.role == WordFileRole::Replacing;
-    });
-    QStringList words;
-    if (!replaced)
-        words = std::move(builtInWords);
-    QStringList removals;
-    const auto addWords = [](QStringList &to, const QList<WordFileWord> &from) {
-        for (const WordFileWord &word : from)
-            to.append(word.text);
-    };
-    // The base list, then the additions in their order; taking-outs come last.
-    for (const WordSource &source : sources) {
-        if (source.role == WordFileRole::Replacing)
-            addWords(words, source.file.words);
-    }
-    for (const WordSource &source : sources) {
-        if (source.role == WordFileRole::Adding)
-            addWords(words, source.file.words);
-    }
-    for (const WordSource &source : sources) {
-        switch (source.role) {
-        case WordFileRole::Profile:
-            addWords(words, source.file.words);
-            addWords(removals, source.file.removals);
-            break;
-        case WordFileRole::Except:
-            addWords(removals, source.file.words);
-            break;
-        case WordFileRole::Replacing:
-        case WordFileRole::Adding:
-            break;
+    ComposedWordList composed;
+    const auto read = [&](const QString &name, WordFileKind kind, QStringList &words,
+                          QStringList *removals = nullptr) {
+        Result<WordFile> file = Error{};
+        const Result<void> opened =
+            open(name, [&](QIODevice &device) { file = readWordFile(device, kind); });
+        if (!opened || !file) {
+            composed.unreadable.append({name, opened ? file.error() : opened.error()});
+            return;
         }
-    }
-    return composeWordList(std::move(words), removals);
+        for (const WordFileWord &word : std::as_const(file->words))
+            words.append(word.text);
+        if (removals) {
+            for (const WordFileWord &word : std::as_const(file->removals))
+                removals->append(word.text);
+        }
+        if (!file->problems.isEmpty())
+            composed.refused.append({name, file->problems});
+    };
+    if (names.wordFiles.isEmpty())
+        composed.startWords = wordListFromSource(builtInSourceList(names.builtIn)).items();
+    for (const QString &name : names.wordFiles)
+        read(name, WordFileKind::Words, composed.startWords);
+    for (const QString &name : names.addFiles)
+        read(name, WordFileKind::Words, composed.startWords);
+    for (const QString &name : names.profileFiles)
+        read(name, WordFileKind::Profile, composed.additions, &composed.removals);
+    for (const QString &name : names.exceptFiles)
+        read(name, WordFileKind::Words, composed.exceptions);
+    // One sort for all of them: inserting word by word takes time quadratic in the words.
+    composed.words = composeWordList(composed.startWords + composed.additions,
+                                     composed.removals + composed.exceptions);
+    return composed;
 }
 
 } // namespace vantro

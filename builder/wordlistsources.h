@@ -1,26 +1,17 @@
 #pragma once
 
 #include "builder/wordfile.h"
+#include "common/result.h"
 #include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 namespace vantro {
-
-// What a word file given to a Build does with its words.
-enum class WordFileRole
-{
-    Replacing, // --words: its words replace the built-in list
-    Adding,    // --add: its words are added
-    Profile,   // --profile: its "WORD"/"+WORD" lines add, its "-WORD" lines take out
-    Except,    // --except: its words are taken out
-};
-
-// How a file of that role is read: a profile as WordFileKind::Profile, the others as plain word
-// files.
-WordFileKind wordFileKindOf(WordFileRole role);
 
 // The word sources of a Build as a command line names them: the built-in entries chosen by
 // --language and --category, and the files of --words, --add, --profile and --except, each list
@@ -37,19 +28,38 @@ struct WordSourceNames
     friend bool operator==(const WordSourceNames &, const WordSourceNames &) = default;
 };
 
-struct WordSource
+// The refused lines of one word file, under the name it was given by.
+struct WordFileRefusals
 {
-    WordFileRole role = WordFileRole::Adding;
-    WordFile file; // as readWordFile(device, wordFileKindOf(role)) read it; problems are ignored
+    QString name;
+    QList<WordFileProblem> problems;
 };
 
-// The word list of vantro-filter build from its word files, through composeWordList(), which the
-// window's start calls with the same pieces in the same order:
-// builtInWords (the chosen built-in entries, lower-cased) unless a
-// Replacing source is given, in which case the words of the Replacing sources instead; then the
-// words of the Adding sources and the additions of the Profile sources; then every taking-out
-// last: every word equal, after lower-casing, to a profile's "-WORD" or a word of an Except
-// source is gone (also when something added it). Sorted as SortedTextList sorts.
-SortedTextList composeBuildWordList(QStringList builtInWords, const QList<WordSource> &sources);
+// The word list of a Build, composed from its sources, with the pieces the window keeps to tell
+// the user's edits from the start.
+struct ComposedWordList
+{
+    SortedTextList words;   // the word list, in one sort
+    QStringList startWords; // the built-in entries (or the --words files'), then the --add files'
+    QStringList additions;  // the profiles' "WORD" and "+WORD" lines
+    QStringList removals;   // the profiles' "-WORD" lines
+    QStringList exceptions; // the --except files' words
+    QList<WordFileRefusals> refused;             // the files with refused lines, in reading order
+    QList<std::pair<QString, Error>> unreadable; // the files that could not be read, and why
+};
+
+// Opens the word file of that name, hands it to read and closes it again; fails (Unreadable)
+// with why it cannot be opened. Each program opens names its own way ("-" is standard input for
+// vantro-filter).
+using WordFileOpener =
+    std::function<Result<void>(const QString &name, const std::function<void(QIODevice &)> &read)>;
+
+// Reads every word file of the sources, in the order --words, --add, --profile, --except, and
+// composes the word list: the chosen built-in entries, lower-cased as every start makes them
+// (unless --words files are given: then their words instead), then the words of the --add files
+// and the profiles' additions; then every taking-out last: every word equal, after lower-casing,
+// to a profile's "-WORD" or a word of an --except file is gone, also when something added it.
+// A file that cannot be read adds nothing; its refused lines add nothing either.
+ComposedWordList composeWordSources(const WordSourceNames &names, const WordFileOpener &open);
 
 } // namespace vantro

@@ -1,21 +1,15 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
-#include "builder/filterfile.h"
-#include "builder/variants.h"
 #include "cli/command.h"
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "cli/wordinput.h"
 #include "common/showntext.h"
-#include "entryfiles/encodingcheck.h"
-#include "entryfiles/filterreplace.h"
+#include "entryfiles/buildwriter.h"
 #include "fileio/path.h"
 #include "fileio/stopsignals.h"
 
-#include <QBuffer>
-#include <QDir>
-
 #include <chrono>
-#include <thread>
+#include <optional>
 
 namespace vantro::cli {
 
@@ -62,74 +56,19 @@ void reportWaiting(Console &console, const QString &path)
                             .arg(shownPath(path)));
 }
 
-ExitStatus writeToStandardOutput(Console &console, const SortedTextList &variants,
-                                 ReplacementStyle style)
+// What a written Build says on standard error.
+QString writtenMessage(const BuildPlan &plan, const BuildOutcome &written)
 {
-    const Result<qsizetype> written = writeFilterBlock(console.output(), variants, style);
-    if (!written) {
-        console.reportError(
-            Tr::tr("Writing to standard output failed: %1").arg(shownText(written.message())));
-        return ExitStatus::Failure;
-    }
-    console.writeError(Tr::tr("Wrote %n entries to standard output.", nullptr, int(*written)) +
-                       u'\n');
-    return ExitStatus::Success;
-}
-
-ExitStatus writeToFile(Console &console, const QString &path, const SortedTextList &variants,
-                       ReplacementStyle style)
-{
-    // From here on SIGINT, SIGTERM and SIGHUP stop the writing between two writes, and the block
-    // is taken back.
-    const StopSignals stopSignals;
-    AppendOptions options;
-    options.lockWait = kLockWait;
-    options.waitingForLock = [&] { reportWaiting(console, path); };
-    options.stopRequested = &StopSignals::stopRequested;
-    const Result<qsizetype> written = writeFilterFile(path, variants, std::move(options), style);
-    if (!written)
-        return reportFailure(console, written.error());
-    console.writeError(
-        Tr::tr("Wrote %n entries to %1.", nullptr, int(*written)).arg(shownPath(path)) + u'\n');
-    return ExitStatus::Success;
-}
-
-ExitStatus replaceInFile(Console &console, const QString &path, const SortedTextList &variants,
-                         ReplacementStyle style)
-{
-    QByteArray block;
-    QBuffer buffer(&block);
-    buffer.open(QIODevice::WriteOnly);
-    const Result<qsizetype> entries = writeFilterBlock(buffer, variants, style);
-    buffer.close();
-    if (!entries) {
-        console.reportError(entries.message() + u' ' + Tr::tr("Nothing was changed."));
-        return exitStatusOf(entries.error());
-    }
-    // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and the
-    // new file is taken back.
-    const StopSignals stopSignals;
-    // As a Build that appends, it waits a while for another writer of the file to end.
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    Result<FilterRemoval> replaced = replaceFilterInFile(path, block, &StopSignals::stopRequested);
-    for (bool waiting = false; !replaced && replaced.kind() == ErrorKind::Busy &&
-                               std::chrono::steady_clock::now() < deadline &&
-                               !StopSignals::stopRequested();) {
-        if (!waiting)
-            reportWaiting(console, path);
-        waiting = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        replaced = replaceFilterInFile(path, block, &StopSignals::stopRequested);
-    }
-    if (!replaced)
-        return reportFailure(console, replaced.error(), Tr::tr("Nothing was changed."));
-    console.writeError(
-        Tr::tr("Wrote %n entries to %1", nullptr, int(*entries)).arg(shownPath(path)) +
-        Tr::tr(", replacing %n earlier filter entries", nullptr, int(replaced->entries)) +
-        Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
-               int(replaced->emptyLines)) +
-        u'\n');
-    return ExitStatus::Success;
+    const int entries = int(written.entries);
+    if (plan.toStandardOutput)
+        return Tr::tr("Wrote %n entries to standard output.", nullptr, entries);
+    const QString target = shownPath(plan.targetPath());
+    if (!plan.replacesPreviousFilter)
+        return Tr::tr("Wrote %n entries to %1.", nullptr, entries).arg(target);
+    return Tr::tr("Wrote %n entries to %1", nullptr, entries).arg(target) +
+           Tr::tr(", replacing %n earlier filter entries", nullptr, int(written.removedEntries)) +
+           Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
+                  int(written.removedEmptyLines));
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -157,31 +96,50 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return *refused;
     }
 
-    const SortedTextList source = sourceListFrom(input.words);
-    if (source.count() == 0) {
+    BuildPlan plan;
+    plan.words = input.words;
+    plan.toStandardOutput = toStandardOutput;
+    if (sourceListFrom(plan.words).count() == 0) {
         console.reportError(Tr::tr("There are no words to build: the word list is empty. Nothing "
                                    "was written."));
         return ExitStatus::Failure;
     }
-    const bool maxUsage = parser.isSet(kMax);
-    const SortedTextList variants = buildVariantList(source, maxUsage);
-    const ReplacementStyle style =
-        parser.isSet(kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
-    if (toStandardOutput)
-        return writeToStandardOutput(console, variants, style);
-    const QString directory = parser.isSet(kDir) ? parser.value(kDir) : currentDirectory();
-    if (const Result<void> usable = checkUsableDirectory(directory); !usable) {
-        console.reportError(usable.message() + u' ' + Tr::tr("Nothing was written."));
-        return exitStatusOf(usable.error());
+    plan.maxUsage = parser.isSet(kMax);
+    plan.style = parser.isSet(kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
+    plan.replacesPreviousFilter = parser.isSet(kReplace);
+    plan.target = parser.isSet(kLocalization) ? FilterTarget::Localization : FilterTarget::BadNames;
+    if (!toStandardOutput) {
+        plan.directory = parser.isSet(kDir) ? parser.value(kDir) : currentDirectory();
+        if (const Result<void> usable = checkUsableDirectory(plan.directory); !usable) {
+            console.reportError(usable.message() + u' ' + Tr::tr("Nothing was written."));
+            return exitStatusOf(usable.error());
+        }
     }
-    const QString target =
-        filterTargetPath(directory, parser.isSet(kLocalization) ? FilterTarget::Localization
-                                                                : FilterTarget::BadNames);
-    if (const QString warning = utf8TargetWarning(target); !warning.isEmpty())
+
+    BuildPolicy policy;
+    policy.standardOutput = &console.output();
+    policy.warn = [&console](const QString &warning) {
         console.reportError(Tr::tr("warning: %1").arg(warning));
-    if (parser.isSet(kReplace))
-        return replaceInFile(console, target, variants, style);
-    return writeToFile(console, target, variants, style);
+    };
+    // SIGINT, SIGTERM and SIGHUP stop the writing of a file between two steps, and what was begun
+    // is taken back. As long as another Build writes the file, this one waits for it.
+    std::optional<StopSignals> stopSignals;
+    if (!toStandardOutput)
+        stopSignals.emplace();
+    policy.lockWait.longest = kLockWait;
+    policy.lockWait.waiting = [&console, &plan] { reportWaiting(console, plan.targetPath()); };
+    policy.lockWait.stopRequested = &StopSignals::stopRequested;
+    const Result<BuildOutcome> written = BuildWriter(plan, policy).write(plan.variants());
+    if (!written) {
+        if (plan.toStandardOutput) {
+            console.reportError(
+                Tr::tr("Writing to standard output failed: %1").arg(shownText(written.message())));
+            return ExitStatus::Failure;
+        }
+        return reportFailure(console, written.error());
+    }
+    console.writeError(writtenMessage(plan, *written) + u'\n');
+    return ExitStatus::Success;
 }
 
 } // namespace

@@ -73,9 +73,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             }
         });
         EncodingCheck encoding;
-        const Result<void> read =
-            readEntryFile(in.device(), checker,
-                          [&encoding](QByteArrayView line, qsizetype) { encoding.addLine(line); });
+        const Result<void> read = readEntryFile(
+            in.device(), checker, [&encoding](QByteArrayView line, qsizetype, const EntryLine &) {
+                encoding.addLine(line);
+            });
         if (read && !quiet && encoding.looksLikeUtf8())
             report += Tr::tr("%1: warning: The file looks like UTF-8 (every non-ASCII character "
                              "in it is valid UTF-8), but the server reads it as Windows-1252: "

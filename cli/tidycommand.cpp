@@ -6,9 +6,7 @@
 #include "cli/namedinput.h"
 #include "cli/tr.h"
 #include "common/showntext.h"
-#include "entryfiles/entrytidy.h"
-#include "fileio/filereplace.h"
-#include "fileio/linereader.h"
+#include "entryfiles/entryrewrite.h"
 #include "fileio/stopsignals.h"
 
 namespace vantro::cli {
@@ -120,65 +118,29 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     options.dropFilterTexts = filterTextsOfWords(dropWords);
 
     const QString shownName = inputDisplayName(fileName);
-    const bool dryRun = parser.isSet(kDryRun);
-    NamedInput in(console, fileName);
-    if (auto opened = in.open(); !opened) {
-        console.reportError(Tr::tr("%1: %2").arg(shownName, opened.message()));
-        return ExitStatus::Usage;
-    }
-    // A Build appending while the file is read would lose its entries to the replacement, so
-    // tidy holds the Builds' lock from before it reads until the new file is in place, and does
-    // not wait for a Build that holds it. The descriptor that is read is the one locked.
-    FileReplacement target;
-    if (!dryRun) {
-        const auto refuse = [&](const Result<void> &result, ExitStatus status) {
-            console.reportError(result.message() + u' ' + Tr::tr("Nothing was changed."));
-            return status;
-        };
-        if (const Result<void> attached = target.attach(fileName, in.handle()); !attached)
-            return refuse(attached, attached.kind() == ErrorKind::Refused ? ExitStatus::Usage
-                                                                          : ExitStatus::Failure);
-        if (const Result<void> locked = target.lock(); !locked)
-            return refuse(locked, ExitStatus::Failure);
-        if (const Result<void> replaceable = target.checkReplaceable(); !replaceable)
-            return refuse(replaceable, ExitStatus::Failure);
-    }
+    EntryRewriteOptions rewrite;
+    rewrite.tidy = options;
+    rewrite.dryRun = parser.isSet(kDryRun);
     // A dry run lists what goes as it is found, a batch at a time.
     QString report;
-    const auto listRemoved = [&](const EntryFinding &finding) {
-        if (!dryRun)
-            return;
-        report += findingLine(shownName, finding, Tr::tr("would remove: "));
-        if (report.size() >= kReportBatch) {
-            console.writeOut(report);
-            report.clear();
-        }
-    };
-    EntryTidy tidy;
-    const Result<void> read = tidyEntryFile(in.device(), options, tidy, listRemoved);
+    if (rewrite.dryRun)
+        rewrite.removedSink = [&](const EntryFinding &finding) {
+            report += findingLine(shownName, finding, Tr::tr("would remove: "));
+            if (report.size() >= kReportBatch) {
+                console.writeOut(report);
+                report.clear();
+            }
+        };
+    // tidy does not wait for a Build that holds the file's lock. SIGINT, SIGTERM and SIGHUP stop
+    // the replacement between two steps, and the new file is taken back.
+    const StopSignals stopSignals;
+    rewrite.lockWait.stopRequested = &StopSignals::stopRequested;
+    const Result<EntryTidy> tidied = rewriteEntryFile(fileName, rewrite);
     console.writeOut(report);
-    if (!read) {
-        console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
-        return ExitStatus::Usage;
-    }
-    if (tidy.overlongLine != 0) {
-        console.reportError(Tr::tr("%1:%2: The line is longer than %3 bytes, too long to be kept "
-                                   "as it stands; nothing was changed.")
-                                .arg(shownName, QString::number(tidy.overlongLine),
-                                     QString::number(LineReader::kMaxLineBytes)));
-        return ExitStatus::Usage;
-    }
-
-    if (!dryRun && tidy.removedLines() > 0) {
-        // From here on SIGINT, SIGTERM and SIGHUP stop the replacement between two steps, and
-        // the new file is taken back.
-        const StopSignals stopSignals;
-        const Result<void> replaced = target.replace(tidy.bytes, &StopSignals::stopRequested);
-        // The old file's descriptor holds the lock until the new file is in place.
-        in.device().close();
-        if (!replaced)
-            return reportFailure(console, replaced.error());
-    }
+    if (!tidied)
+        return reportFailure(console, tidied.error());
+    const EntryTidy &tidy = *tidied;
+    const bool dryRun = rewrite.dryRun;
     console.writeOut(summary(tidy, options.dropsFilterEntries(), dryRun));
     return ExitStatus::Success;
 }

@@ -1,6 +1,5 @@
 #include "cli/wordinput.h"
 
-#include "builder/wordfile.h"
 #include "builder/wordlistsources.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
@@ -16,25 +15,6 @@ const QString kWords = QStringLiteral("words");
 const QString kAdd = QStringLiteral("add");
 const QString kProfile = QStringLiteral("profile");
 const QString kExcept = QStringLiteral("except");
-
-void addWordFile(Console &console, const QString &fileName, WordFileRole role, WordListInput &input,
-                 QList<WordSource> &sources)
-{
-    const QString shownName = inputDisplayName(fileName);
-    NamedInput in(console, fileName);
-    if (auto opened = in.open(); !opened) {
-        input.unreadable.append(Tr::tr("%1: %2").arg(shownName, opened.message()));
-        return;
-    }
-    Result<WordFile> read = readWordFile(in.device(), wordFileKindOf(role));
-    if (!read) {
-        input.unreadable.append(Tr::tr("%1: %2").arg(shownName, read.message()));
-        return;
-    }
-    for (const WordFileProblem &problem : read->problems)
-        input.refused.append({shownName, problem.line, problem.message});
-    sources.append({role, std::move(*read)});
-}
 
 } // namespace
 
@@ -64,27 +44,24 @@ BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser)
     return builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
 }
 
-WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
-                           const QStringList &replacingFiles, const QStringList &addingFiles,
-                           const QStringList &profileFiles, const QStringList &exceptFiles)
+WordListInput wordListFrom(Console &console, const WordSourceNames &names)
 {
+    const ComposedWordList composed = composeWordSources(
+        names, [&console](const QString &name, const auto &read) -> Result<void> {
+            NamedInput in(console, name);
+            if (Result<void> opened = in.open(); !opened)
+                return opened;
+            read(in.device());
+            return {};
+        });
     WordListInput input;
-    QList<WordSource> sources;
-    const std::pair<const QStringList &, WordFileRole> roles[] = {
-        {replacingFiles, WordFileRole::Replacing},
-        {addingFiles, WordFileRole::Adding},
-        {profileFiles, WordFileRole::Profile},
-        {exceptFiles, WordFileRole::Except},
-    };
-    for (const auto &[files, role] : roles) {
-        for (const QString &fileName : files)
-            addWordFile(console, fileName, role, input, sources);
+    input.words = composed.words;
+    for (const WordFileRefusals &file : composed.refused) {
+        for (const WordFileProblem &problem : file.problems)
+            input.refused.append({inputDisplayName(file.name), problem.line, problem.message});
     }
-    QStringList builtInWords;
-    if (replacingFiles.isEmpty())
-        builtInWords = wordListFromSource(builtInSourceList(builtIn)).items();
-    // One sort for all of them: inserting word by word takes time quadratic in the words.
-    input.words = composeBuildWordList(std::move(builtInWords), sources);
+    for (const auto &[name, error] : composed.unreadable)
+        input.unreadable.append(Tr::tr("%1: %2").arg(inputDisplayName(name), error.message));
     return input;
 }
 
@@ -125,8 +102,8 @@ QString wordSourceUsageError(const QCommandLineParser &parser)
 WordListInput wordListOf(Console &console, const QCommandLineParser &parser,
                          const BuiltInChoice &builtIn)
 {
-    return wordListFrom(console, builtIn, parser.values(kWords), parser.values(kAdd),
-                        parser.values(kProfile), parser.values(kExcept));
+    return wordListFrom(console, {builtIn, parser.values(kWords), parser.values(kAdd),
+                                  parser.values(kProfile), parser.values(kExcept)});
 }
 
 std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput &input,

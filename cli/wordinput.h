@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/wordlistsources.h"
 #include "cli/console.h"
 #include "cli/exitstatus.h"
 #include "wordlists/builtinchoice.h"
@@ -37,14 +38,9 @@ bool choosesBuiltIn(const QCommandLineParser &parser);
 // The built-in entries that the command line's --language and --category choose.
 BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
 
-// The word list of a Build: the chosen built-in entries, lower-cased as every start makes them,
-// or, when replacing files are given, the words of those files; then the words of the adding
-// files and the profiles' additions; less the profiles' taken-out words and the words of the
-// except files (see composeBuildWordList()).
-WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
-                           const QStringList &replacingFiles, const QStringList &addingFiles,
-                           const QStringList &profileFiles = {},
-                           const QStringList &exceptFiles = {});
+// The word list of a Build from its sources (see composeWordSources()), the files named as
+// vantro-filter names them ("-" is standard input).
+WordListInput wordListFrom(Console &console, const WordSourceNames &names);
 
 // Adds --words, --add, --profile and --except, with the built-in choice's options.
 void addWordSourceOptions(CommandOptions &options);

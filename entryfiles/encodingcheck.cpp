@@ -85,15 +85,4 @@ Result<bool> fileLooksLikeUtf8(const QString &path)
     }
 }
 
-QString utf8TargetWarning(const QString &path)
-{
-    const Result<bool> utf8 = fileLooksLikeUtf8(path);
-    if (!utf8 || !*utf8)
-        return QString();
-    return entryfiles::Tr::tr("\"%1\" looks like UTF-8, but the server reads it as Windows-1252, "
-                              "and a Build appends Windows-1252 bytes to it. Convert it to "
-                              "Windows-1252 (see the README).")
-        .arg(shownPath(path));
-}
-
 } // namespace vantro

@@ -28,8 +28,4 @@ private:
 // to be held are left out. Fails (Unreadable) with why, a whole sentence, when it cannot be read.
 Result<bool> fileLooksLikeUtf8(const QString &path);
 
-// The warning of a Build about to append to such a file; empty when the file does not look like
-// UTF-8 or cannot be read (a missing file is created as Windows-1252).
-QString utf8TargetWarning(const QString &path);
-
 } // namespace vantro

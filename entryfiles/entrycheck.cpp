@@ -51,6 +51,9 @@ public:
     // of every other pair. Most repeats repeat the first entry of their text.
     EntryTable firstOfText{EntryTable::Key::Text};
     EntryTable laterPairs{EntryTable::Key::TextAndReplacement};
+    // The last line checked, decoded, and its reading as an entry line (views into it).
+    QString lastText;
+    EntryLine lastEntry;
 };
 
 EntryChecker::EntryChecker(EntryFindingSink sink)
@@ -80,9 +83,10 @@ void EntryChecker::skipOverlongLine(qsizetype start, qsizetype length, qsizetype
                 .arg(maxLineBytes)});
 }
 
-void EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
+const EntryLine &EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
 {
     Tables &t = *m_tables;
+    t.lastEntry = EntryLine{};
     const qsizetype number = ++t.lines;
     const qsizetype length = bytes.size();
     const auto report = [&](EntryFinding::Kind kind, QString message, qsizetype earlier = 0) {
@@ -104,19 +108,21 @@ void EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
                                "the first line."));
     }
     if (!mayBeEntryLine(bytes))
-        return;
+        return t.lastEntry;
 
     // One character per byte: a position in the text is the same in the bytes.
-    const QString text = decodeWindows1252(bytes);
-    const EntryLine entry = parseEntryLine(text);
+    t.lastText = decodeWindows1252(bytes);
+    const QString &text = t.lastText;
+    t.lastEntry = parseEntryLine(text);
+    const EntryLine &entry = t.lastEntry;
     switch (entry.kind) {
     case EntryLine::Kind::Other:
-        return;
+        return entry;
     case EntryLine::Kind::Malformed:
         ++t.counts.malformed;
         report(EntryFinding::Kind::Malformed,
                entryfiles::Tr::tr("malformed entry line: %1").arg(entry.problem));
-        return;
+        return entry;
     case EntryLine::Kind::Entry:
         break;
     }
@@ -134,7 +140,7 @@ void EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
     const QByteArrayView replacement = bytesOf(entry.replacement);
     const EntryTable::Found first = t.firstOfText.findOrAdd(entryText, replacement, number);
     if (first.line == 0)
-        return;
+        return entry;
     qsizetype repeatOf = first.replacement == replacement ? first.line : 0;
     if (repeatOf == 0)
         repeatOf = t.laterPairs.findOrAdd(entryText, replacement, number).line;
@@ -146,6 +152,7 @@ void EntryChecker::checkLine(QByteArrayView bytes, qsizetype start)
         report(EntryFinding::Kind::Conflicting,
                conflictingMessage(entry, first.replacement, first.line), first.line);
     }
+    return entry;
 }
 
 EntryCounts &EntryCounts::operator+=(const EntryCounts &other)
@@ -158,19 +165,21 @@ EntryCounts &EntryCounts::operator+=(const EntryCounts &other)
     return *this;
 }
 
-Result<void>
-readEntryFile(QIODevice &device, EntryChecker &checker,
-              const std::function<void(QByteArrayView line, qsizetype number)> &afterLine)
+Result<void> readEntryFile(QIODevice &device, EntryChecker &checker,
+                           const std::function<void(QByteArrayView line, qsizetype number,
+                                                    const EntryLine &entry)> &afterLine)
 {
+    static const EntryLine kOther;
     LineReader reader(device);
     for (;;) {
+        const EntryLine *entry = &kOther;
         const Result<LineReader::Step> step = reader.next();
         if (!step)
             return Error{ErrorKind::Unreadable,
                          entryfiles::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
         switch (*step) {
         case LineReader::Step::Line:
-            checker.checkLine(reader.line(), reader.lineStart());
+            entry = &checker.checkLine(reader.line(), reader.lineStart());
             break;
         case LineReader::Step::Overlong:
             checker.skipOverlongLine(reader.lineStart(), reader.lineLength(),
@@ -180,7 +189,7 @@ readEntryFile(QIODevice &device, EntryChecker &checker,
             return {};
         }
         if (afterLine)
-            afterLine(reader.line(), reader.lineNumber());
+            afterLine(reader.line(), reader.lineNumber(), *entry);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "entryfiles/entryline.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -63,8 +64,10 @@ public:
     explicit EntryChecker(EntryFindingSink sink);
     ~EntryChecker();
 
-    // The next line, with its line end; start is its first byte in the file.
-    void checkLine(QByteArrayView line, qsizetype start);
+    // The next line, with its line end; start is its first byte in the file. Gives the line read
+    // as an entry line (Other for any other line), valid until the next line is checked: every
+    // line is parsed here once, for whoever reads the file through the checker.
+    const EntryLine &checkLine(QByteArrayView line, qsizetype start);
     // The next line was too long to be held and was skipped: reported as malformed.
     void skipOverlongLine(qsizetype start, qsizetype length, qsizetype maxLineBytes);
 
@@ -77,11 +80,12 @@ private:
 };
 
 // Reads an entry file from an open device a line at a time through the checker; afterLine, when
-// given, then sees the line with its line end (empty for an overlong line) and its number.
+// given, then sees the line with its line end (empty for an overlong line), its number and the
+// checker's reading of it as an entry line.
 // Every entry file is read through here. Fails (Unreadable) with the system's reason, a whole
 // sentence, when the file cannot be read to its end.
-Result<void>
-readEntryFile(QIODevice &device, EntryChecker &checker,
-              const std::function<void(QByteArrayView line, qsizetype number)> &afterLine = {});
+Result<void> readEntryFile(QIODevice &device, EntryChecker &checker,
+                           const std::function<void(QByteArrayView line, qsizetype number,
+                                                    const EntryLine &entry)> &afterLine = {});
 
 } // namespace vantro

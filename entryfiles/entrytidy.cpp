@@ -5,6 +5,7 @@
 #include "common/showntext.h"
 #include "entryfiles/entryline.h"
 #include "entryfiles/tr.h"
+#include "fileio/linereader.h"
 #include "wordlists/casefold.h"
 #include "wordlists/windows1252.h"
 
@@ -38,7 +39,8 @@ QSet<QString> filterTextsOfWords(const QStringList &words)
 }
 
 Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
-                           const EntryFindingSink &removedSink)
+                           const EntryFindingSink &removedSink, const QString &shownName,
+                           EncodingCheck *encoding)
 {
     const bool dropsFilter = options.dropsFilterEntries();
     const auto hand = [&](const EntryFinding &finding) {
@@ -83,45 +85,43 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
     // The findings of a line come in the order of their kinds: a dangerous repeat is removed as
     // the repeat it is first of all.
     std::optional<EntryFinding> removing;
+    qsizetype overlongLine = 0; // the first line too long to be kept: then nothing is tidied
     EntryChecker checker([&](const EntryFinding &finding) {
         if (options.dropRepeats && finding.kind == EntryFinding::Kind::Repeated) {
             removing = finding;
         } else if (options.dropDangerous && finding.kind == EntryFinding::Kind::Dangerous) {
             if (!removing)
                 removing = finding;
-        } else if (finding.kind == EntryFinding::Kind::Overlong && tidy.overlongLine == 0) {
-            tidy.overlongLine = finding.line;
+        } else if (finding.kind == EntryFinding::Kind::Overlong && overlongLine == 0) {
+            overlongLine = finding.line;
         }
     });
     qsizetype start = 0;
-    const auto afterLine = [&](QByteArrayView line, qsizetype number) {
+    const auto afterLine = [&](QByteArrayView line, qsizetype number, const EntryLine &entry) {
         const qsizetype lineStart = start;
         start += line.size();
+        if (encoding)
+            encoding->addLine(line);
         QByteArrayView content = withoutLineEnd(line);
         const bool byteOrderMark = number == 1 && content.startsWith(kByteOrderMark);
         if (byteOrderMark)
             content = content.sliced(kByteOrderMark.size());
 
-        bool isEntry = false;
+        const bool isEntry = entry.kind == EntryLine::Kind::Entry;
         bool filterMatch = false;
-        if (mayBeEntryLine(content)) {
-            const QString text = decodeWindows1252(content);
-            const EntryLine entry = parseEntryLine(text);
-            isEntry = entry.kind == EntryLine::Kind::Entry;
-            if (isEntry && dropsFilter && isFilterEntry(entry.text, entry.replacement) &&
-                (options.dropFilter || options.dropFilterTexts.contains(entry.text.toString()))) {
-                filterMatch = true;
-                if (!removing)
-                    removing = EntryFinding{
-                        EntryFinding::Kind::Filter,
-                        number,
-                        0,
-                        lineStart,
-                        line.size(),
-                        entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
-                            .arg(shownText(entry.text.toString()),
-                                 shownText(entry.replacement.toString()))};
-            }
+        if (isEntry && dropsFilter && isFilterEntry(entry.text, entry.replacement) &&
+            (options.dropFilter || options.dropFilterTexts.contains(entry.text.toString()))) {
+            filterMatch = true;
+            if (!removing)
+                removing = EntryFinding{
+                    EntryFinding::Kind::Filter,
+                    number,
+                    0,
+                    lineStart,
+                    line.size(),
+                    entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
+                        .arg(shownText(entry.text.toString()),
+                             shownText(entry.replacement.toString()))};
         }
 
         if (!isEntry)
@@ -162,9 +162,18 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
         }
         removing.reset();
     };
-    Result<void> read = readEntryFile(device, checker, afterLine);
+    const Result<void> read = readEntryFile(device, checker, afterLine);
     closeBlock(true);
-    return read;
+    if (!read)
+        return Error{ErrorKind::Unreadable,
+                     entryfiles::Tr::tr("%1: %2").arg(shownName, read.message())};
+    if (overlongLine != 0)
+        return Error{ErrorKind::Unreadable,
+                     entryfiles::Tr::tr("%1:%2: The line is longer than %3 bytes, too long to be "
+                                        "kept as it stands; nothing was changed.")
+                         .arg(shownName, QString::number(overlongLine),
+                              QString::number(LineReader::kMaxLineBytes))};
+    return {};
 }
 
 } // namespace vantro

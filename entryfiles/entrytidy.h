@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entryfiles/encodingcheck.h"
 #include "entryfiles/entrycheck.h"
 
 #include <QByteArray>
@@ -37,7 +38,6 @@ struct EntryTidy
     qsizetype removedFilter = 0;     // filter entries removed as such (not as repeats)
     qsizetype removedEmptyLines = 0; // the empty lines that opened blocks that went whole
     qsizetype linesKept = 0;
-    qsizetype overlongLine = 0; // the first line too long to be kept, if any: then tidy nothing
 
     qsizetype removedLines() const
     {
@@ -52,9 +52,11 @@ struct EntryTidy
 // of them is a filter entry that the options drop. Plain tidying never removes an empty line.
 // Every other line stays byte for byte, its line end and a byte-order mark included. Read from
 // an open device a line at a time; the findings that remove lines go to the sink, in line order,
-// when one is given, to tidy.removed otherwise. Fails (Unreadable) with the system's reason, a
-// whole sentence, when the file cannot be read to its end.
+// when one is given, to tidy.removed otherwise; every line goes through the encoding check, when
+// one is given. Fails (Unreadable) when the file cannot be read to its end ("NAME: " and the
+// system's reason) or holds a line too long to be kept as it stands ("NAME:LINE: ...").
 Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, EntryTidy &tidy,
-                           const EntryFindingSink &removedSink = {});
+                           const EntryFindingSink &removedSink = {}, const QString &shownName = {},
+                           EncodingCheck *encoding = nullptr);
 
 } // namespace vantro

@@ -13,15 +13,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace vantro {
 
 namespace {
-
-// How often open() tries the lock again while it waits.
-constexpr std::chrono::milliseconds kLockRetry{20};
 
 Error reasonError(int error)
 {
@@ -62,6 +58,25 @@ Result<void> AppendFile::open(const AppendOptions &options)
     return {};
 }
 
+Result<void> AppendFile::adopt(int fd)
+{
+    closeQuietly();
+    m_fd = fd;
+    m_created = false;
+    m_readable = true;
+    struct stat info
+    {
+    };
+    if (::fstat(m_fd, &info) != 0) {
+        const int error = errno;
+        closeQuietly();
+        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot look at \"%1\": %2.")
+                                            .arg(shownPath(m_path), systemReason(error))};
+    }
+    m_sizeAtOpen = info.st_size;
+    return {};
+}
+
 Result<void> AppendFile::openLocked(const AppendOptions &options)
 {
     const QByteArray name = encodePath(m_path);
@@ -86,8 +101,7 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
         return fd;
     };
 
-    const auto deadline = std::chrono::steady_clock::now() + options.lockWait;
-    bool waiting = false;
+    LockWaiter waiter(options);
     for (;;) {
         // A FIFO, a device or a directory is refused before it is opened, and the open cannot
         // block should one take the file's place meanwhile.
@@ -126,33 +140,9 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
             if (auto refused = refusal(info.st_mode))
                 return *refused;
 
-        std::optional<int> lockError;
-        while ((lockError = tryLockFile(m_fd)) && *lockError == EWOULDBLOCK) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                QString message = fileBusyMessage(m_path);
-                if (options.lockWait.count() > 0)
-                    message +=
-                        u' ' +
-                        fileio::Tr::tr(
-                            "It was still locked after %n second(s).", nullptr,
-                            int(std::chrono::ceil<std::chrono::seconds>(options.lockWait).count()));
-                closeQuietly();
-                return Error{ErrorKind::Busy, message};
-            }
-            if (!waiting && options.waitingForLock)
-                options.waitingForLock();
-            waiting = true;
-            std::this_thread::sleep_for(kLockRetry);
-            if (options.stopRequested && options.stopRequested()) {
-                closeQuietly();
-                return Error{ErrorKind::Stopped, QString()};
-            }
-        }
-        if (lockError) {
-            const int error = *lockError;
+        if (Result<void> locked = waiter.lock(m_fd, m_path); !locked) {
             closeQuietly();
-            return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot lock \"%1\": %2.")
-                                                .arg(shownPath(m_path), systemReason(error))};
+            return locked;
         }
         if (pathNamesFile())
             return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "fileio/filelock.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -11,15 +12,7 @@
 namespace vantro {
 
 // How opening waits for a file that another writer holds locked, and how its caller stops it.
-struct AppendOptions
-{
-    // How long open() waits for the lock at most; zero fails at once.
-    std::chrono::milliseconds lockWait{0};
-    // Called once when open() begins to wait.
-    std::function<void()> waitingForLock;
-    // Asked while open() waits; true stops it with ErrorKind::Stopped.
-    std::function<bool()> stopRequested;
-};
+using AppendOptions = LockWait;
 
 // A regular file open for appending, under the exclusive lock that every writer of our files
 // holds (see filelock.h), with the steps that taking appended bytes back again needs. open()
@@ -37,6 +30,10 @@ public:
     // Fails with Refused for a file that is not regular (the message: "PATH" is KIND, not a
     // regular file), Busy when the lock was still held after the wait, Stopped, or Failed.
     Result<void> open(const AppendOptions &options);
+    // Takes over a descriptor of the regular file at the path that is open for reading and
+    // appending and holds the lock already (a file that has just replaced the one at the path).
+    // Closing releases it.
+    Result<void> adopt(int fd);
 
     bool isOpen() const { return m_fd >= 0; }
     const QString &path() const { return m_path; }

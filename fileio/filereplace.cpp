@@ -4,7 +4,6 @@
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
 #include "fileio/path.h"
-#include "fileio/testhooks.h"
 #include "fileio/tr.h"
 
 #include <QFile>
@@ -19,32 +18,9 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace vantro {
-
-namespace testhooks {
-
-namespace {
-std::function<void(ReplaceStep)> g_hook;
-bool g_namedOnly = false;
-} // namespace
-
-void setReplaceHook(std::function<void(ReplaceStep)> hook)
-{
-    g_hook = std::move(hook);
-}
-
-void setNamedTemporaryOnly(bool namedOnly)
-{
-    g_namedOnly = namedOnly;
-}
-
-void reachReplaceStep(ReplaceStep step)
-{
-    if (g_hook)
-        g_hook(step);
-}
-
-} // namespace testhooks
 
 namespace {
 
@@ -156,14 +132,30 @@ int copyAttributes(int from, int to, QByteArray *failedName)
 
 } // namespace
 
+FileReplacement::FileReplacement(ReplaceHooks hooks) : m_hooks(std::move(hooks)) {}
+
 FileReplacement::~FileReplacement()
 {
     if (m_dirFd >= 0)
         ::close(m_dirFd);
+    if (m_newFd >= 0)
+        ::close(m_newFd);
+}
+
+void FileReplacement::reach(ReplaceStep step) const
+{
+    if (m_hooks.reached)
+        m_hooks.reached(step);
+}
+
+int FileReplacement::takeNewFile()
+{
+    return std::exchange(m_newFd, -1);
 }
 
 Result<void> FileReplacement::attach(const QString &path, int fd)
 {
+    m_path = path;
     m_shown = shownPath(path);
     m_fd = fd;
     if (::fstat(fd, &m_status) != 0)
@@ -197,15 +189,11 @@ Result<void> FileReplacement::attach(const QString &path, int fd)
     return {};
 }
 
-Result<void> FileReplacement::lock()
+Result<void> FileReplacement::lock(LockWaiter &waiter)
 {
-    if (const auto error = tryLockFile(m_fd)) {
-        if (*error == EWOULDBLOCK)
-            return Error{ErrorKind::Busy, fileBusyMessage(m_shown)};
-        return Error{ErrorKind::Failed,
-                     fileio::Tr::tr("Cannot lock \"%1\": %2.").arg(m_shown, systemReason(*error))};
-    }
-    testhooks::reachReplaceStep(testhooks::ReplaceStep::Locked);
+    if (Result<void> locked = waiter.lock(m_fd, m_path); !locked)
+        return locked;
+    reach(ReplaceStep::Locked);
     return {};
 }
 
@@ -233,7 +221,8 @@ Result<void> FileReplacement::checkReplaceable() const
     return {};
 }
 
-Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested)())
+Result<void> FileReplacement::replace(QByteArrayView bytes,
+                                      const std::function<bool()> &stopRequested, bool keepOpen)
 {
     const auto failure = [&](const QString &step, int error) {
         return Error{ErrorKind::Failed,
@@ -258,10 +247,12 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
 
     // The new file has no name until it is complete, so that a killed process leaves nothing;
     // a file system without unnamed files gets a named one, which the next run removes.
-    bool named = testhooks::g_namedOnly;
+    bool named = m_hooks.namedTemporaryOnly;
+    // A kept file is read back by a Build that takes its block out again.
+    const int access = keepOpen ? O_RDWR : O_WRONLY;
     int fd = -1;
     if (!named) {
-        fd = ::openat(m_dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        fd = ::openat(m_dirFd, ".", O_TMPFILE | access | O_CLOEXEC, 0600);
         if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR))
             named = true;
         else if (fd < 0)
@@ -272,7 +263,7 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
         do {
             temporary = temporaryName(m_name);
             fd = ::openat(m_dirFd, temporary.constData(),
-                          O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
+                          O_CREAT | O_EXCL | access | O_NOFOLLOW | O_CLOEXEC, 0600);
         } while (fd < 0 && errno == EEXIST);
         if (fd < 0)
             return failure(fileio::Tr::tr("creating the new file beside it"), errno);
@@ -300,7 +291,7 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
                               error));
     if (::fsync(fd) != 0)
         return giveUp(failure(fileio::Tr::tr("syncing the new file"), errno));
-    testhooks::reachReplaceStep(testhooks::ReplaceStep::Written);
+    reach(ReplaceStep::Written);
     if (stopping())
         return giveUp(stopped());
 
@@ -320,11 +311,17 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
             return giveUp(failure(fileio::Tr::tr("giving the new file a name"), error));
         }
     }
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return giveUp(failure(fileio::Tr::tr("writing the new file"), errno));
-    testhooks::reachReplaceStep(testhooks::ReplaceStep::Linked);
+    if (keepOpen) {
+        // Locked before it has its final name: a writer that opens it there finds it held.
+        if (const auto error = tryLockFile(fd))
+            return giveUp(failure(fileio::Tr::tr("locking the new file"), *error));
+    } else {
+        const int closed = ::close(fd);
+        fd = -1;
+        if (closed != 0)
+            return giveUp(failure(fileio::Tr::tr("writing the new file"), errno));
+    }
+    reach(ReplaceStep::Linked);
     if (stopping())
         return giveUp(stopped());
 
@@ -341,8 +338,11 @@ Result<void> FileReplacement::replace(QByteArrayView bytes, bool (*stopRequested
                                            "was changed.")
                                 .arg(m_shown)});
     // A rename replaces the name itself, and never follows a link there.
+    if (keepOpen && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_APPEND) != 0)
+        return giveUp(failure(fileio::Tr::tr("opening the new file for appending"), errno));
     if (::renameat(m_dirFd, temporary.constData(), m_dirFd, m_name.constData()) != 0)
         return giveUp(failure(fileio::Tr::tr("renaming the new file to its name"), errno));
+    m_newFd = std::exchange(fd, -1);
     if (const int dirFd = ::openat(m_dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
         (void)::fsync(dirFd);
         ::close(dirFd);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "fileio/filelock.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -8,7 +9,26 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 namespace vantro {
+
+// The steps of a replacement at which its caller may step in (tests do, to change the directory
+// between two steps as another account could, or to stop the process there).
+enum class ReplaceStep
+{
+    Locked,  // the file is open and locked, before it is read
+    Written, // the new content is written into the new file, which has no name yet
+    Linked,  // the new file has its temporary name, just before the final check and the rename
+};
+
+struct ReplaceHooks
+{
+    // Called at each step, when set.
+    std::function<void(ReplaceStep)> reached;
+    // A named new file from the start, as on a file system without unnamed ones.
+    bool namedTemporaryOnly = false;
+};
 
 // Replaces the content of an existing regular file in one step, for tidy, in a directory that
 // another account may own and change between any two steps.
@@ -23,7 +43,7 @@ namespace vantro {
 class FileReplacement
 {
 public:
-    FileReplacement() = default;
+    explicit FileReplacement(ReplaceHooks hooks = {});
     ~FileReplacement();
     FileReplacement(const FileReplacement &) = delete;
     FileReplacement &operator=(const FileReplacement &) = delete;
@@ -33,9 +53,9 @@ public:
     // the caller's, and must stay open until the replacement is done.
     Result<void> attach(const QString &path, int fd);
 
-    // Takes the Builds' lock on the file's descriptor without waiting: Busy while a Build holds
-    // it. The lock goes with the descriptor.
-    Result<void> lock();
+    // Takes the writers' lock on the file's descriptor as the waiter says: Busy while another
+    // writer holds it. The lock goes with the descriptor.
+    Result<void> lock(LockWaiter &waiter);
 
     // Refused when replacing the file would do what the user may not or does not expect: the
     // process may not write to the file, or the file has other names (hard links), which would
@@ -45,9 +65,20 @@ public:
     // Replaces the content with the bytes. stopRequested, when given, is asked between the steps;
     // when it answers true the new file is removed and the result is Stopped. On any failure the
     // message names the step that failed, the old file is as it was and no new file is left.
-    Result<void> replace(QByteArrayView bytes, bool (*stopRequested)() = nullptr);
+    // With keepOpen, the new file stays open for reading and appending, under the writers' lock
+    // taken before it got its name, so that no other writer comes between the replacement and
+    // what the caller appends next: takeNewFile() hands its descriptor over.
+    Result<void> replace(QByteArrayView bytes, const std::function<bool()> &stopRequested = {},
+                         bool keepOpen = false);
+    // The kept new file's descriptor, now the caller's; -1 when there is none.
+    int takeNewFile();
 
 private:
+    void reach(ReplaceStep step) const;
+
+    ReplaceHooks m_hooks;
+    int m_newFd = -1;
+    QString m_path;
     QString m_shown;
     QByteArray m_name; // the file's name in its directory
     int m_fd = -1;     // the caller's

@@ -5,10 +5,10 @@
 #include "childprocess.h"
 #include "cli/commandline.h"
 #include "cli/console.h"
-#include "entryfiles/filterreplace.h"
+#include "entryfiles/entryrewrite.h"
 #include "entrymodel.h"
 #include "fileio/path.h"
-#include "fileio/testhooks.h"
+#include "fileio/stopsignals.h"
 #include "testfiles.h"
 #include "wordlists/builtinwords.h"
 
@@ -289,23 +289,6 @@ enum class TidyRace
     SymlinkInItsPlace,
     AnotherFileInItsPlace,
     NewFileRemoved,
-};
-
-// Sets a test hook of the file replacement for one scope.
-struct ReplaceHook
-{
-    explicit ReplaceHook(std::function<void(testhooks::ReplaceStep)> hook, bool namedOnly = false)
-    {
-        testhooks::setReplaceHook(std::move(hook));
-        testhooks::setNamedTemporaryOnly(namedOnly);
-    }
-    ~ReplaceHook()
-    {
-        testhooks::setReplaceHook({});
-        testhooks::setNamedTemporaryOnly(false);
-    }
-    ReplaceHook(const ReplaceHook &) = delete;
-    ReplaceHook &operator=(const ReplaceHook &) = delete;
 };
 
 // Every name in the directory, hidden ones too.
@@ -1565,31 +1548,30 @@ void CliTest::tidyKeepsExtendedAttributes()
 void CliTest::tidyLeavesAFileChangedUnderIt_data()
 {
     QTest::addColumn<TidyRace>("race");
-    QTest::addColumn<testhooks::ReplaceStep>("step");
+    QTest::addColumn<ReplaceStep>("step");
     QTest::addColumn<QString>("reason");
 
     const QString replaced = QStringLiteral(
-        "vantro-filter: Cannot replace \"localization.txt\": another program renamed, removed "
-        "or replaced it while it was tidied. Nothing was changed.\n");
+        "Cannot replace \"localization.txt\": another program renamed, removed or replaced it "
+        "while it was tidied. Nothing was changed.");
     // The directory's owner renames the file away and puts a link to another file in its
     // place: root must not write over the link's target.
     QTest::newRow("a link in its place after reading")
-        << TidyRace::SymlinkInItsPlace << testhooks::ReplaceStep::Linked << replaced;
+        << TidyRace::SymlinkInItsPlace << ReplaceStep::Linked << replaced;
     // The file read and the file locked are one: another file put in its place between the
     // opening and the lock is not replaced with the first one's content.
     QTest::newRow("another file in its place before the lock")
-        << TidyRace::AnotherFileInItsPlace << testhooks::ReplaceStep::Locked << replaced;
+        << TidyRace::AnotherFileInItsPlace << ReplaceStep::Locked << replaced;
     QTest::newRow("the new file removed before the rename")
-        << TidyRace::NewFileRemoved << testhooks::ReplaceStep::Linked
-        << QStringLiteral("vantro-filter: Cannot replace \"localization.txt\": renaming the new "
-                          "file to its name failed: No such file or directory. The file was left "
-                          "as it was.\n");
+        << TidyRace::NewFileRemoved << ReplaceStep::Linked
+        << QStringLiteral("Cannot replace \"localization.txt\": renaming the new file to its "
+                          "name failed: No such file or directory. The file was left as it was.");
 }
 
 void CliTest::tidyLeavesAFileChangedUnderIt()
 {
     QFETCH(TidyRace, race);
-    QFETCH(testhooks::ReplaceStep, step);
+    QFETCH(ReplaceStep, step);
     QFETCH(QString, reason);
 
     QTemporaryDir dir;
@@ -1601,7 +1583,8 @@ void CliTest::tidyLeavesAFileChangedUnderIt()
     QVERIFY(writeFileBytes(path, entry + entry));
     QVERIFY(writeFileBytes(other, otherContent));
 
-    const ReplaceHook hook([&](testhooks::ReplaceStep reached) {
+    EntryRewriteOptions tidy; // the steps of tidy's replacement, with the race in between
+    tidy.hooks.reached = [&](ReplaceStep reached) {
         if (reached != step)
             return;
         switch (race) {
@@ -1619,10 +1602,14 @@ void CliTest::tidyLeavesAFileChangedUnderIt()
                     QFile::remove(dir.filePath(name));
             break;
         }
-    });
-    const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
-    QCOMPARE(run.exitCode, 1);
-    QCOMPARE(QString::fromUtf8(run.err), reason);
+    };
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const Result<EntryTidy> run = rewriteEntryFile(QStringLiteral("localization.txt"), tidy);
+    QDir::setCurrent(previous);
+    QVERIFY(!run);
+    QCOMPARE(run.kind(), ErrorKind::Failed);
+    QCOMPARE(run.message(), reason);
     QCOMPARE(fileBytes(other), otherContent);
     switch (race) {
     case TidyRace::SymlinkInItsPlace:
@@ -1670,21 +1657,21 @@ void CliTest::tidyStoppedLeavesNoNewFile()
     {
         // A stop signal arrives once the new file has its temporary name; SIGKILL once it is
         // written.
-        const ReplaceHook hook(
-            [&](testhooks::ReplaceStep reached) {
-                if (reached ==
-                    (kill ? testhooks::ReplaceStep::Written : testhooks::ReplaceStep::Linked))
-                    ::raise(signal);
-            },
-            namedOnly);
+        EntryRewriteOptions tidy;
+        tidy.hooks.reached = [&](ReplaceStep reached) {
+            if (reached == (kill ? ReplaceStep::Written : ReplaceStep::Linked))
+                ::raise(signal);
+        };
+        tidy.hooks.namedTemporaryOnly = namedOnly;
         const ChildOutcome child = runInChild([&] {
-            const ToolRun run = runTool({"tidy", "localization.txt"}, dir.path());
-            return run.exitCode == 128 + signal &&
-                           run.err.startsWith("vantro-filter: Stopped by SIG") &&
-                           run.err.endsWith("\"localization.txt\" was left as it was.\n")
+            const StopSignals stopSignals;
+            tidy.lockWait.stopRequested = &StopSignals::stopRequested;
+            const Result<EntryTidy> run = rewriteEntryFile(path, tidy);
+            return !run && run.kind() == ErrorKind::Stopped &&
+                           StopSignals::exitStatus() == 128 + signal &&
+                           run.message().endsWith("localization.txt\" was left as it was.")
                        ? QString()
-                       : QStringLiteral("exit status %1: %2")
-                             .arg(QString::number(run.exitCode), QString::fromUtf8(run.err));
+                       : QStringLiteral("%1").arg(run ? QStringLiteral("tidied") : run.message());
         });
         if (kill)
             QCOMPARE(child.status, -1);
@@ -1701,9 +1688,9 @@ void CliTest::tidyStoppedLeavesNoNewFile()
                 .match(names.constFirst())
                 .hasMatch(),
             qPrintable(names.constFirst()));
-        const ReplaceHook named({}, true);
-        const ToolRun again = runTool({"tidy", "localization.txt"}, dir.path());
-        QCOMPARE(again.exitCode, 0);
+        EntryRewriteOptions named;
+        named.hooks.namedTemporaryOnly = true;
+        QVERIFY(rewriteEntryFile(path, named));
         QCOMPARE(fileBytes(path), entry);
         names = namesIn(dir.path());
     }
@@ -2108,7 +2095,7 @@ void CliTest::replaceKeepsEveryOtherByte()
     QCOMPARE(fileBytes(dir.filePath(target)), kept + block.out);
     QCOMPARE(namesIn(dir.path()), (QStringList{target, "w.txt"}));
     // Taking the filter out leaves the kept bytes alone.
-    QVERIFY(replaceFilterInFile(dir.filePath(target), {}));
+    QCOMPARE(runTool({"tidy", "--drop-filter", target}, dir.path()).exitCode, 0);
     QCOMPARE(fileBytes(dir.filePath(target)), kept);
 }
 

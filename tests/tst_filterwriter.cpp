@@ -486,9 +486,9 @@ void TestFilterWriter::writersShareTheFilesLock()
     QVERIFY(other >= 0);
     QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
     AppendOptions options;
-    options.lockWait = std::chrono::milliseconds(waitMs);
+    options.longest = std::chrono::milliseconds(waitMs);
     int waitings = 0;
-    options.waitingForLock = [&] { ++waitings; };
+    options.waiting = [&] { ++waitings; };
     options.stopRequested = [&] {
         if (other < 0 || waitings == 0)
             return false;
@@ -552,7 +552,8 @@ struct TidyLock
     {
         if (const Result<void> attached = replacement.attach(path, fd); !attached)
             return attached;
-        return replacement.lock();
+        LockWaiter atOnce({});
+        return replacement.lock(atOnce);
     }
 
     int fd;

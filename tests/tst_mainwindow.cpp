@@ -5,6 +5,7 @@
 #include "app/pacedbuild.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "builder/wordlistsources.h"
 #include "common/showntext.h"
 #include "entrymodel.h"
 #include "fileio/filesizesignal.h"
@@ -575,10 +576,11 @@ void MainWindowTest::wordListMenuFiles()
     QFETCH(FileAction, action);
     QFETCH(QStringList, words);
     QFETCH(QByteArray, profile);
-    vantro::StartWords start;
-    start.words = {"alpha", "gamma", "gamma"};
+    vantro::ComposedWordList start;
+    start.startWords = {"alpha", "gamma", "gamma"};
     start.additions = {"beta"};
-    m_window->startWith(start);
+    start.words = vantro::SortedTextList::fromUnsorted({"alpha", "beta", "gamma", "gamma"});
+    m_window->startWith(start, QString());
     QVERIFY(writeFileBytes(QStringLiteral("words.txt"), "Delta\nGAMMA\n"));
     QVERIFY(writeFileBytes(QStringLiteral("profile.txt"), "# mine\n+zeta\n-Alpha\n"));
     const QString chosenFile =

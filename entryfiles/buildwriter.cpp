@@ -1,0 +1,116 @@
+#include "entryfiles/buildwriter.h"
+
+#include "builder/entryformat.h"
+#include "common/showntext.h"
+#include "entryfiles/encodingcheck.h"
+#include "entryfiles/entryrewrite.h"
+#include "entryfiles/tr.h"
+#include "fileio/path.h"
+
+#include <QBuffer>
+
+namespace vantro {
+
+namespace {
+
+using entryfiles::Tr;
+
+QString utf8Warning(const QString &path)
+{
+    return Tr::tr("\"%1\" looks like UTF-8, but the server reads it as Windows-1252, and a Build "
+                  "appends Windows-1252 bytes to it. Convert it to Windows-1252 (see the README).")
+        .arg(shownPath(path));
+}
+
+// The options of the rewrite that takes the previous filter out of the target.
+EntryRewriteOptions filterRemoval(const QString &path, const BuildPolicy &policy)
+{
+    EntryRewriteOptions options;
+    options.tidy.dropRepeats = false;
+    options.tidy.dropFilter = true;
+    options.lockWait = policy.lockWait;
+    if (policy.warn)
+        options.looksLikeUtf8 = [warn = policy.warn, path] { warn(utf8Warning(path)); };
+    return options;
+}
+
+} // namespace
+
+BuildWriter::BuildWriter(const BuildPlan &plan, BuildPolicy policy)
+    : m_toStandardOutput(plan.toStandardOutput),
+      m_path(plan.toStandardOutput ? QString() : plan.targetPath()),
+      m_replaces(plan.replacesPreviousFilter), m_style(plan.style), m_policy(std::move(policy)),
+      m_block(m_path, m_policy.lockWait, m_style)
+{
+}
+
+// A file that looks like UTF-8 gets Windows-1252 bytes all the same: the user hears of it.
+void BuildWriter::warnOfUtf8()
+{
+    if (!m_policy.warn)
+        return;
+    if (const Result<bool> utf8 = fileLooksLikeUtf8(m_path); utf8 && *utf8)
+        m_policy.warn(utf8Warning(m_path));
+}
+
+Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
+{
+    if (m_toStandardOutput) {
+        const Result<qsizetype> written =
+            writeFilterBlock(*m_policy.standardOutput, variants, m_style);
+        if (!written)
+            return written.error();
+        return BuildOutcome{*written, 0, 0};
+    }
+    if (m_replaces && pathExists(m_path))
+        return replaceAtOnce(variants);
+    warnOfUtf8();
+    const Result<qsizetype> written = writeFilterFile(m_path, variants, m_policy.lockWait, m_style);
+    if (!written)
+        return written.error();
+    return BuildOutcome{*written, 0, 0};
+}
+
+// The old filter out and the new block in, in one atomic step.
+Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants)
+{
+    QByteArray block;
+    QBuffer buffer(&block);
+    buffer.open(QIODevice::WriteOnly);
+    const Result<qsizetype> entries = writeFilterBlock(buffer, variants, m_style);
+    if (!entries)
+        return Error{entries.kind(), entries.message() + u' ' + Tr::tr("Nothing was changed.")};
+    EntryRewriteOptions options = filterRemoval(m_path, m_policy);
+    options.appended = block;
+    const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
+    if (!rewritten)
+        return rewritten.error();
+    return BuildOutcome{*entries, rewritten->removedFilter, rewritten->removedEmptyLines};
+}
+
+Result<void> BuildWriter::begin()
+{
+    Result<void> begun;
+    if (m_replaces && pathExists(m_path)) {
+        EntryRewriteOptions options = filterRemoval(m_path, m_policy);
+        options.keepOpenAs = &m_block.file();
+        const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
+        if (!rewritten)
+            return rewritten.error();
+        m_tookOut = true;
+        begun = m_block.begin();
+    } else {
+        warnOfUtf8();
+        begun = m_block.open();
+    }
+    if (!begun)
+        return m_block.rollBack(begun.error());
+    return {};
+}
+
+Error BuildWriter::rollBack(Error failure)
+{
+    return m_block.rollBack(std::move(failure));
+}
+
+} // namespace vantro

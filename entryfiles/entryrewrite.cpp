@@ -1,0 +1,80 @@
+#include "entryfiles/entryrewrite.h"
+
+#include "common/showntext.h"
+#include "entryfiles/encodingcheck.h"
+#include "entryfiles/tr.h"
+#include "fileio/appendfile.h"
+#include "fileio/inputfile.h"
+
+#include <QFile>
+
+namespace vantro {
+
+namespace {
+
+using entryfiles::Tr;
+
+Error unchanged(Error error)
+{
+    error.message += u' ' + Tr::tr("Nothing was changed.");
+    return error;
+}
+
+} // namespace
+
+Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options)
+{
+    const QString shown = shownPath(path);
+    const auto stopRequested = options.lockWait.stopRequested;
+    LockWaiter waiter(options.lockWait);
+    for (;;) {
+        if (stopRequested && stopRequested())
+            return Error{ErrorKind::Stopped, Tr::tr("Nothing was changed.")};
+        QFile in;
+        if (Result<void> opened = openInputFile(in, path); !opened)
+            return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message())};
+        // Another writer appending while the file is read would lose its lines to the
+        // replacement: the descriptor that is read is the one locked, from before reading until
+        // the new file is in place.
+        FileReplacement target(options.hooks);
+        if (!options.dryRun) {
+            if (Result<void> attached = target.attach(path, in.handle()); !attached)
+                return unchanged({attached.kind() == ErrorKind::Refused ? ErrorKind::Unreadable
+                                                                        : attached.kind(),
+                                  attached.message()});
+            if (Result<void> locked = target.lock(waiter); !locked)
+                return locked.kind() == ErrorKind::Stopped
+                           ? Error{ErrorKind::Stopped, Tr::tr("Nothing was changed.")}
+                           : unchanged(locked.error());
+            // Replaced or removed by the writer whose lock this waited for: the file there now is
+            // read. Any other change of the name fails the replacement's last check.
+            if (waiter.waited() && !pathNamesOpenFile(path, in.handle()))
+                continue;
+            if (Result<void> replaceable = target.checkReplaceable(); !replaceable)
+                return unchanged(replaceable.error());
+        }
+
+        EncodingCheck encoding;
+        EntryTidy tidy;
+        if (Result<void> read =
+                tidyEntryFile(in, options.tidy, tidy, options.removedSink, shown, &encoding);
+            !read)
+            return read.error();
+        if (encoding.looksLikeUtf8() && options.looksLikeUtf8)
+            options.looksLikeUtf8();
+        const bool keepOpen = options.keepOpenAs != nullptr;
+        if (options.dryRun || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
+            return tidy; // nothing to change: the file is left untouched
+        tidy.bytes += options.appended;
+        const Result<void> replaced = target.replace(tidy.bytes, stopRequested, keepOpen);
+        if (!replaced)
+            return replaced.error();
+        if (keepOpen)
+            if (Result<void> adopted = options.keepOpenAs->adopt(target.takeNewFile()); !adopted)
+                return adopted.error();
+        // The old file's descriptor held the lock until the new file was in place.
+        return tidy;
+    }
+}
+
+} // namespace vantro
