@@ -71,7 +71,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
         return std::move(*words);
     };
     StartWords start; // the words of the files here; the built-in entries once load() is done
-    for (const QStringList *names : {&options.wordFiles, &options.addFiles}) {
+    for (const QStringList *names : {&options.sources.wordFiles, &options.sources.addFiles}) {
         for (const QString &name : *names) {
             const std::optional<WordFile> file = read(name, WordFileKind::Words);
             if (!file)
@@ -80,17 +80,17 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
                 start.words.append(word.text);
         }
     }
-    if (options.profile) {
-        const std::optional<WordFile> profile = read(*options.profile, WordFileKind::Profile);
+    if (options.profile()) {
+        const std::optional<WordFile> profile = read(*options.profile(), WordFileKind::Profile);
         if (!profile)
             return *failure;
         for (const WordFileWord &word : profile->words)
             start.additions.append(word.text);
         for (const WordFileWord &word : profile->removals)
             start.removals.append(word.text);
-        start.profilePath = absolutePath(*options.profile);
+        start.profilePath = absolutePath(*options.profile());
     }
-    for (const QString &name : options.exceptFiles) {
+    for (const QString &name : options.sources.exceptFiles) {
         const std::optional<WordFile> file = read(name, WordFileKind::Words);
         if (!file)
             return *failure;
@@ -116,10 +116,10 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     if (options.mask)
         window.setReplacementStyle(ReplacementStyle::Mask);
     window.setReplacesPreviousFilter(options.replace);
-    if (!window.load(options.builtIn))
+    if (!window.load(options.sources.builtIn))
         return 1;
     // Without --words the start is the built-in entries that load() put into the list.
-    if (options.wordFiles.isEmpty())
+    if (options.sources.wordFiles.isEmpty())
         start.words = window.wordList()->list().items() + start.words;
     window.startWith(start);
     window.show();

@@ -1,4 +1,5 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
+#include "builder/buildoptions.h"
 #include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "cli/command.h"
@@ -21,13 +22,12 @@ namespace vantro::cli {
 
 namespace {
 
+using namespace optionname;
+
 const QString kMax = QStringLiteral("max");
 const QString kLocalization = QStringLiteral("localization");
-const QString kDir = QStringLiteral("dir");
 const QString kStdout = QStringLiteral("stdout");
 const QString kSkipRefused = QStringLiteral("skip-refused");
-const QString kMask = QStringLiteral("mask");
-const QString kReplace = QStringLiteral("replace");
 
 // How long build waits at most for another Build of the same file to end.
 constexpr std::chrono::seconds kLockWait{30};
@@ -40,18 +40,12 @@ void addArguments(CommandOptions &options)
          Tr::tr("Max usage: 18 variants of every word instead of 9. The \"?\" and \"_\" variants "
                 "come in too.")});
     options.add({kLocalization, Tr::tr("Append to localization.txt instead of badnames.txt.")});
-    options.add({kDir, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")});
+    options.add(buildOption(kDir));
     options.add({kStdout, Tr::tr("Print the block instead of appending it to a file.")});
     options.add(
         {kSkipRefused, Tr::tr("Build without the refused words, listing them as warnings.")});
-    options.add({kMask, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way "
-                               "a replacement is as long as its text.")});
-    options.add(
-        {kReplace,
-         Tr::tr("Replace the filter that earlier Builds wrote. Its entries (those whose "
-                "replacement is the cipher or the mask of their text) go out of the file, with the "
-                "empty line of a block that goes whole, and the new block comes in, in one atomic "
-                "step.")});
+    options.add(buildOption(kMask));
+    options.add(buildOption(kReplace));
 }
 
 void reportWaiting(Console &console, const QString &path)

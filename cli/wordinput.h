@@ -30,10 +30,6 @@ struct WordListInput
     QStringList unreadable; // "FILE: reason", one per word file that cannot be read
 };
 
-// Adds --language and --category, which choose the built-in entries, to a command's options.
-void addBuiltInChoiceOptions(CommandOptions &options);
-// Whether the command line gives --language or --category.
-bool choosesBuiltIn(const QCommandLineParser &parser);
 // The built-in entries that the command line's --language and --category choose.
 BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
 
@@ -46,10 +42,11 @@ WordListInput wordListFrom(Console &console, const BuiltInChoice &builtIn,
                            const QStringList &profileFiles = {},
                            const QStringList &exceptFiles = {});
 
-// Adds --words, --add, --profile and --except, with the built-in choice's options.
+// Adds --words, --add, --profile, --except, --language and --category (see
+// builder/buildoptions.h).
 void addWordSourceOptions(CommandOptions &options);
 
-// Why the word source options of the command line do not go together, or empty.
+// Why the word source options of the command line are wrong (see wordSourceNamesOf()), or empty.
 QString wordSourceUsageError(const QCommandLineParser &parser);
 
 // The word list that the command line's word source options give.
