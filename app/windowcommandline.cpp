@@ -2,6 +2,7 @@
 
 #include "app/appinfo.h"
 #include "app/tr.h"
+#include "builder/buildoptions.h"
 #include "common/showntext.h"
 #include "fileio/path.h"
 
@@ -14,15 +15,7 @@ namespace vantro {
 
 namespace {
 
-const QString kDir = QStringLiteral("dir");
-const QString kAdd = QStringLiteral("add");
-const QString kWords = QStringLiteral("words");
-const QString kProfile = QStringLiteral("profile");
-const QString kExcept = QStringLiteral("except");
-const QString kMask = QStringLiteral("mask");
-const QString kReplace = QStringLiteral("replace");
-const QString kLanguage = QStringLiteral("language");
-const QString kCategory = QStringLiteral("category");
+using namespace optionname;
 
 struct Parser
 {
@@ -49,46 +42,15 @@ struct Parser
                      "entries into badnames.txt (which the server does not read) or\n"
                      "localization.txt in the working directory. Every start rewrites\n"
                      "badword.txt there. The details: man vantro-filter-tool"));
-        parser.addOption({kDir,
-                          Text::tr("Work in DIR: badword.txt and the filter files go there "
-                                   "instead of the current directory."),
-                          Text::tr("DIR")});
-        parser.addOption({kAdd,
-                          Text::tr("Add the words of FILE to the word list after start-up "
-                                   "(UTF-8, one word per line). May be given more than once."),
-                          Text::tr("FILE")});
-        parser.addOption({kWords,
-                          Text::tr("Start with the words of FILE instead of the built-in entries. "
-                                   "May be given more than once."),
-                          Text::tr("FILE")});
-        parser.addOption({kProfile,
-                          Text::tr("Apply the profile FILE after start-up: a line WORD or +WORD "
-                                   "adds WORD, -WORD takes it out, # starts a comment. Save "
-                                   "profile (Ctrl+S) writes the window's edits back to FILE."),
-                          Text::tr("FILE")});
-        parser.addOption({kExcept,
-                          Text::tr("Take the words of FILE out of the word list after start-up. "
-                                   "May be given more than once."),
-                          Text::tr("FILE")});
-        parser.addOption({kMask, Text::tr("Replace every filtered text with stars (****) "
-                                          "instead of the cipher's letters.")});
-        parser.addOption(
-            {kReplace, Text::tr("Let every Build take the filter entries of earlier Builds "
-                                "out of its file before it appends its own.")});
-        const QString separator = QStringLiteral(", ");
-        parser.addOption(
-            {kLanguage,
-             Text::tr("Start with the built-in entries of the languages in LIST, comma-separated: "
-                      "%1. May be given more than once; without it, English (en).")
-                 .arg(wordLanguageCodes().join(separator)),
-             Text::tr("LIST")});
-        parser.addOption(
-            {kCategory,
-             Text::tr("Start with only the built-in entries of the categories in LIST, "
-                      "comma-separated: %1. May be given more than once; without it, every "
-                      "category.")
-                 .arg(wordCategoryCodes().join(separator)),
-             Text::tr("LIST")});
+        QCommandLineOption profile = buildOption(kProfile);
+        profile.setDescription(profile.description() + u' ' +
+                               Text::tr("Save profile (Ctrl+S) writes the window's edits back to "
+                                        "FILE."));
+        for (const QCommandLineOption &option :
+             {buildOption(kDir), buildOption(kAdd), buildOption(kWords), profile,
+              buildOption(kExcept), buildOption(kMask), buildOption(kReplace),
+              buildOption(kLanguage), buildOption(kCategory)})
+            parser.addOption(option);
     }
 };
 
@@ -161,23 +123,17 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     }
     if (parser.parser.isSet(kDir))
         result.options.directory = parser.parser.value(kDir);
-    result.options.wordFiles = parser.parser.values(kWords);
-    result.options.addFiles = parser.parser.values(kAdd);
-    result.options.exceptFiles = parser.parser.values(kExcept);
-    if (parser.parser.isSet(kProfile)) {
-        const QStringList profiles = parser.parser.values(kProfile);
-        if (profiles.size() > 1) {
-            result.error = app::Tr::tr("--profile may be given only once.");
-            return result;
-        }
-        result.options.profile = profiles.first();
+    if (parser.parser.values(kProfile).size() > 1) {
+        result.error = app::Tr::tr("--profile may be given only once.");
+        return result;
     }
     result.options.mask = parser.parser.isSet(kMask);
     result.options.replace = parser.parser.isSet(kReplace);
-    BuiltInChoiceRead builtIn =
-        builtInChoiceFrom(parser.parser.values(kLanguage), parser.parser.values(kCategory));
-    result.error = builtIn.error;
-    result.options.builtIn = std::move(builtIn.choice);
+    Result<WordSourceNames> sources = wordSourceNamesOf(parser.parser, WordSourceRules::Lenient);
+    if (sources)
+        result.options.sources = std::move(*sources);
+    else
+        result.error = sources.message();
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wordlists/builtinchoice.h"
+#include "builder/wordlistsources.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,13 +13,16 @@ namespace vantro {
 struct WindowOptions
 {
     std::optional<QString> directory; // --dir: the working directory to enter before start-up
-    QStringList wordFiles; // --words: word files whose words replace the built-in entries
-    QStringList addFiles;  // --add: word files whose words join the word list after start-up
-    std::optional<QString> profile; // --profile: additions and removals; Save profile writes it
-    QStringList exceptFiles;        // --except: word files whose words are taken out of the list
-    BuiltInChoice builtIn;          // --language and --category: the built-in entries of the start
-    bool mask = false;              // --mask: entries replace their texts with stars
-    bool replace = false;           // --replace: every Build takes the previous filter out first
+    WordSourceNames sources; // the word files and the built-in entries; --profile at most once
+    bool mask = false;       // --mask: entries replace their texts with stars
+    bool replace = false;    // --replace: every Build takes the previous filter out first
+
+    // --profile: additions and removals; Save profile writes it.
+    std::optional<QString> profile() const
+    {
+        return sources.profileFiles.isEmpty() ? std::nullopt
+                                              : std::optional(sources.profileFiles.first());
+    }
 };
 
 struct WindowCommandLine

@@ -49,22 +49,15 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
 
     // Every word file is read before anything is written, and before --dir is entered: names on
     // the command line are relative to the directory the program was started in.
-    WordSourceNames sources;
-    sources.builtIn = options.builtIn;
-    sources.wordFiles = options.wordFiles;
-    sources.addFiles = options.addFiles;
-    if (options.profile)
-        sources.profileFiles = {*options.profile};
-    sources.exceptFiles = options.exceptFiles;
-    const ComposedWordList start =
-        composeWordSources(sources, [](const QString &name, const auto &read) -> Result<void> {
+    const ComposedWordList start = composeWordSources(
+        options.sources, [](const QString &name, const auto &read) -> Result<void> {
             QFile file;
             if (Result<void> opened = openInputFile(file, name); !opened)
                 return opened;
             read(file);
             return {};
         });
-    const QString profilePath = options.profile ? absolutePath(*options.profile) : QString();
+    const QString profilePath = options.profile() ? absolutePath(*options.profile()) : QString();
     if (!start.unreadable.isEmpty()) {
         const auto &[name, error] = start.unreadable.constFirst();
         return refuse(app::Tr::tr("The word file \"%1\" cannot be read: %2 Nothing was written.")
@@ -90,7 +83,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     if (options.mask)
         window.setReplacementStyle(ReplacementStyle::Mask);
     window.setReplacesPreviousFilter(options.replace);
-    if (!window.load(options.builtIn))
+    if (!window.load(options.sources.builtIn))
         return 1;
     window.startWith(start, profilePath);
     window.show();

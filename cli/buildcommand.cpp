@@ -1,4 +1,5 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
+#include "builder/buildoptions.h"
 #include "cli/command.h"
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
@@ -15,13 +16,12 @@ namespace vantro::cli {
 
 namespace {
 
+using namespace optionname;
+
 const QString kMax = QStringLiteral("max");
 const QString kLocalization = QStringLiteral("localization");
-const QString kDir = QStringLiteral("dir");
 const QString kStdout = QStringLiteral("stdout");
 const QString kSkipRefused = QStringLiteral("skip-refused");
-const QString kMask = QStringLiteral("mask");
-const QString kReplace = QStringLiteral("replace");
 
 // How long build waits at most for another Build of the same file to end.
 constexpr std::chrono::seconds kLockWait{30};
@@ -34,18 +34,12 @@ void addArguments(CommandOptions &options)
          Tr::tr("Max usage: 18 variants of every word instead of 9. The \"?\" and \"_\" variants "
                 "come in too.")});
     options.add({kLocalization, Tr::tr("Append to localization.txt instead of badnames.txt.")});
-    options.add({kDir, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")});
+    options.add(buildOption(kDir));
     options.add({kStdout, Tr::tr("Print the block instead of appending it to a file.")});
     options.add(
         {kSkipRefused, Tr::tr("Build without the refused words, listing them as warnings.")});
-    options.add({kMask, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way "
-                               "a replacement is as long as its text.")});
-    options.add(
-        {kReplace,
-         Tr::tr("Replace the filter that earlier Builds wrote. Its entries (those whose "
-                "replacement is the cipher or the mask of their text) go out of the file, with the "
-                "empty line of a block that goes whole, and the new block comes in, in one atomic "
-                "step.")});
+    options.add(buildOption(kMask));
+    options.add(buildOption(kReplace));
 }
 
 void reportWaiting(Console &console, const QString &path)
@@ -83,14 +77,12 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return usageError(console, name,
                           Tr::tr("--stdout writes no file; --dir, --localization and --replace "
                                  "do not go with it."));
-    if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
-        return usageError(console, name, error);
-    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
-    if (!builtIn.error.isEmpty())
-        return usageError(console, name, builtIn.error);
+    const Result<WordSourceNames> sources = wordSourceNamesOf(parser, WordSourceRules::Strict);
+    if (!sources)
+        return usageError(console, name, sources.message());
 
     // Every word is read and checked before anything is written.
-    const WordListInput input = wordListOf(console, parser, builtIn.choice);
+    const WordListInput input = wordListFrom(console, *sources);
     if (const auto refused = reportWordInput(console, input, parser.isSet(kSkipRefused))) {
         console.reportError(Tr::tr("Nothing was written."));
         return *refused;

@@ -1,4 +1,5 @@
 // list: the built-in word list, or the entries of some of its languages and categories.
+#include "builder/buildoptions.h"
 #include "cli/command.h"
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
@@ -11,12 +12,17 @@ namespace vantro::cli {
 namespace {
 
 const QString kLong = QStringLiteral("long");
+const QString kCodes = QStringLiteral("codes");
 
 void addArguments(CommandOptions &options)
 {
     addWordSourceOptions(options);
     options.add({kLong, Tr::tr("Print each entry with its language and category, "
                                "tab-separated.")});
+    // For the bash completion, which offers the codes of --language and --category.
+    QCommandLineOption codes(kCodes, Tr::tr("Print the language and the category codes."));
+    codes.setFlags(QCommandLineOption::HiddenFromHelp);
+    options.add(codes);
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -25,24 +31,28 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (!arguments.isEmpty())
         return usageError(console, name,
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
-    if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
-        return usageError(console, name, error);
-    const bool wordFiles =
-        parser.isSet(QStringLiteral("words")) || parser.isSet(QStringLiteral("add")) ||
-        parser.isSet(QStringLiteral("profile")) || parser.isSet(QStringLiteral("except"));
+    if (parser.isSet(kCodes)) {
+        const QString separator = QStringLiteral(" ");
+        console.writeOut(
+            QStringLiteral("languages %1\ncategories %2\n")
+                .arg(wordLanguageCodes().join(separator), wordCategoryCodes().join(separator)));
+        return ExitStatus::Success;
+    }
+    const Result<WordSourceNames> sources = wordSourceNamesOf(parser, WordSourceRules::Strict);
+    if (!sources)
+        return usageError(console, name, sources.message());
+    const bool wordFiles = !sources->wordFiles.isEmpty() || !sources->addFiles.isEmpty() ||
+                           !sources->profileFiles.isEmpty() || !sources->exceptFiles.isEmpty();
     if (wordFiles && parser.isSet(kLong))
         return usageError(console, name,
                           Tr::tr("--long lists built-in entries; word files do not go with it."));
-    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
-    if (!builtIn.error.isEmpty())
-        return usageError(console, name, builtIn.error);
     QStringList lines;
     if (parser.isSet(kLong)) {
-        lines = builtInEntryLines(builtIn.choice);
+        lines = builtInEntryLines(sources->builtIn);
     } else if (!wordFiles) {
-        lines = wordListFromSource(builtInSourceList(builtIn.choice)).items();
+        lines = wordListFromSource(builtInSourceList(sources->builtIn)).items();
     } else {
-        const WordListInput input = wordListOf(console, parser, builtIn.choice);
+        const WordListInput input = wordListFrom(console, *sources);
         if (const auto refused = reportWordInput(console, input, false)) {
             console.reportError(Tr::tr("Nothing was printed."));
             return *refused;

@@ -1,48 +1,13 @@
 #include "cli/wordinput.h"
 
+#include "builder/buildoptions.h"
 #include "builder/wordlistsources.h"
 #include "cli/namedinput.h"
 #include "cli/tr.h"
-#include "wordlists/builtinwords.h"
 
 namespace vantro::cli {
 
-namespace {
-
-const QString kLanguage = QStringLiteral("language");
-const QString kCategory = QStringLiteral("category");
-const QString kWords = QStringLiteral("words");
-const QString kAdd = QStringLiteral("add");
-const QString kProfile = QStringLiteral("profile");
-const QString kExcept = QStringLiteral("except");
-
-} // namespace
-
-void addBuiltInChoiceOptions(CommandOptions &options)
-{
-    const QString separator = QStringLiteral(", ");
-    options.add({kLanguage,
-                 Tr::tr("Languages of the built-in entries, comma-separated. The codes: %1. May be "
-                        "given more than once; without it, English (en).")
-                     .arg(wordLanguageCodes().join(separator)),
-                 Tr::tr("LIST")});
-    options.add(
-        {kCategory,
-         Tr::tr("Categories of the built-in entries, comma-separated. The codes: %1. May be "
-                "given more than once; without it, every category.")
-             .arg(wordCategoryCodes().join(separator)),
-         Tr::tr("LIST")});
-}
-
-bool choosesBuiltIn(const QCommandLineParser &parser)
-{
-    return parser.isSet(kLanguage) || parser.isSet(kCategory);
-}
-
-BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser)
-{
-    return builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
-}
+using namespace optionname;
 
 WordListInput wordListFrom(Console &console, const WordSourceNames &names)
 {
@@ -67,43 +32,12 @@ WordListInput wordListFrom(Console &console, const WordSourceNames &names)
 
 void addWordSourceOptions(CommandOptions &options)
 {
-    options.add({kWords,
-                 Tr::tr("Take the words from FILE instead of the built-in lists. May be given more "
-                        "than once."),
-                 Tr::tr("FILE")});
-    options.add({kAdd, Tr::tr("Add the words of FILE to the list. May be given more than once."),
-                 Tr::tr("FILE")});
-    options.add(
-        {kProfile,
-         Tr::tr("Apply the profile FILE: +WORD adds, -WORD takes out. Its lines WORD and +WORD "
-                "add WORD, -WORD takes WORD out, lines starting with # are comments. May be given "
-                "more than once."),
-         Tr::tr("FILE")});
-    options.add({kExcept,
-                 Tr::tr("Take the words of FILE out of the list (an allow-list). They go as the "
-                        "-WORD lines of a profile do. May be given more than once."),
-                 Tr::tr("FILE")});
-    addBuiltInChoiceOptions(options);
-}
-
-QString wordSourceUsageError(const QCommandLineParser &parser)
-{
-    const QStringList files = parser.values(kWords) + parser.values(kAdd) +
-                              parser.values(kProfile) + parser.values(kExcept);
-    if (files.count(QStringLiteral("-")) > 1)
-        return Tr::tr("Standard input (\"-\") can be read only once.");
-    // They choose built-in entries, of which --words takes none.
-    if (parser.isSet(kWords) && choosesBuiltIn(parser))
-        return Tr::tr("--words replaces the built-in list; --language and --category "
-                      "do not go with it.");
-    return {};
-}
-
-WordListInput wordListOf(Console &console, const QCommandLineParser &parser,
-                         const BuiltInChoice &builtIn)
-{
-    return wordListFrom(console, {builtIn, parser.values(kWords), parser.values(kAdd),
-                                  parser.values(kProfile), parser.values(kExcept)});
+    QCommandLineOption profile = buildOption(kProfile);
+    profile.setDescription(profile.description() + u' ' + Tr::tr("May be given more than once."));
+    for (const QCommandLineOption &option :
+         {buildOption(kWords), buildOption(kAdd), profile, buildOption(kExcept),
+          buildOption(kLanguage), buildOption(kCategory)})
+        options.add(option);
 }
 
 std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput &input,

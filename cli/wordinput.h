@@ -31,26 +31,13 @@ struct WordListInput
     QStringList unreadable; // "FILE: reason", one per word file that cannot be read
 };
 
-// Adds --language and --category, which choose the built-in entries, to a command's options.
-void addBuiltInChoiceOptions(CommandOptions &options);
-// Whether the command line gives --language or --category.
-bool choosesBuiltIn(const QCommandLineParser &parser);
-// The built-in entries that the command line's --language and --category choose.
-BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
-
 // The word list of a Build from its sources (see composeWordSources()), the files named as
 // vantro-filter names them ("-" is standard input).
 WordListInput wordListFrom(Console &console, const WordSourceNames &names);
 
-// Adds --words, --add, --profile and --except, with the built-in choice's options.
+// Adds --words, --add, --profile, --except, --language and --category (see
+// builder/buildoptions.h).
 void addWordSourceOptions(CommandOptions &options);
-
-// Why the word source options of the command line do not go together, or empty.
-QString wordSourceUsageError(const QCommandLineParser &parser);
-
-// The word list that the command line's word source options give.
-WordListInput wordListOf(Console &console, const QCommandLineParser &parser,
-                         const BuiltInChoice &builtIn);
 
 // Reports the refused words (as warnings when skipRefused) and unreadable files; the exit status
 // to end with when nothing may be written, or nothing when the list can be used.

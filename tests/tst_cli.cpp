@@ -405,6 +405,9 @@ void CliTest::helpAndVersion_data()
         << QStringList{"build", "--help"} << "those whose replacement is the cipher or the mask";
     QTest::newRow("list --help, categories")
         << QStringList{"list", "--help"} << "slur, sexual, profanity, insult";
+    QTest::newRow("list --codes, for the completion")
+        << QStringList{"list", "--codes"}
+        << "languages en de fr es it pt nl\ncategories slur sexual profanity insult drug other\n";
 }
 
 void CliTest::helpAndVersion()

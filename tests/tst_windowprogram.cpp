@@ -45,6 +45,8 @@ private slots:
     void init();
     void informationNeedsNoDisplay_data();
     void informationNeedsNoDisplay();
+    void sharedOptionsHaveOneHelp_data();
+    void sharedOptionsHaveOneHelp();
     void failedStart_data();
     void failedStart();
     void dirAndAdd();
@@ -163,6 +165,52 @@ void WindowProgramTest::informationNeedsNoDisplay()
     if (status != 0)
         QCOMPARE(output.count(u'\n'), 1);
     QCOMPARE(QDir(m_work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), {});
+}
+
+// The description in the help's row of the option (as "--dir DIR"), with its wrapped lines.
+QString helpRow(const QString &help, const QString &option)
+{
+    const QStringList lines = help.split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!lines.at(i).startsWith(QStringLiteral("  ") + option + u' '))
+            continue;
+        QString row = lines.at(i);
+        while (++i < lines.size() && lines.at(i).startsWith(QLatin1String("   ")))
+            row += u' ' + lines.at(i);
+        return row.mid(option.size() + 2).simplified();
+    }
+    return {};
+}
+
+void WindowProgramTest::sharedOptionsHaveOneHelp_data()
+{
+    QTest::addColumn<QString>("option"); // as vantro-filter's help shows it
+    for (const char *option :
+         {"--words FILE", "--add FILE", "--profile FILE", "--except FILE", "--language LIST",
+          "--category LIST", "--dir DIR", "--mask", "--replace"})
+        QTest::newRow(option) << option;
+}
+
+void WindowProgramTest::sharedOptionsHaveOneHelp()
+{
+    QFETCH(QString, option);
+    QProcess tool;
+    QProcess window;
+    tool.start(QStringLiteral(VANTRO_CLI_PATH), {"build", "--help"});
+    window.start(QStringLiteral(VANTRO_TOOL_PATH), {"--help"});
+    QVERIFY(tool.waitForFinished(10000) && window.waitForFinished(10000));
+    const QString value = option.section(u' ', 1);
+    QString rows[] = {
+        helpRow(QString::fromLocal8Bit(tool.readAllStandardOutput()), option),
+        helpRow(QString::fromLocal8Bit(window.readAllStandardOutput()),
+                value.isEmpty() ? option : option.section(u' ', 0, 0) + " <" + value + u'>')};
+    // Less the sentences that only one of the programs adds (to --profile).
+    for (QString &row : rows) {
+        row.remove(QLatin1String(" May be given more than once."));
+        row.remove(QLatin1String(" Save profile (Ctrl+S) writes the window's edits back to FILE."));
+    }
+    QVERIFY(!rows[0].isEmpty());
+    QCOMPARE(rows[0], rows[1]);
 }
 
 void WindowProgramTest::failedStart_data()

@@ -1,0 +1,76 @@
+#include "builder/buildoptions.h"
+
+#include "builder/tr.h"
+
+namespace vantro {
+
+using namespace optionname;
+
+QCommandLineOption buildOption(const QString &name)
+{
+    using builder::Tr;
+    const QString separator = QStringLiteral(", ");
+    if (name == kLanguage)
+        return {name,
+                Tr::tr("Languages of the built-in entries, comma-separated. The codes: %1. May be "
+                       "given more than once; without it, English (en).")
+                    .arg(wordLanguageCodes().join(separator)),
+                Tr::tr("LIST")};
+    if (name == kCategory)
+        return {name,
+                Tr::tr("Categories of the built-in entries, comma-separated. The codes: %1. May be "
+                       "given more than once; without it, every category.")
+                    .arg(wordCategoryCodes().join(separator)),
+                Tr::tr("LIST")};
+    if (name == kMask)
+        return {name, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way a "
+                             "replacement is as long as its text.")};
+    if (name == kReplace)
+        return {name, Tr::tr("Replace the filter that earlier Builds wrote. Its entries (those "
+                             "whose replacement is the cipher or the mask of their text) go out of "
+                             "the file, with the empty line of a block that goes whole, and the "
+                             "new block comes in.")};
+    if (name == kDir)
+        return {name, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")};
+    Q_ASSERT(name == kWords || name == kAdd || name == kProfile || name == kExcept);
+    const QString help =
+        name == kWords ? Tr::tr("Take the words from FILE instead of the built-in lists. May be "
+                                "given more than once.")
+        : name == kAdd ? Tr::tr("Add the words of FILE to the list. May be given more than once.")
+        : name == kProfile
+            ? Tr::tr("Apply the profile FILE: +WORD adds, -WORD takes out. Its lines WORD and "
+                     "+WORD add WORD, -WORD takes WORD out, lines starting with # are comments.")
+            : Tr::tr("Take the words of FILE out of the list (an allow-list). They go as the "
+                     "-WORD lines of a profile do. May be given more than once.");
+    return {name, help, Tr::tr("FILE")};
+}
+
+Result<WordSourceNames> wordSourceNamesOf(const QCommandLineParser &parser, WordSourceRules rules)
+{
+    using builder::Tr;
+    WordSourceNames names;
+    names.wordFiles = parser.values(kWords);
+    names.addFiles = parser.values(kAdd);
+    names.profileFiles = parser.values(kProfile);
+    names.exceptFiles = parser.values(kExcept);
+    if (rules == WordSourceRules::Strict) {
+        const QStringList files =
+            names.wordFiles + names.addFiles + names.profileFiles + names.exceptFiles;
+        if (files.count(QStringLiteral("-")) > 1)
+            return Error{ErrorKind::Refused,
+                         Tr::tr("Standard input (\"-\") can be read only once.")};
+        // They choose built-in entries, of which --words takes none.
+        if (!names.wordFiles.isEmpty() && (parser.isSet(kLanguage) || parser.isSet(kCategory)))
+            return Error{ErrorKind::Refused,
+                         Tr::tr("--words replaces the built-in list; --language and --category "
+                                "do not go with it.")};
+    }
+    BuiltInChoiceRead builtIn =
+        builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
+    if (!builtIn.error.isEmpty())
+        return Error{ErrorKind::Refused, builtIn.error};
+    names.builtIn = std::move(builtIn.choice);
+    return names;
+}
+
+} // namespace vantro

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "builder/wordlistsources.h"
+#include "common/result.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+
+namespace vantro {
+
+// The names of the options that both programs take.
+namespace optionname {
+inline const QString kWords = QStringLiteral("words");
+inline const QString kAdd = QStringLiteral("add");
+inline const QString kProfile = QStringLiteral("profile");
+inline const QString kExcept = QStringLiteral("except");
+inline const QString kLanguage = QStringLiteral("language");
+inline const QString kCategory = QStringLiteral("category");
+inline const QString kMask = QStringLiteral("mask");
+inline const QString kReplace = QStringLiteral("replace");
+inline const QString kDir = QStringLiteral("dir");
+} // namespace optionname
+
+// The option of one of those names with its value name and help, the same in both programs. Each
+// program adds it to its parser where its help lists it.
+QCommandLineOption buildOption(const QString &name);
+
+// What a command line's word sources must hold beyond known language and category codes.
+enum class WordSourceRules
+{
+    // The window's: "-" names a file, and --words leaves --language and --category unused.
+    Lenient,
+    // vantro-filter's: "-" is standard input, read once; --words goes with no built-in choice.
+    Strict,
+};
+
+// The word sources that the parsed command line names, or the usage error that says why they are
+// wrong, as a whole sentence.
+Result<WordSourceNames> wordSourceNamesOf(const QCommandLineParser &parser, WordSourceRules rules);
+
+} // namespace vantro
