@@ -174,10 +174,12 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     }
     result.options.mask = parser.parser.isSet(kMask);
     result.options.replace = parser.parser.isSet(kReplace);
-    BuiltInChoiceRead builtIn =
+    Result<BuiltInChoice> builtIn =
         builtInChoiceFrom(parser.parser.values(kLanguage), parser.parser.values(kCategory));
-    result.error = builtIn.error;
-    result.options.builtIn = std::move(builtIn.choice);
+    if (builtIn)
+        result.options.builtIn = std::move(*builtIn);
+    else
+        result.error = builtIn.message();
     return result;
 }
 

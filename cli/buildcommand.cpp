@@ -146,12 +146,12 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                                  "do not go with it."));
     if (const QString error = wordSourceUsageError(parser); !error.isEmpty())
         return usageError(console, name, error);
-    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
-    if (!builtIn.error.isEmpty())
-        return usageError(console, name, builtIn.error);
+    const Result<BuiltInChoice> builtIn = builtInChoiceOf(parser);
+    if (!builtIn)
+        return usageError(console, name, builtIn.message());
 
     // Every word is read and checked before anything is written.
-    const WordListInput input = wordListOf(console, parser, builtIn.choice);
+    const WordListInput input = wordListOf(console, parser, *builtIn);
     if (const auto refused = reportWordInput(console, input, parser.isSet(kSkipRefused))) {
         console.reportError(Tr::tr("Nothing was written."));
         return *refused;

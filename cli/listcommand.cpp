@@ -33,16 +33,16 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (wordFiles && parser.isSet(kLong))
         return usageError(console, name,
                           Tr::tr("--long lists built-in entries; word files do not go with it."));
-    const BuiltInChoiceRead builtIn = builtInChoiceOf(parser);
-    if (!builtIn.error.isEmpty())
-        return usageError(console, name, builtIn.error);
+    const Result<BuiltInChoice> builtIn = builtInChoiceOf(parser);
+    if (!builtIn)
+        return usageError(console, name, builtIn.message());
     QStringList lines;
     if (parser.isSet(kLong)) {
-        lines = builtInEntryLines(builtIn.choice);
+        lines = builtInEntryLines(*builtIn);
     } else if (!wordFiles) {
-        lines = wordListFromSource(builtInSourceList(builtIn.choice)).items();
+        lines = wordListFromSource(builtInSourceList(*builtIn)).items();
     } else {
-        const WordListInput input = wordListOf(console, parser, builtIn.choice);
+        const WordListInput input = wordListOf(console, parser, *builtIn);
         if (const auto refused = reportWordInput(console, input, false)) {
             console.reportError(Tr::tr("Nothing was printed."));
             return *refused;

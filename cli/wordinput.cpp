@@ -32,7 +32,7 @@ void addWordFile(Console &console, const QString &fileName, WordFileRole role, W
         return;
     }
     for (const WordFileProblem &problem : read->problems)
-        input.refused.append({shownName, problem.line, problem.message});
+        input.refused.append({shownName, problem.line, problem.error.message});
     sources.append({role, std::move(*read)});
 }
 
@@ -59,7 +59,7 @@ bool choosesBuiltIn(const QCommandLineParser &parser)
     return parser.isSet(kLanguage) || parser.isSet(kCategory);
 }
 
-BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser)
+Result<BuiltInChoice> builtInChoiceOf(const QCommandLineParser &parser)
 {
     return builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
 }

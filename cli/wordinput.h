@@ -35,7 +35,7 @@ void addBuiltInChoiceOptions(CommandOptions &options);
 // Whether the command line gives --language or --category.
 bool choosesBuiltIn(const QCommandLineParser &parser);
 // The built-in entries that the command line's --language and --category choose.
-BuiltInChoiceRead builtInChoiceOf(const QCommandLineParser &parser);
+Result<BuiltInChoice> builtInChoiceOf(const QCommandLineParser &parser);
 
 // The word list of a Build: the chosen built-in entries, lower-cased as every start makes them,
 // or, when replacing files are given, the words of those files; then the words of the adding

@@ -33,22 +33,20 @@ Result<bool> createWithBlock(const QString &path, QByteArrayView newBlock)
         (void)file.close();
         return false;
     }
-    qsizetype written = 0;
-    if (const Result<void> wrote = file.write(newBlock, written); !wrote) {
+    if (const Result<void> wrote = file.write(newBlock); !wrote) {
         const Result<void> removed = file.removeName();
         (void)file.close();
         return Error{ErrorKind::Failed,
                      entryfiles::Tr::tr("Writing \"%1\" failed: %2 %3")
-                         .arg(shownPath(path), wrote.message(),
+                         .arg(shownPath(path), wrote.error().cause,
                               removed ? entryfiles::Tr::tr("The file was removed again.")
                                       : entryfiles::Tr::tr("The new file could not be removed: "
                                                            "%1")
-                                            .arg(removed.message()))};
+                                            .arg(removed.error().cause))};
     }
     if (const Result<void> closed = file.close(); !closed)
-        return Error{
-            ErrorKind::Failed,
-            entryfiles::Tr::tr("Writing \"%1\" failed: %2").arg(shownPath(path), closed.message())};
+        return Error{ErrorKind::Failed, entryfiles::Tr::tr("Writing \"%1\" failed: %2")
+                                            .arg(shownPath(path), closed.error().cause)};
     return true;
 }
 
