@@ -55,20 +55,13 @@ QByteArray badWordFileBytes()
 Result<void> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
-    const QString shown = shownPath(path);
-    bool emptied = false;
-    const Result<void> rewritten = rewriteInPlace(path, badWordFileBytes(), emptied);
-    if (rewritten)
-        return {};
-    if (rewritten.kind() == ErrorKind::Refused)
-        return Error{ErrorKind::Refused,
-                     app::Tr::tr("Cannot write \"%1\": it is %2; start-up rewrites only a regular "
-                                 "file there.")
-                         .arg(shown, rewritten.message())};
-    QString message = app::Tr::tr("Cannot write \"%1\": %2").arg(shown, rewritten.message());
-    if (emptied)
-        message += QLatin1String(". ") + app::Tr::tr("The file was left empty.");
-    return Error{ErrorKind::Failed, message};
+    const Result<void> rewritten = rewriteInPlace(path, badWordFileBytes());
+    if (rewritten || rewritten.kind() != ErrorKind::Refused)
+        return rewritten;
+    return Error{ErrorKind::Refused,
+                 app::Tr::tr("Cannot write \"%1\": it is %2; start-up rewrites only a regular "
+                             "file there.")
+                     .arg(shownPath(path), rewritten.error().cause)};
 }
 
 } // namespace vantro

@@ -68,11 +68,8 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     // Said the same way as vantro-filter build --dir says it.
     if (options.directory) {
         Result<void> usable = checkUsableDirectory(*options.directory);
-        if (usable && changeDirectory(*options.directory) != 0)
-            usable = Error{ErrorKind::Unreadable,
-                           app::Tr::tr("The directory \"%1\" cannot be used: it cannot be "
-                                       "entered.")
-                               .arg(shownPath(*options.directory))};
+        if (usable)
+            usable = changeDirectory(*options.directory);
         if (!usable)
             return refuse(usable.message() + u' ' + app::Tr::tr("Nothing was written."), report);
     }

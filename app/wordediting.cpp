@@ -21,9 +21,9 @@ void MainWindow::addWord()
 {
     const QString typed = m_newWordBox->text();
     const NewWord word = prepareNewWord(typed);
-    if (word.problem) {
+    if (!word.checked) {
         m_reporter(tr("\"%1\" cannot be added to the word list. %2")
-                       .arg(shownText(typed), word.problem->message));
+                       .arg(shownText(typed), word.checked.message()));
         m_newWordBox->setFocus();
         return;
     }
@@ -136,9 +136,10 @@ void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFil
     QString everyLine; // for standard error, written at once: a write per line would take long
     for (const WordFileProblem &problem : problems) {
         const QString number = QString::number(problem.line);
-        everyLine += tr("%1:%2: %3").arg(shownPath(fileName), number, problem.message) + u'\n';
+        everyLine +=
+            tr("%1:%2: %3").arg(shownPath(fileName), number, problem.error.message) + u'\n';
         if (lines.size() < kLinesShown)
-            lines.append(tr("Line %1: %2").arg(number, problem.message));
+            lines.append(tr("Line %1: %2").arg(number, problem.error.message));
     }
     std::fputs(everyLine.toLocal8Bit().constData(), stderr);
     if (problems.size() > kLinesShown)

@@ -31,9 +31,9 @@ Result<void> BlockWriter::open()
         switch (opened.kind()) {
         case ErrorKind::Refused:
             return Error{ErrorKind::Refused,
-                         opened.message() +
-                             builder::Tr::tr(": a Build appends only to a regular "
-                                             "file.") +
+                         builder::Tr::tr("\"%1\" is %2, not a regular file: a Build appends only "
+                                         "to a regular file.")
+                                 .arg(shownPath(path()), opened.error().cause) +
                              u' ' + nothing};
         case ErrorKind::Busy:
             return Error{ErrorKind::Busy, opened.message() + u' ' + nothing};
@@ -95,12 +95,12 @@ Result<void> BlockWriter::stopIfRequested() const
 Result<void> BlockWriter::write(const QByteArray &lines, qsizetype entries)
 {
     if (!m_file.isOpen())
-        return writeFailure(builder::Tr::tr("The file is not open"));
+        return m_file.write(lines); // fails: the file is not open
     if (auto stopped = stopIfRequested(); !stopped)
         return stopped;
-    qsizetype done = 0;
-    const Result<void> written = m_file.write(lines, done);
-    if (done > 0) {
+    const qint64 before = m_file.bytesWritten();
+    const Result<void> written = m_file.write(lines);
+    if (const qsizetype done = m_file.bytesWritten() - before; done > 0) {
         const QByteArrayView went = QByteArrayView(lines).first(done);
         m_writtenHash.addData(went);
         m_bytesWritten += done;
@@ -108,15 +108,9 @@ Result<void> BlockWriter::write(const QByteArray &lines, qsizetype entries)
         m_endsWithLineEnd = went.back() == '\n';
     }
     if (!written)
-        return writeFailure(written.message());
+        return written;
     m_entriesWritten += entries;
     return {};
-}
-
-Error BlockWriter::writeFailure(const QString &reason) const
-{
-    return {ErrorKind::Failed,
-            builder::Tr::tr("Writing to \"%1\" failed: %2.").arg(shownPath(path()), reason)};
 }
 
 Result<void> BlockWriter::finish()
@@ -143,9 +137,7 @@ Result<void> BlockWriter::finish()
         (void)m_file.close();
         return Error{ErrorKind::Failed, message};
     }
-    if (auto closed = m_file.close(); !closed)
-        return writeFailure(closed.message());
-    return {};
+    return m_file.close();
 }
 
 Error BlockWriter::rollBack(Error failure)
@@ -188,7 +180,7 @@ QString BlockWriter::rollBackOutcome()
         if (auto cut = m_file.truncate(blockStart); !cut)
             return builder::Tr::tr("It could not be cut back (%1): %2 are still in it, from byte "
                                    "%3 on.")
-                .arg(cut.message(), leftInFile(), QString::number(blockStart));
+                .arg(cut.error().cause, leftInFile(), QString::number(blockStart));
         m_bytesWritten = 0;
         m_lineEnds = 0;
         m_entriesWritten = 0;
@@ -202,7 +194,7 @@ QString BlockWriter::rollBackOutcome()
         if (auto removed = m_file.removeName(); !removed)
             return builder::Tr::tr("The file, which this Build had created, is left empty: it "
                                    "could not be removed (%1).")
-                .arg(removed.message());
+                .arg(removed.error().cause);
         return builder::Tr::tr("The file, which this Build had created, was removed again.");
     }
     return builder::Tr::tr("The file was left as it was before this Build.");

@@ -50,7 +50,6 @@ public:
 
 private:
     Result<void> write(const QByteArray &lines, qsizetype entries);
-    Error writeFailure(const QString &reason) const;
     Result<void> stopIfRequested() const;
     QString rollBackOutcome();
     bool endsWithWrittenBytes() const;

@@ -65,11 +65,11 @@ Result<WordSourceNames> wordSourceNamesOf(const QCommandLineParser &parser, Word
                          Tr::tr("--words replaces the built-in list; --language and --category "
                                 "do not go with it.")};
     }
-    BuiltInChoiceRead builtIn =
+    Result<BuiltInChoice> builtIn =
         builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
-    if (!builtIn.error.isEmpty())
-        return Error{ErrorKind::Refused, builtIn.error};
-    names.builtIn = std::move(builtIn.choice);
+    if (!builtIn)
+        return builtIn.error();
+    names.builtIn = std::move(*builtIn);
     return names;
 }
 

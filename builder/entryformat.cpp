@@ -32,12 +32,12 @@ QString formatFilterEntry(const QString &variant, const QString &replacement)
 
 Result<void> checkWritableVariant(const QString &variant)
 {
-    const auto problem = findWordProblem(variant);
-    if (!problem)
+    const Result<void> checked = checkWord(variant);
+    if (checked)
         return {};
     return Error{ErrorKind::Refused,
                  builder::Tr::tr("The variant \"%1\" cannot be written into a filter entry. %2")
-                     .arg(shownText(variant), problem->message)};
+                     .arg(shownText(variant), checked.message())};
 }
 
 Result<void> checkWritableVariants(const SortedTextList &variants)

@@ -23,6 +23,11 @@ bool isBlank(QByteArrayView line)
     return true;
 }
 
+void refuse(WordFile &file, qsizetype line, const QString &why)
+{
+    file.problems.append({line, {ErrorKind::Refused, why}});
+}
+
 void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, WordFile &file)
 {
     if (line.endsWith('\n'))
@@ -43,14 +48,14 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
                                                      QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder.decode(line);
     if (decoder.hasError()) {
-        file.problems.append({lineNumber, builder::Tr::tr("The line is not valid UTF-8.")});
+        refuse(file, lineNumber, builder::Tr::tr("The line is not valid UTF-8."));
         return;
     }
     if (text.size() > kMaxWordLength) {
-        file.problems.append(
-            {lineNumber, builder::Tr::tr("The word is %1 characters long; a word "
-                                         "holds at most %2 characters.")
-                             .arg(QString::number(text.size()), QString::number(kMaxWordLength))});
+        refuse(
+            file, lineNumber,
+            builder::Tr::tr("The word is %1 characters long; a word holds at most %2 characters.")
+                .arg(QString::number(text.size()), QString::number(kMaxWordLength)));
         return;
     }
     QStringView typed = text;
@@ -63,15 +68,15 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
                 into = &file.removals;
             typed = typed.sliced(1);
             if (typed.isEmpty()) {
-                file.problems.append(
-                    {lineNumber, builder::Tr::tr("A \"+\" or \"-\" needs a word behind it.")});
+                refuse(file, lineNumber,
+                       builder::Tr::tr("A \"+\" or \"-\" needs a word behind it."));
                 return;
             }
         }
     }
     NewWord word = prepareNewWord(typed.toString());
-    if (word.problem)
-        file.problems.append({lineNumber, word.problem->message});
+    if (!word.checked)
+        file.problems.append({lineNumber, word.checked.error()});
     else
         into->append({lineNumber, std::move(word.text)});
 }
@@ -101,11 +106,11 @@ Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
             readWordLine(reader.line(), reader.lineNumber(), kind, file);
             continue;
         case LineReader::Step::Overlong:
-            file.problems.append({reader.lineNumber(),
-                                  builder::Tr::tr("The line is longer than %1 bytes; it holds no "
-                                                  "word, which has at most %2 characters.")
-                                      .arg(QString::number(reader.maxLineBytes()),
-                                           QString::number(kMaxWordLength))});
+            refuse(
+                file, reader.lineNumber(),
+                builder::Tr::tr("The line is longer than %1 bytes; it holds no "
+                                "word, which has at most %2 characters.")
+                    .arg(QString::number(reader.maxLineBytes()), QString::number(kMaxWordLength)));
             continue;
         case LineReader::Step::End:
             return file;

@@ -17,11 +17,11 @@ struct WordFileWord
     QString text;
 };
 
-// A line of a word file that holds no word the word list can take, and why.
+// A line of a word file that holds no word the word list can take, and why (Refused).
 struct WordFileProblem
 {
     qsizetype line = 0;
-    QString message; // a whole sentence
+    Error error;
 };
 
 struct WordFile

@@ -28,9 +28,9 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     SortedTextList words;
     for (const QString &typed : arguments) {
         const NewWord word = prepareNewWord(typed);
-        if (word.problem) {
+        if (!word.checked) {
             console.reportError(Tr::tr("The word \"%1\" is refused: %2")
-                                    .arg(shownText(typed), word.problem->message));
+                                    .arg(shownText(typed), word.checked.message()));
             return ExitStatus::Failure;
         }
         words.addItem(word.text);

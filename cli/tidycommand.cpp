@@ -86,7 +86,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                 Tr::tr("--drop-word \"%1\": %2")
                     .arg(shownText(word), checked.problems.isEmpty()
                                               ? Tr::tr("A word is one line of text.")
-                                              : checked.problems.first().message));
+                                              : checked.problems.first().error.message));
             refused = true;
         }
     }
@@ -105,7 +105,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         for (const WordFileProblem &problem : read->problems) {
             console.reportError(
                 Tr::tr("%1:%2: %3")
-                    .arg(shownWordFile, QString::number(problem.line), problem.message));
+                    .arg(shownWordFile, QString::number(problem.line), problem.error.message));
             refused = true;
         }
         for (const WordFileWord &word : read->words)

@@ -23,7 +23,8 @@ WordListInput wordListFrom(Console &console, const WordSourceNames &names)
     input.words = composed.words;
     for (const WordFileRefusals &file : composed.refused) {
         for (const WordFileProblem &problem : file.problems)
-            input.refused.append({inputDisplayName(file.name), problem.line, problem.message});
+            input.refused.append(
+                {inputDisplayName(file.name), problem.line, problem.error.message});
     }
     for (const auto &[name, error] : composed.unreadable)
         input.unreadable.append(Tr::tr("%1: %2").arg(inputDisplayName(name), error.message));

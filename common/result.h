@@ -18,11 +18,20 @@ enum class ErrorKind
     Unreadable, // an input file cannot be opened or read
 };
 
-// A failure: its kind and a whole message, which names what failed and why.
+// A failure: its kind and a whole message, which names what failed and why. The cause is the why
+// alone in a few words ("No space left on device", "a FIFO (named pipe)"), where the failure has
+// one, for a caller that tells in a sentence of its own what the failure means to it.
 struct Error
 {
+    Error() = default;
+    Error(ErrorKind kind, QString message, QString cause = {})
+        : kind(kind), message(std::move(message)), cause(std::move(cause))
+    {
+    }
+
     ErrorKind kind = ErrorKind::Failed;
     QString message;
+    QString cause;
 };
 
 // Either a value or an Error, as std::expected<T, Error> would hold it: the one shape in which

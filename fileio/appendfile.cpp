@@ -19,12 +19,19 @@ namespace vantro {
 
 namespace {
 
-Error reasonError(int error)
+QString writingFailed()
 {
-    return {ErrorKind::Failed, systemReason(error)};
+    return fileio::Tr::tr("Writing to \"%1\" failed: %2.");
 }
 
 } // namespace
+
+// The message fills in the path and the system's reason, which is also the cause.
+Error AppendFile::failure(const QString &what, int error) const
+{
+    const QString reason = systemReason(error);
+    return {ErrorKind::Failed, what.arg(shownPath(m_path), reason), reason};
+}
 
 AppendFile::AppendFile(QString path) : m_path(std::move(path)) {}
 
@@ -51,10 +58,10 @@ Result<void> AppendFile::open(const AppendOptions &options)
     if (::fstat(m_fd, &info) != 0) {
         const int error = errno;
         closeQuietly();
-        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot look at \"%1\": %2.")
-                                            .arg(shownPath(m_path), systemReason(error))};
+        return failure(fileio::Tr::tr("Cannot look at \"%1\": %2."), error);
     }
     m_sizeAtOpen = info.st_size;
+    m_bytesWritten = 0;
     return {};
 }
 
@@ -62,6 +69,7 @@ Result<void> AppendFile::adopt(int fd)
 {
     closeQuietly();
     m_fd = fd;
+    m_bytesWritten = 0;
     m_created = false;
     m_readable = true;
     struct stat info
@@ -87,7 +95,7 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
         closeQuietly();
         return Error{
             ErrorKind::Refused,
-            fileio::Tr::tr("\"%1\" is %2, not a regular file").arg(shownPath(m_path), kind)};
+            fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(m_path), kind), kind};
     };
     // Read access too, so that a block can be read back before it is cut off again.
     const auto openWith = [&](int flags) {
@@ -133,8 +141,7 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
             if (::stat(name.constData(), &info) == 0)
                 if (auto refused = refusal(info.st_mode))
                     return *refused;
-            return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot open \"%1\" for appending: %2")
-                                                .arg(shownPath(m_path), systemReason(error))};
+            return failure(fileio::Tr::tr("Cannot open \"%1\" for appending: %2"), error);
         }
         if (::fstat(m_fd, &info) == 0)
             if (auto refused = refusal(info.st_mode))
@@ -150,12 +157,17 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
     }
 }
 
-Result<void> AppendFile::write(QByteArrayView bytes, qsizetype &written)
+Result<void> AppendFile::write(QByteArrayView bytes)
 {
-    if (m_fd < 0)
-        return Error{ErrorKind::Failed, fileio::Tr::tr("The file is not open")};
-    if (const int error = writeAll(m_fd, bytes, &written))
-        return reasonError(error);
+    if (m_fd < 0) {
+        const QString reason = fileio::Tr::tr("The file is not open");
+        return Error{ErrorKind::Failed, writingFailed().arg(shownPath(m_path), reason), reason};
+    }
+    qsizetype written = 0;
+    const int error = writeAll(m_fd, bytes, &written);
+    m_bytesWritten += written;
+    if (error != 0)
+        return failure(writingFailed(), error);
     return {};
 }
 
@@ -170,7 +182,7 @@ Result<qint64> AppendFile::size() const
     {
     };
     if (::fstat(m_fd, &info) != 0)
-        return reasonError(errno);
+        return failure(fileio::Tr::tr("Cannot look at \"%1\": %2."), errno);
     return qint64(info.st_size);
 }
 
@@ -186,7 +198,8 @@ Result<void> AppendFile::readBack(qint64 start, qint64 length,
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            return reasonError(count == 0 ? EIO : errno);
+            return failure(fileio::Tr::tr("Reading \"%1\" back failed: %2."),
+                           count == 0 ? EIO : errno);
         sink(QByteArrayView(buffer.constData(), count));
         offset += count;
     }
@@ -196,12 +209,15 @@ Result<void> AppendFile::readBack(qint64 start, qint64 length,
 Result<void> AppendFile::truncate(qint64 size)
 {
     if (::ftruncate(m_fd, size) != 0)
-        return reasonError(errno);
+        return failure(fileio::Tr::tr("Cutting \"%1\" back failed: %2."), errno);
     return {};
 }
 
 Result<void> AppendFile::removeName()
 {
+    const auto failed = [this](int error) {
+        return failure(fileio::Tr::tr("Removing \"%1\" failed: %2."), error);
+    };
     // A link at the path leads to the file's own name: that name goes, the link stays.
     const QByteArray name = encodePath(m_path);
     QByteArray fileName = name;
@@ -209,11 +225,11 @@ Result<void> AppendFile::removeName()
     {
     };
     if (::lstat(name.constData(), &link) != 0)
-        return reasonError(errno);
+        return failed(errno);
     if (S_ISLNK(link.st_mode)) {
         char *resolved = ::realpath(name.constData(), nullptr);
         if (!resolved)
-            return reasonError(errno);
+            return failed(errno);
         fileName = resolved;
         ::free(resolved);
     }
@@ -224,7 +240,7 @@ Result<void> AppendFile::removeName()
     const QByteArray base = slash < 0 ? fileName : fileName.mid(slash + 1);
     const int dirFd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
-        return reasonError(errno);
+        return failed(errno);
     struct stat open
     {
     };
@@ -241,7 +257,7 @@ Result<void> AppendFile::removeName()
         error = errno;
     ::close(dirFd);
     if (error != 0)
-        return reasonError(error);
+        return failed(error);
     return {};
 }
 
@@ -265,7 +281,7 @@ Result<void> AppendFile::close()
     const int result = ::close(m_fd);
     m_fd = -1;
     if (result != 0)
-        return reasonError(errno);
+        return failure(writingFailed(), errno);
     return {};
 }
 

@@ -28,7 +28,8 @@ public:
     AppendFile &operator=(const AppendFile &) = delete;
 
     // Fails with Refused for a file that is not regular (the message: "PATH" is KIND, not a
-    // regular file), Busy when the lock was still held after the wait, Stopped, or Failed.
+    // regular file., the cause: KIND), Busy when the lock was still held after the wait, Stopped,
+    // or Failed. Every error's cause below is the system's reason.
     Result<void> open(const AppendOptions &options);
     // Takes over a descriptor of the regular file at the path that is open for reading and
     // appending and holds the lock already (a file that has just replaced the one at the path).
@@ -41,9 +42,11 @@ public:
     bool readable() const { return m_readable; } // open for reading too, so it can be read back
     qint64 sizeAtOpen() const { return m_sizeAtOpen; }
 
-    // Writes all the bytes, going on after a write cut short; those that went in are added to
-    // written, also on failure. The error's message is the system's reason alone.
-    Result<void> write(QByteArrayView bytes, qsizetype &written);
+    // Writes all the bytes, going on after a write cut short; those that went in are counted in
+    // bytesWritten(), also on failure ("Writing to "PATH" failed: REASON.").
+    Result<void> write(QByteArrayView bytes);
+    // The bytes that went in through write() since open().
+    qint64 bytesWritten() const { return m_bytesWritten; }
     // Whether the path still names the file that is open.
     bool pathNamesFile() const;
     // The open file's size now.
@@ -51,28 +54,30 @@ public:
     // The bytes from start on, length of them, handed to the sink a chunk at a time.
     Result<void> readBack(qint64 start, qint64 length,
                           const std::function<void(QByteArrayView)> &sink) const;
-    // Cuts the open file back to the size; the error's message is the system's reason alone.
+    // Cuts the open file back to the size.
     Result<void> truncate(qint64 size);
     // Removes the open file's name from its directory: the file's own name, also where the path
     // is a symbolic link that leads to it (the link stays), and only while that name still holds
-    // the open file. The error's message is the system's reason.
+    // the open file.
     Result<void> removeName();
     // Whether the open file still has a name in a directory (it was not removed meanwhile).
     bool fileHasName() const;
     // Whether anything stands at the path (a link that leads nowhere counts).
     bool pathExists() const;
-    // Closes the file and reports what closing said; the error's message is the system's reason.
+    // Closes the file and reports what closing said, as write() does.
     Result<void> close();
 
 private:
     Result<void> openLocked(const AppendOptions &options);
     void closeQuietly();
+    Error failure(const QString &what, int error) const;
 
     QString m_path;
     int m_fd = -1;
     bool m_created = false;
     bool m_readable = false;
     qint64 m_sizeAtOpen = 0;
+    qint64 m_bytesWritten = 0;
 };
 
 } // namespace vantro

@@ -66,7 +66,9 @@ Result<void> LockWaiter::lock(int fd, const QString &path)
         m_waiting = true;
         std::this_thread::sleep_for(kRetry);
         if (m_wait.stopRequested && m_wait.stopRequested())
-            return Error{ErrorKind::Stopped, QString()};
+            return Error{
+                ErrorKind::Stopped,
+                fileio::Tr::tr("Waiting for the lock on \"%1\" was stopped.").arg(shownPath(path))};
     }
     if (error)
         return Error{

@@ -1,7 +1,9 @@
 #include "fileio/inplacerewrite.h"
 
+#include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/path.h"
+#include "fileio/tr.h"
 
 #include <QFile>
 
@@ -12,9 +14,20 @@
 
 namespace vantro {
 
-Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes, bool &emptied)
+Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes)
 {
-    emptied = false;
+    const auto refused = [&path](const QString &kind) {
+        return Error{ErrorKind::Refused,
+                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(path), kind),
+                     kind};
+    };
+    const auto failed = [&path](int error, bool emptied = false) {
+        QString message =
+            fileio::Tr::tr("Cannot write \"%1\": %2").arg(shownPath(path), systemReason(error));
+        if (emptied)
+            message += QLatin1String(". ") + fileio::Tr::tr("The file was left empty.");
+        return Error{ErrorKind::Failed, message, systemReason(error)};
+    };
     const QByteArray name = encodePath(path);
     // O_NOFOLLOW refuses a symbolic link, which would send the write elsewhere; O_NONBLOCK keeps
     // a FIFO from blocking the open; anything that is not a regular file is refused before it is
@@ -28,29 +41,28 @@ Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes, bool &emp
                                  ? nonRegularFileKind(status.st_mode)
                                  : QString();
         if (!kind.isEmpty())
-            return Error{ErrorKind::Refused, kind};
-        return Error{ErrorKind::Failed, systemReason(openError)};
+            return refused(kind);
+        return failed(openError);
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0) {
         const int statError = errno;
         ::close(fd);
-        return Error{ErrorKind::Failed, systemReason(statError)};
+        return failed(statError);
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        return Error{ErrorKind::Refused, nonRegularFileKind(status.st_mode)};
+        return refused(nonRegularFileKind(status.st_mode));
     }
 
     // Each write's result is checked, so a short write (a full disk, a file-size limit) is a
     // failure. After a failure the file is emptied rather than left with a torn line.
     int error = ::ftruncate(fd, 0) == 0 ? writeAll(fd, bytes) : errno;
-    if (error != 0)
-        emptied = ::ftruncate(fd, 0) == 0;
+    const bool emptied = error != 0 && ::ftruncate(fd, 0) == 0;
     if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error != 0)
-        return Error{ErrorKind::Failed, systemReason(error)};
+        return failed(error, emptied);
     return {};
 }
 

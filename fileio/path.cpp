@@ -142,9 +142,13 @@ Result<void> checkUsableDirectory(const QString &path)
         fileio::Tr::tr("The directory \"%1\" cannot be used: %2.").arg(shownPath(path), reason)};
 }
 
-int changeDirectory(const QString &path)
+Result<void> changeDirectory(const QString &path)
 {
-    return ::chdir(encodePath(path).constData()) == 0 ? 0 : errno;
+    if (::chdir(encodePath(path).constData()) == 0)
+        return {};
+    return Error{ErrorKind::Unreadable,
+                 fileio::Tr::tr("The directory \"%1\" cannot be used: it cannot be entered.")
+                     .arg(shownPath(path))};
 }
 
 } // namespace vantro

@@ -38,7 +38,8 @@ bool pathExists(const QString &path);
 // "The directory "PATH" cannot be used: it does not exist." (or why else not).
 Result<void> checkUsableDirectory(const QString &path);
 
-// Makes the directory the process's working directory; the error is errno.
-int changeDirectory(const QString &path);
+// Makes the directory the process's working directory; fails (Unreadable) with the message
+// "The directory "PATH" cannot be used: it cannot be entered."
+Result<void> changeDirectory(const QString &path);
 
 } // namespace vantro

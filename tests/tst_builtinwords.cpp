@@ -91,7 +91,7 @@ bool hasAtMostOneDoubleGap(const QString &text)
 // Every entry goes into the filter files as it is, so each must be writable there.
 bool isWritableInFilterEntry(const QString &text)
 {
-    return !findWordProblem(text).has_value();
+    return checkWord(text).hasValue();
 }
 
 // The six categories and seven languages, listed here rather than taken from the header.

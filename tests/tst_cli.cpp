@@ -87,11 +87,11 @@ ToolRun runTool(const QStringList &arguments, const QString &workingDirectory,
     // By the names' bytes, which need not be UTF-8 (see fileio/path.h).
     const QString previous = currentDirectory();
     ToolRun run;
-    if (changeDirectory(workingDirectory) != 0)
+    if (!changeDirectory(workingDirectory))
         return run;
     const auto status =
         cli::runCommandLine(console, QStringList{QStringLiteral("vantro-filter")} + arguments);
-    changeDirectory(previous);
+    (void)changeDirectory(previous);
     run.finished = true;
     run.exitCode = int(status);
     run.out = out.data();

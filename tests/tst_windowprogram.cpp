@@ -87,7 +87,7 @@ Start WindowProgramTest::start(const QStringList &arguments, const QString &star
     if (pid == 0) {
         const int errorFile = ::open(errorPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         dup2(errorFile, STDERR_FILENO);
-        vantro::changeDirectory(startDirectory); // by its bytes, which need not be UTF-8
+        (void)vantro::changeDirectory(startDirectory); // by its bytes, which need not be UTF-8
         int argc = 1;
         char name[] = "vantro-filter-tool";
         char *argv[] = {name, nullptr};

@@ -62,7 +62,8 @@ void WordFileTest::read()
     QList<qsizetype> readProblemLines;
     for (const WordFileProblem &problem : file.problems) {
         readProblemLines.append(problem.line);
-        QVERIFY(!problem.message.isEmpty());
+        QCOMPARE(problem.error.kind, ErrorKind::Refused);
+        QVERIFY(problem.error.message.endsWith(u'.'));
     }
     QCOMPARE(readProblemLines, problemLines);
 }

@@ -35,21 +35,23 @@ QString readCodes(const QStringList &values, std::optional<Value> (*fromCode)(QS
 
 } // namespace
 
-BuiltInChoiceRead builtInChoiceFrom(const QStringList &languageValues,
-                                    const QStringList &categoryValues)
+Result<BuiltInChoice> builtInChoiceFrom(const QStringList &languageValues,
+                                        const QStringList &categoryValues)
 {
     using wordlists::Tr;
-    BuiltInChoiceRead result;
-    result.error = readCodes(languageValues, &wordLanguageFromCode,
-                             Tr::tr("Unknown language \"%1\" in --language. The languages are: "
-                                    "%2."),
-                             wordLanguageCodes(), result.choice.languages);
-    if (result.error.isEmpty())
-        result.error = readCodes(categoryValues, &wordCategoryFromCode,
-                                 Tr::tr("Unknown category \"%1\" in --category. The categories "
-                                        "are: %2."),
-                                 wordCategoryCodes(), result.choice.categories);
-    return result;
+    BuiltInChoice choice;
+    QString error = readCodes(languageValues, &wordLanguageFromCode,
+                              Tr::tr("Unknown language \"%1\" in --language. The languages are: "
+                                     "%2."),
+                              wordLanguageCodes(), choice.languages);
+    if (error.isEmpty())
+        error = readCodes(categoryValues, &wordCategoryFromCode,
+                          Tr::tr("Unknown category \"%1\" in --category. The categories "
+                                 "are: %2."),
+                          wordCategoryCodes(), choice.categories);
+    if (!error.isEmpty())
+        return Error{ErrorKind::Refused, error};
+    return choice;
 }
 
 SortedTextList builtInSourceList(const BuiltInChoice &choice)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "wordlists/builtinwords.h"
 
 #include <QList>
@@ -19,17 +20,11 @@ struct BuiltInChoice
     friend bool operator==(const BuiltInChoice &, const BuiltInChoice &) = default;
 };
 
-struct BuiltInChoiceRead
-{
-    BuiltInChoice choice;
-    QString error; // an unknown code: a whole sentence naming it and the valid codes; else empty
-};
-
 // The choice of the values of the --language and --category options, each a comma-separated list
 // of codes in any letter case and each option given any number of times. An option not given
-// keeps its default.
-BuiltInChoiceRead builtInChoiceFrom(const QStringList &languageValues,
-                                    const QStringList &categoryValues);
+// keeps its default. An unknown code is refused, the message naming it and the valid codes.
+Result<BuiltInChoice> builtInChoiceFrom(const QStringList &languageValues,
+                                        const QStringList &categoryValues);
 
 // The source list of the chosen entries (see builtInSourceList).
 SortedTextList builtInSourceList(const BuiltInChoice &choice);

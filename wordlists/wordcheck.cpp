@@ -40,7 +40,7 @@ bool isRefused(char32_t c)
 
 } // namespace
 
-std::optional<WordProblem> findWordProblem(const QString &word)
+Result<void> checkWord(const QString &word)
 {
     const qsizetype size = word.size();
     for (qsizetype i = 0; i < size; ++i) {
@@ -51,18 +51,18 @@ std::optional<WordProblem> findWordProblem(const QString &word)
         // holds no surrogate), so the index gives the character position.
         if (QChar::isHighSurrogate(c) && i + 1 < size && word.at(i + 1).isLowSurrogate())
             c = QChar::surrogateToUcs4(word.at(i), word.at(i + 1));
-        return WordProblem{i + 1, c, describe(c, i + 1)};
+        return Error{ErrorKind::Refused, describe(c, i + 1)};
     }
-    return std::nullopt;
+    return {};
 }
 
 NewWord prepareNewWord(const QString &typed)
 {
     // The text is checked as typed first, so that a refusal names the character the user typed
     // (an upper-case omega, not the lower-case one it becomes), then as it enters the list.
-    NewWord word{lowerCaseForm(typed), findWordProblem(typed)};
-    if (!word.problem)
-        word.problem = findWordProblem(word.text);
+    NewWord word{lowerCaseForm(typed), checkWord(typed)};
+    if (word.checked)
+        word.checked = checkWord(word.text);
     return word;
 }
 
