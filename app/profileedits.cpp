@@ -38,8 +38,8 @@ bool OrderedWords::forget(const QString &word, qsizetype entries)
     entries = std::min(entries, counts->kept);
     counts->kept -= entries;
     m_kept -= entries;
-    // Once most entries are taken out, the kept ones are copied out: each entry is copied at
-    // most once for every entry taken out before.
+    // Once most entries are taken out, the list is made again of the kept ones; that copies
+    // fewer entries than were taken out since it was last made.
     if (m_appended.size() > 2 * m_kept + 16)
         *this = OrderedWords(list());
     return true;
