@@ -9,6 +9,7 @@
 #include "wordlists/casefold.h"
 #include "wordlists/wordcheck.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QListView>
 #include <QSet>
@@ -99,6 +100,14 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
         takenOut.insert(word.text);
         m_edits.wordTakenOut(word.text);
     }
+    // The entries of each word that the user added during the running Build, counted once: an
+    // entry taken out is one of them while its word has some left.
+    QHash<QString, qsizetype> addedDuringBuild;
+    if (isBuilding()) {
+        for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
+            ++addedDuringBuild[word];
+    }
+    QHash<QString, qsizetype> addedTakenOut;
     // As a profile's "-" lines do: every entry equal to one of the words after lower-casing.
     // Each entry can be put back by Undo, the last one first.
     QStringList kept;
@@ -107,9 +116,16 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
             kept.append(entry);
             continue;
         }
-        const bool addedDuringBuild = isBuilding() && m_wordsAddedDuringBuild.removeOne(entry);
-        m_removedWords.append({entry, addedDuringBuild, true});
+        const bool added = addedDuringBuild.value(entry) > addedTakenOut.value(entry);
+        if (added)
+            ++addedTakenOut[entry];
+        m_removedWords.append({entry, added, true});
     }
+    // A failed Build no longer gives those back: the first ones of each word go.
+    m_wordsAddedDuringBuild.removeIf([&addedTakenOut](const QString &word) {
+        const auto left = addedTakenOut.find(word);
+        return left != addedTakenOut.end() && (*left)-- > 0;
+    });
     m_wordList->setList(SortedTextList::fromUnsorted(std::move(kept)));
     reportRefusedLines(fileName, file.problems);
 }

@@ -134,6 +134,8 @@ private slots:
     void addWordsOfFile();
     void wordListMenuFiles_data();
     void wordListMenuFiles();
+    void profileEdits_data();
+    void profileEdits();
     void wordListSummary_data();
     void wordListSummary();
 
@@ -649,6 +651,67 @@ void MainWindowTest::wordListMenuFiles()
     QCOMPARE(text.mid(text.indexOf('\n') + 1), "beta\n" + profile);
 }
 
+// The profile after a sequence of edits: "+WORD" added, "-WORD" one entry removed, "!WORD"
+// every entry taken out. The window started from "old" and "old0".."old39", its profile adding
+// "mine".
+void MainWindowTest::profileEdits_data()
+{
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QByteArray>("profile"); // after the comment line
+    QTest::addColumn<bool>("holdsEmptyWord");
+
+    QTest::newRow("added, removed and added again")
+        << QStringList{"+a", "-a", "+a"} << QByteArray("mine\na\n") << false;
+    QTest::newRow("removed and added again goes last")
+        << QStringList{"+a", "-mine", "+mine"} << QByteArray("a\nmine\n") << false;
+    QTest::newRow("the first of two entries goes")
+        << QStringList{"+a", "+b", "+a", "-a"} << QByteArray("mine\nb\na\n") << false;
+    QTest::newRow("every entry taken out, one added")
+        << QStringList{"+a", "+a", "!a", "+a"} << QByteArray("mine\na\n") << false;
+    QTest::newRow("a start word taken out and put back")
+        << QStringList{"-old", "!x", "+old"} << QByteArray("mine\n-x\n") << false;
+    QTest::newRow("the empty word") << QStringList{"+", "+e"} << QByteArray("mine\ne\n") << true;
+    QTest::newRow("the empty word removed")
+        << QStringList{"+", "-"} << QByteArray("mine\n") << false;
+    // Most of many entries gone, in both lists.
+    QStringList edits;
+    QByteArray profile = "mine\n";
+    for (int i = 0; i < 40; ++i)
+        edits << QStringLiteral("+w%1").arg(i) << QStringLiteral("!old%1").arg(i);
+    for (int i = 0; i < 30; ++i)
+        edits << QStringLiteral("-w%1").arg(i) << QStringLiteral("+old%1").arg(i);
+    for (int i = 30; i < 40; ++i)
+        profile += "w" + QByteArray::number(i) + "\n";
+    profile += "w0\n";
+    for (int i = 30; i < 40; ++i)
+        profile += "-old" + QByteArray::number(i) + "\n";
+    QTest::newRow("most entries gone") << (edits << "+w0") << profile << false;
+}
+
+void MainWindowTest::profileEdits()
+{
+    QFETCH(QStringList, edits);
+    QFETCH(QByteArray, profile);
+    QFETCH(bool, holdsEmptyWord);
+    QStringList start{"old"};
+    for (int i = 0; i < 40; ++i)
+        start.append(QStringLiteral("old%1").arg(i));
+    vantro::ProfileEdits profileEdits;
+    profileEdits.start(start, {"mine"}, {});
+    for (const QString &edit : std::as_const(edits)) {
+        const QString word = edit.mid(1);
+        if (edit.startsWith(u'+'))
+            profileEdits.wordAdded(word);
+        else if (edit.startsWith(u'-'))
+            QVERIFY(profileEdits.wordRemoved(word, false));
+        else
+            profileEdits.wordTakenOut(word);
+    }
+    const QByteArray text = profileEdits.profileText();
+    QCOMPARE(text.mid(text.indexOf('\n') + 1), profile);
+    QCOMPARE(profileEdits.holdsEmptyWord(), holdsEmptyWord);
+}
+
 enum class BuildEnd
 {
     None,
@@ -915,9 +978,13 @@ void MainWindowTest::failedBuild()
         QVERIFY(other.open(QIODevice::ReadOnly));
         QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
     }
+    // Words added during the Build come back after it; of those taken out, only the one undone.
     afterEntries(m_window.get(), 1, [this] {
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
+        m_window->addWordsOfFile(QStringLiteral("add.txt"), vantro::readWordFile("a\nb\nb\n"));
+        m_window->takeOutWordsOfFile(QStringLiteral("out.txt"), vantro::readWordFile("B\n"));
+        m_window->undoRemoval();
     });
     if (obstacle == Obstacle::RemovedMidway)
         afterEntries(m_window.get(), 2, [] { QFile::remove(QStringLiteral("badnames.txt")); });
@@ -944,7 +1011,7 @@ void MainWindowTest::failedBuild()
         QCOMPARE(fileBytes("badnames.txt"), earlier);
     QStringList expected = words;
     if (fileSizeLimit > 0 || obstacle == Obstacle::RemovedMidway)
-        expected.append(QStringLiteral("typed"));
+        expected.append({"typed", "a", "b"});
     QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Build failed"));
     QVERIFY(!m_window->isBuilding());
