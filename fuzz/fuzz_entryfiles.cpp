@@ -282,7 +282,6 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
     const EntryTidyOptions &options = run.options;
     const QString shown = shownBytes(bytes) + QStringLiteral(" (") + run.name + u')';
     const EntryTidy tidy = tidyInMemory(bytes, options, trickle);
-    FUZZ_CHECK(tidy.overlongLine == 0, shown);
 
     // What goes is exactly the repeats (and the dangerous entries, the filter entries, when
     // asked), each named by the kind that removed it, a repeat as a repeat first of all, then a
