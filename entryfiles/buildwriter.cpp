@@ -29,6 +29,7 @@ EntryRewriteOptions filterRemoval(const QString &path, const BuildPolicy &policy
     options.tidy.dropRepeats = false;
     options.tidy.dropFilter = true;
     options.lockWait = policy.lockWait;
+    options.hooks = policy.replaceHooks;
     if (policy.warn)
         options.looksLikeUtf8 = [warn = policy.warn, path] { warn(utf8Warning(path)); };
     return options;

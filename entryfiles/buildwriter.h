@@ -4,6 +4,7 @@
 #include "builder/buildplan.h"
 #include "common/result.h"
 #include "fileio/filelock.h"
+#include "fileio/filereplace.h"
 
 #include <QIODevice>
 #include <QString>
@@ -20,6 +21,8 @@ struct BuildPolicy
     std::function<void(const QString &warning)> warn;
     // Where a Build to standard output writes.
     QIODevice *standardOutput = nullptr;
+    // For tests: steps into the replacement of a replacing Build.
+    ReplaceHooks replaceHooks;
 };
 
 // What a Build wrote.

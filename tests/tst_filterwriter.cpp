@@ -4,6 +4,7 @@
 #include "childprocess.h"
 #include "common/showntext.h"
 #include "common/translations.h"
+#include "entryfiles/buildwriter.h"
 #include "entrymodel.h"
 #include "fileio/filereplace.h"
 #include "testfiles.h"
@@ -91,6 +92,8 @@ private slots:
     void writersShareTheFilesLock();
     void ourLocksExcludeEachOther_data();
     void ourLocksExcludeEachOther();
+    void replacingBuildKeepsTheNewFileLocked_data();
+    void replacingBuildKeepsTheNewFileLocked();
     void stopBetweenWritesTakesTheBlockBack();
     void entriesThatWentNowhereFailTheBuild_data();
     void entriesThatWentNowhereFailTheBuild();
@@ -706,3 +709,42 @@ void TestFilterWriter::takingBackKeepsTheLinkToACreatedFile()
 
 QTEST_GUILESS_MAIN(TestFilterWriter)
 #include "tst_filterwriter.moc"
+
+void TestFilterWriter::replacingBuildKeepsTheNewFileLocked_data()
+{
+    QTest::addColumn<bool>("namedOnly"); // as on a file system without unnamed files
+    QTest::newRow("unnamed new file") << false;
+    QTest::newRow("named new file") << true;
+}
+
+// The window's replacing Build takes the old filter out and then writes entry by entry: from the
+// replacement to the last entry no other writer may take the file's lock, and the entries go into
+// the file that is at the path.
+void TestFilterWriter::replacingBuildKeepsTheNewFileLocked()
+{
+    QFETCH(bool, namedOnly);
+    const QString path = m_dir->filePath(QStringLiteral("localization.txt"));
+    const QByteArray kept = "# ours\r\n{ \"gosh\" \"golly\" }\r\n";
+    QVERIFY(writeFileBytes(path, kept + "\r\n{ \"drat\" \"9mzk\" }\r\n"));
+
+    BuildPlan plan;
+    plan.directory = m_dir->path();
+    plan.target = FilterTarget::Localization;
+    plan.replacesPreviousFilter = true;
+    BuildPolicy policy;
+    policy.replaceHooks.namedTemporaryOnly = namedOnly;
+    BuildWriter writer(plan, policy);
+    QVERIFY(writer.begin());
+    QVERIFY(writer.tookOutPreviousFilter());
+    QCOMPARE(fileBytes(path), kept + "\r\n");
+
+    BlockWriter other(path);
+    const Result<void> othersOpen = other.open();
+    QVERIFY(!othersOpen);
+    QCOMPARE(othersOpen.kind(), ErrorKind::Busy);
+
+    QVERIFY(writer.writeEntry(QStringLiteral("gosh")));
+    QVERIFY(writer.finish());
+    QCOMPARE(fileBytes(path), kept + "\r\n{ \"gosh\" \"u0lt\" }\r\n");
+    QVERIFY(other.open());
+}
