@@ -74,7 +74,6 @@ private:
     BuildPolicy m_policy;
     BlockWriter m_block;
     bool m_tookOut = false;
-    BuildOutcome m_outcome;
 };
 
 } // namespace vantro

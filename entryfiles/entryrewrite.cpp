@@ -14,6 +14,11 @@ namespace {
 
 using entryfiles::Tr;
 
+Error stoppedUnchanged()
+{
+    return {ErrorKind::Stopped, Tr::tr("Nothing was changed.")};
+}
+
 Error unchanged(Error error)
 {
     error.message += u' ' + Tr::tr("Nothing was changed.");
@@ -29,7 +34,7 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
     LockWaiter waiter(options.lockWait);
     for (;;) {
         if (stopRequested && stopRequested())
-            return Error{ErrorKind::Stopped, Tr::tr("Nothing was changed.")};
+            return stoppedUnchanged();
         QFile in;
         if (Result<void> opened = openInputFile(in, path); !opened)
             return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message())};
@@ -43,9 +48,8 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
                                                                         : attached.kind(),
                                   attached.message()});
             if (Result<void> locked = target.lock(waiter); !locked)
-                return locked.kind() == ErrorKind::Stopped
-                           ? Error{ErrorKind::Stopped, Tr::tr("Nothing was changed.")}
-                           : unchanged(locked.error());
+                return locked.kind() == ErrorKind::Stopped ? stoppedUnchanged()
+                                                           : unchanged(locked.error());
             // Replaced or removed by the writer whose lock this waited for: the file there now is
             // read. Any other change of the name fails the replacement's last check.
             if (waiter.waited() && !pathNamesOpenFile(path, in.handle()))
