@@ -4,6 +4,7 @@
 #include "app/pacedbuild.h"
 #include "app/profileedits.h"
 #include "app/warningreporter.h"
+#include "fileio/safepath.h"
 #include "wordlists/builtinchoice.h"
 #include "wordlists/sortedtextlist.h"
 
@@ -11,6 +12,8 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -133,6 +136,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The file Save profile writes, and its folder as found now (empty: none).
+    void setProfilePath(const QString &path);
     void createControls();
     void placeContentInScrollArea();
     void setTabOrder();
@@ -177,7 +182,8 @@ private:
     FileChooser m_fileChooser;
     ProfileEdits m_edits;
     QString m_profilePath;
-    QString m_lastBuild; // what the last Build did; empty before the first
+    std::optional<WritePlace> m_profilePlace; // the profile's folder, as found when it was opened
+    QString m_lastBuild;                      // what the last Build did; empty before the first
     bool m_replacesPreviousFilter = false;
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back

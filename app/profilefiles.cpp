@@ -5,6 +5,7 @@
 #include "common/showntext.h"
 #include "fileio/inputfile.h"
 #include "fileio/path.h"
+#include "fileio/safepath.h"
 #include "fileio/wholefile.h"
 
 #include <QDir>
@@ -64,14 +65,40 @@ void MainWindow::saveProfileAs()
     m_fileChooser(FileChoice::SaveProfile, [this](const QString &path) { saveProfileTo(path); });
 }
 
+void MainWindow::setProfilePath(const QString &path)
+{
+    m_profilePath = path;
+    // The folder as it is now: a later save writes there, or nowhere.
+    m_profilePlace.reset();
+    if (Result<WritePlace> place = WritePlace::find(path); place)
+        m_profilePlace.emplace(std::move(*place));
+}
+
 void MainWindow::saveProfileTo(const QString &path)
 {
-    if (const Result<void> saved = writeWholeFile(path, m_edits.profileText()); !saved) {
+    // The opened profile is saved into the folder it was opened from, while its path still
+    // leads there; any other file is found now.
+    const bool opened = m_profilePlace && absolutePath(path) == m_profilePath;
+    std::optional<WritePlace> found;
+    Result<void> saved;
+    if (opened) {
+        saved = m_profilePlace->stillHere();
+    } else if (Result<WritePlace> place = WritePlace::find(path); place) {
+        found.emplace(std::move(*place));
+    } else {
+        saved = place.error();
+    }
+    if (saved)
+        saved = writeWholeFile(opened ? *m_profilePlace : *found, m_edits.profileText());
+    if (!saved) {
         m_reporter(tr("The profile was not saved. %1").arg(saved.message()));
         return;
     }
     // Later saves go to the same file, also when the window goes to another directory.
-    m_profilePath = absolutePath(path);
+    if (!opened) {
+        m_profilePath = absolutePath(path);
+        m_profilePlace = std::move(found);
+    }
     if (m_edits.holdsEmptyWord())
         m_reporter(tr("The profile was saved to \"%1\" without the empty word, which a profile "
                       "cannot hold; add it again after the next start.")

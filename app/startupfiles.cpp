@@ -56,7 +56,8 @@ Result<void> rewriteBadWordFile(const QString &directory)
 {
     const QString path = QDir(directory).filePath(QStringLiteral("badword.txt"));
     const Result<void> rewritten = rewriteInPlace(path, badWordFileBytes());
-    if (rewritten || rewritten.kind() != ErrorKind::Refused)
+    // A refusal with a cause names the kind of file found; a link on the way says it all.
+    if (rewritten || rewritten.kind() != ErrorKind::Refused || rewritten.error().cause.isEmpty())
         return rewritten;
     return Error{ErrorKind::Refused,
                  app::Tr::tr("Cannot write \"%1\": it is %2; start-up rewrites only a regular "

@@ -74,7 +74,7 @@ void MainWindow::undoRemoval()
 void MainWindow::startWith(const ComposedWordList &start, const QString &profilePath)
 {
     m_edits.start(start.startWords, start.additions, start.removals);
-    m_profilePath = profilePath;
+    setProfilePath(profilePath);
     m_wordList->setList(start.words);
 }
 
@@ -138,7 +138,7 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile)
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
     reportRefusedLines(fileName, profile.problems);
-    m_profilePath = absolutePath(fileName);
+    setProfilePath(absolutePath(fileName));
 }
 
 void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems)

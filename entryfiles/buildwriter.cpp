@@ -63,7 +63,8 @@ Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
             return written.error();
         return BuildOutcome{*written, 0, 0};
     }
-    if (m_replaces && pathExists(m_path))
+    // A link that leads nowhere yet is built into as plain build does: the file is created.
+    if (m_replaces && pathLeadsToFile(m_path))
         return replaceAtOnce(variants);
     warnOfUtf8();
     const Result<qsizetype> written = writeFilterFile(m_path, variants, m_policy.lockWait, m_style);
@@ -92,7 +93,7 @@ Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants)
 Result<void> BuildWriter::begin()
 {
     Result<void> begun;
-    if (m_replaces && pathExists(m_path)) {
+    if (m_replaces && pathLeadsToFile(m_path)) {
         EntryRewriteOptions options = filterRemoval(m_path, m_policy);
         options.keepOpenAs = &m_block.file();
         const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);

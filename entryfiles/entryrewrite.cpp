@@ -25,6 +25,15 @@ Error unchanged(Error error)
     return error;
 }
 
+// Names the file, in whole sentences.
+Error cannotOpen(const QString &shown, const Error &error)
+{
+    if (error.cause.isEmpty())
+        return {ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, error.message)};
+    return unchanged(
+        {ErrorKind::Unreadable, Tr::tr("Cannot open \"%1\": %2.").arg(shown, error.cause)});
+}
+
 } // namespace
 
 Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options)
@@ -37,16 +46,14 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             return stoppedUnchanged();
         QFile in;
         if (Result<void> opened = openInputFile(in, path); !opened)
-            return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message())};
+            return cannotOpen(shown, opened.error());
         // Another writer appending while the file is read would lose its lines to the
         // replacement: the descriptor that is read is the one locked, from before reading until
         // the new file is in place.
         FileReplacement target(options.hooks);
         if (!options.dryRun) {
             if (Result<void> attached = target.attach(path, in.handle()); !attached)
-                return unchanged({attached.kind() == ErrorKind::Refused ? ErrorKind::Unreadable
-                                                                        : attached.kind(),
-                                  attached.message()});
+                return unchanged(attached.error());
             if (Result<void> locked = target.lock(waiter); !locked)
                 return locked.kind() == ErrorKind::Stopped ? stoppedUnchanged()
                                                            : unchanged(locked.error());

@@ -4,13 +4,13 @@
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
 #include "fileio/path.h"
+#include "fileio/safepath.h"
 #include "fileio/tr.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +18,9 @@
 namespace vantro {
 
 namespace {
+
+// How often a name that changes under the open is looked for again before the open gives up.
+constexpr int kMostFinds = 16;
 
 QString writingFailed()
 {
@@ -87,7 +90,6 @@ Result<void> AppendFile::adopt(int fd)
 
 Result<void> AppendFile::openLocked(const AppendOptions &options)
 {
-    const QByteArray name = encodePath(m_path);
     const auto refusal = [this](unsigned mode) -> std::optional<Error> {
         const QString kind = nonRegularFileKind(mode);
         if (kind.isEmpty())
@@ -97,26 +99,38 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
             ErrorKind::Refused,
             fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(m_path), kind), kind};
     };
-    // Read access too, so that a block can be read back before it is cut off again.
-    const auto openWith = [&](int flags) {
-        constexpr int kCommon = O_APPEND | O_NONBLOCK | O_CLOEXEC;
-        m_readable = true;
-        int fd = ::open(name.constData(), O_RDWR | kCommon | flags, 0666);
-        if (fd < 0 && errno == EACCES) {
-            m_readable = false;
-            fd = ::open(name.constData(), O_WRONLY | kCommon | flags, 0666);
-        }
-        return fd;
-    };
+    const QString cannotOpen = fileio::Tr::tr("Cannot open \"%1\" for appending: %2");
 
     LockWaiter waiter(options);
-    for (;;) {
+    for (int found = 1;; ++found) {
+        const Result<WritePlace> place = WritePlace::find(m_path);
+        if (!place)
+            return place.kind() == ErrorKind::Refused
+                       ? place.error()
+                       : Error{ErrorKind::Failed,
+                               cannotOpen.arg(shownPath(m_path), place.error().cause),
+                               place.error().cause};
+        const int folder = place->folder();
+        const char *name = place->name().constData();
+        // Read access too, so that a block can be read back before it is cut off again. Never
+        // through a link: one that came to stand at the name since it was found is looked at
+        // again.
+        const auto openWith = [&](int flags) {
+            constexpr int kCommon = O_APPEND | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+            m_readable = true;
+            int fd = ::openat(folder, name, O_RDWR | kCommon | flags, 0666);
+            if (fd < 0 && errno == EACCES) {
+                m_readable = false;
+                fd = ::openat(folder, name, O_WRONLY | kCommon | flags, 0666);
+            }
+            return fd;
+        };
         // A FIFO, a device or a directory is refused before it is opened, and the open cannot
         // block should one take the file's place meanwhile.
         struct stat info
         {
         };
-        if (::stat(name.constData(), &info) == 0)
+        if (::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISLNK(info.st_mode))
             if (auto refused = refusal(info.st_mode))
                 return *refused;
         m_created = false;
@@ -124,24 +138,16 @@ Result<void> AppendFile::openLocked(const AppendOptions &options)
         if (m_fd < 0 && errno == ENOENT) {
             m_fd = openWith(O_CREAT | O_EXCL);
             m_created = m_fd >= 0;
-            struct stat link
-            {
-            };
-            // A symbolic link that leads nowhere yet: the file it names is created.
-            if (m_fd < 0 && errno == EEXIST && ::lstat(name.constData(), &link) == 0 &&
-                S_ISLNK(link.st_mode)) {
-                m_fd = openWith(O_CREAT);
-                m_created = m_fd >= 0;
-            }
-            if (m_fd < 0 && errno == EEXIST)
-                continue; // created by another writer meanwhile
         }
+        // Created, or put in its place, by another program meanwhile: found again.
+        if (m_fd < 0 && (errno == EEXIST || errno == ELOOP) && found < kMostFinds)
+            continue;
         if (m_fd < 0) {
             const int error = errno;
-            if (::stat(name.constData(), &info) == 0)
+            if (::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) == 0)
                 if (auto refused = refusal(info.st_mode))
                     return *refused;
-            return failure(fileio::Tr::tr("Cannot open \"%1\" for appending: %2"), error);
+            return failure(cannotOpen, error);
         }
         if (::fstat(m_fd, &info) == 0)
             if (auto refused = refusal(info.st_mode))
@@ -218,46 +224,25 @@ Result<void> AppendFile::removeName()
     const auto failed = [this](int error) {
         return failure(fileio::Tr::tr("Removing \"%1\" failed: %2."), error);
     };
-    // A link at the path leads to the file's own name: that name goes, the link stays.
-    const QByteArray name = encodePath(m_path);
-    QByteArray fileName = name;
-    struct stat link
-    {
-    };
-    if (::lstat(name.constData(), &link) != 0)
-        return failed(errno);
-    if (S_ISLNK(link.st_mode)) {
-        char *resolved = ::realpath(name.constData(), nullptr);
-        if (!resolved)
-            return failed(errno);
-        fileName = resolved;
-        ::free(resolved);
-    }
-    // Removed through the directory that holds the name, once it is sure to be this file's.
-    const qsizetype slash = fileName.lastIndexOf('/');
-    const QByteArray directory =
-        slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : fileName.left(slash));
-    const QByteArray base = slash < 0 ? fileName : fileName.mid(slash + 1);
-    const int dirFd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        return failed(errno);
+    // A link at the path leads to the file's own name: that name goes, the link stays. Removed
+    // through the folder that holds the name, once it is sure to be this file's.
+    const Result<WritePlace> place = WritePlace::find(m_path);
+    if (!place)
+        return place.error();
     struct stat open
     {
     };
     struct stat named
     {
     };
-    int error = 0;
+    const char *name = place->name().constData();
     if (::fstat(m_fd, &open) != 0 ||
-        ::fstatat(dirFd, base.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0)
-        error = errno;
-    else if (open.st_dev != named.st_dev || open.st_ino != named.st_ino)
-        error = ESTALE;
-    else if (::unlinkat(dirFd, base.constData(), 0) != 0)
-        error = errno;
-    ::close(dirFd);
-    if (error != 0)
-        return failed(error);
+        ::fstatat(place->folder(), name, &named, AT_SYMLINK_NOFOLLOW) != 0)
+        return failed(errno);
+    if (open.st_dev != named.st_dev || open.st_ino != named.st_ino)
+        return failed(ESTALE);
+    if (::unlinkat(place->folder(), name, 0) != 0)
+        return failed(errno);
     return {};
 }
 

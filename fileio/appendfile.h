@@ -16,9 +16,10 @@ using AppendOptions = LockWait;
 
 // A regular file open for appending, under the exclusive lock that every writer of our files
 // holds (see filelock.h), with the steps that taking appended bytes back again needs. open()
-// creates the file when absent (also behind a symbolic link that leads nowhere yet), refuses a
-// FIFO, a device or a directory in its place without blocking, and opens again a file that was
-// replaced or removed while it waited for the lock. Closing releases the lock.
+// creates the file when absent (also behind a symbolic link that leads nowhere yet), follows a
+// link only by the link rule (see WritePlace), refuses a FIFO, a device or a directory in its
+// place without blocking, and opens again a file that was replaced or removed while it waited
+// for the lock. Closing releases the lock.
 class AppendFile
 {
 public:
@@ -28,8 +29,9 @@ public:
     AppendFile &operator=(const AppendFile &) = delete;
 
     // Fails with Refused for a file that is not regular (the message: "PATH" is KIND, not a
-    // regular file., the cause: KIND), Busy when the lock was still held after the wait, Stopped,
-    // or Failed. Every error's cause below is the system's reason.
+    // regular file., the cause: KIND) or a link of another account on the way, Busy when the lock
+    // was still held after the wait, Stopped, or Failed. Every error's cause below is the system's
+    // reason.
     Result<void> open(const AppendOptions &options);
     // Takes over a descriptor of the regular file at the path that is open for reading and
     // appending and holds the lock already (a file that has just replaced the one at the path).

@@ -4,14 +4,13 @@
 #include "fileio/descriptor.h"
 #include "fileio/filelock.h"
 #include "fileio/path.h"
+#include "fileio/safepath.h"
 #include "fileio/tr.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -155,27 +154,33 @@ int FileReplacement::takeNewFile()
 
 Result<void> FileReplacement::attach(const QString &path, int fd)
 {
-    m_path = path;
-    m_shown = shownPath(path);
+    if (::fstat(fd, &m_status) == 0)
+        if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
+            return Error{
+                ErrorKind::Unreadable,
+                fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(path), kind),
+                kind};
+    // The path is resolved once, here: every later step goes through the folder found now.
+    const Result<WritePlace> place = WritePlace::find(path);
+    if (!place)
+        return place.error();
+    return attach(*place, fd);
+}
+
+Result<void> FileReplacement::attach(const WritePlace &place, int fd)
+{
+    m_path = place.path();
+    m_shown = shownPath(m_path);
     m_fd = fd;
     if (::fstat(fd, &m_status) != 0)
         return Error{
             ErrorKind::Failed,
             fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
     if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
-        return Error{ErrorKind::Refused,
-                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind)};
-
-    // The path is resolved once, here: every later step goes through the directory found now.
-    char resolved[PATH_MAX];
-    if (!::realpath(encodePath(path).constData(), resolved))
-        return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot find the file \"%1\" leads to: %2.")
-                                            .arg(m_shown, systemReason(errno))};
-    const QByteArray full(resolved);
-    const qsizetype slash = full.lastIndexOf('/');
-    m_name = full.mid(slash + 1);
-    const QByteArray directory = slash == 0 ? QByteArray("/") : full.left(slash);
-    m_dirFd = ::open(directory.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        return Error{ErrorKind::Unreadable,
+                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind), kind};
+    m_name = place.name();
+    m_dirFd = ::fcntl(place.folder(), F_DUPFD_CLOEXEC, 0);
     if (m_dirFd < 0)
         return Error{ErrorKind::Failed, fileio::Tr::tr("Cannot open the folder of \"%1\": %2.")
                                             .arg(m_shown, systemReason(errno))};

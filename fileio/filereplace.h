@@ -13,6 +13,8 @@
 
 namespace vantro {
 
+class WritePlace;
+
 // The steps of a replacement at which its caller may step in (tests do, to change the directory
 // between two steps as another account could, or to stop the process there).
 enum class ReplaceStep
@@ -34,7 +36,8 @@ struct ReplaceHooks
 // another account may own and change between any two steps.
 //
 // The file is opened once, by the caller, and that one descriptor is locked, read and checked.
-// Its path is resolved once (a symbolic link leads to its file), its directory opened, and every
+// Its path is resolved once (a symbolic link leads to its file when the link rule lets it, see
+// WritePlace), its directory opened, and every
 // later step works relative to that directory: the new content goes into an unnamed file there,
 // which gets a name only once it is complete and then takes the old one's name by a rename. Just
 // before the rename, the name must still hold the very file that was opened; otherwise nothing
@@ -48,10 +51,13 @@ public:
     FileReplacement(const FileReplacement &) = delete;
     FileReplacement &operator=(const FileReplacement &) = delete;
 
-    // Takes the file that fd was opened on from path. Refused when it is not a regular file;
-    // Failed when its directory cannot be opened or the path no longer names that file. fd stays
-    // the caller's, and must stay open until the replacement is done.
+    // Takes the file that fd was opened on from path, found by the link rule (see WritePlace).
+    // Unreadable when it is not a regular file; Refused for a link of another account on the
+    // way; Failed when its directory cannot be opened or the path no longer names that file. fd
+    // stays the caller's, and must stay open until the replacement is done.
     Result<void> attach(const QString &path, int fd);
+    // The same for a file that fd was opened on at a place already found.
+    Result<void> attach(const WritePlace &place, int fd);
 
     // Takes the writers' lock on the file's descriptor as the waiter says: Busy while another
     // writer holds it. The lock goes with the descriptor.

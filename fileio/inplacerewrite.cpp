@@ -3,6 +3,7 @@
 #include "common/showntext.h"
 #include "fileio/descriptor.h"
 #include "fileio/path.h"
+#include "fileio/safepath.h"
 #include "fileio/tr.h"
 
 #include <QFile>
@@ -28,18 +29,27 @@ Result<void> rewriteInPlace(const QString &path, QByteArrayView bytes)
             message += QLatin1String(". ") + fileio::Tr::tr("The file was left empty.");
         return Error{ErrorKind::Failed, message, systemReason(error)};
     };
-    const QByteArray name = encodePath(path);
-    // O_NOFOLLOW refuses a symbolic link, which would send the write elsewhere; O_NONBLOCK keeps
-    // a FIFO from blocking the open; anything that is not a regular file is refused before it is
-    // truncated.
-    const int fd =
-        ::open(name.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    // The folders on the way follow the link rule (see WritePlace); the name itself is never
+    // followed. O_NOFOLLOW refuses a symbolic link there, which would send the write elsewhere;
+    // O_NONBLOCK keeps a FIFO from blocking the open; anything that is not a regular file is
+    // refused before it is truncated.
+    const Result<WritePlace> place = WritePlace::find(path, LastLink::Keep);
+    if (!place)
+        return place.kind() == ErrorKind::Refused
+                   ? place.error()
+                   : Error{ErrorKind::Failed,
+                           fileio::Tr::tr("Cannot write \"%1\": %2")
+                               .arg(shownPath(path), place.error().cause),
+                           place.error().cause};
+    const int fd = ::openat(place->folder(), place->name().constData(),
+                            O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         const int openError = errno;
         struct stat status = {};
-        const QString kind = ::lstat(name.constData(), &status) == 0
-                                 ? nonRegularFileKind(status.st_mode)
-                                 : QString();
+        const QString kind =
+            ::fstatat(place->folder(), place->name().constData(), &status, AT_SYMLINK_NOFOLLOW) == 0
+                ? nonRegularFileKind(status.st_mode)
+                : QString();
         if (!kind.isEmpty())
             return refused(kind);
         return failed(openError);

@@ -19,7 +19,8 @@ namespace {
 
 Error cannotOpen(int error)
 {
-    return {ErrorKind::Unreadable, fileio::Tr::tr("Cannot open: %1").arg(systemReason(error))};
+    return {ErrorKind::Unreadable, fileio::Tr::tr("Cannot open: %1").arg(systemReason(error)),
+            systemReason(error)};
 }
 
 // True once the FIFO has bytes to read or its writer has gone; false when none came in time.

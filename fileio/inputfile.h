@@ -11,7 +11,8 @@ namespace vantro {
 inline constexpr int kFifoWriterWaitSeconds = 3;
 
 // Opens a word file or an entry file for reading, as a QFile on its own descriptor; when it
-// cannot be, fails (Unreadable) with why not, a whole sentence. Opening never blocks: a FIFO is
+// cannot be, fails (Unreadable) with why not, a whole sentence, and the system's reason as its
+// cause where there is one. Opening never blocks: a FIFO is
 // read once a program writes to it (or opens it and closes it again, which reads as an empty file);
 // when no program does within kFifoWriterWaitSeconds, the FIFO is refused. A directory is refused.
 Result<void> openInputFile(QFile &file, const QString &path);

@@ -125,6 +125,14 @@ bool pathExists(const QString &path)
     return ::lstat(encodePath(path).constData(), &status) == 0;
 }
 
+bool pathLeadsToFile(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::stat(encodePath(path).constData(), &status) == 0;
+}
+
 Result<void> checkUsableDirectory(const QString &path)
 {
     struct stat status

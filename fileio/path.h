@@ -34,6 +34,9 @@ QString absolutePath(const QString &path);
 // Whether anything stands at the path, a symbolic link that leads nowhere among them.
 bool pathExists(const QString &path);
 
+// Whether the path leads to a file: a symbolic link that leads nowhere does not.
+bool pathLeadsToFile(const QString &path);
+
 // Fails (Unreadable) when the path names no directory that files can go into, with the message
 // "The directory "PATH" cannot be used: it does not exist." (or why else not).
 Result<void> checkUsableDirectory(const QString &path);

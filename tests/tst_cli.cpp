@@ -345,6 +345,10 @@ private slots:
     void tidy_data();
     void tidy();
     void tidyKeepsModeAndOwner();
+    void linksOfOtherAccountsAreRefused_data();
+    void linksOfOtherAccountsAreRefused();
+    void replacingBuildOpensAsPlainBuild_data();
+    void replacingBuildOpensAsPlainBuild();
     void tidyFailuresChangeNothing_data();
     void tidyFailuresChangeNothing();
     void tidyRefusesWhatItMustNotReplace_data();
@@ -1363,6 +1367,120 @@ void CliTest::tidyKeepsModeAndOwner()
     QCOMPARE(after.st_mode, before.st_mode);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(after.st_gid, before.st_gid);
+}
+
+// A link planted by another account must not send root's writes outside the directory: in any
+// folder of the path, a link is followed only when it is the user's or root's.
+void CliTest::linksOfOtherAccountsAreRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("leadsTo");
+    QTest::addColumn<uint>("owner");
+    QTest::addColumn<QString>("expected");
+
+    const QString rule = QStringLiteral(
+        "\"%1\" is a symbolic link of %2, another account: a link is followed only when it is this "
+        "user's or root's. Run the program as %2, or name the file the link leads to. %3");
+    const QString written = QStringLiteral("Nothing was written.");
+    const QString changed = QStringLiteral("Nothing was changed.");
+    QTest::newRow("build into a link")
+        << QStringList{"build", "--dir", "."} << "badnames.txt"
+        << "secret.txt" << 65534u << rule.arg("./badnames.txt", "nobody", written);
+    QTest::newRow("build --replace into a link")
+        << QStringList{"build", "--localization", "--replace", "--dir", "."} << "localization.txt"
+        << "secret.txt" << 65534u << rule.arg("./localization.txt", "nobody", changed);
+    QTest::newRow("tidy of a link")
+        << QStringList{"tidy", "localization.txt"} << "localization.txt"
+        << "secret.txt" << 65534u << rule.arg("localization.txt", "nobody", changed);
+    // An account without a name is named by its number.
+    QTest::newRow("build through a folder's link")
+        << QStringList{"build", "--dir", "via"} << "via"
+        << "secrets" << 4321u << rule.arg("via", "user ID 4321", written);
+}
+
+void CliTest::linksOfOtherAccountsAreRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, link);
+    QFETCH(QString, leadsTo);
+    QFETCH(uint, owner);
+    QFETCH(QString, expected);
+    if (::geteuid() != 0)
+        QSKIP("Needs root to give a link to another account.");
+
+    QTemporaryDir dir;
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(dir.filePath("secret.txt"), entry + entry));
+    QVERIFY(QDir(dir.path()).mkdir("secrets"));
+    QVERIFY(writeFileBytes(dir.filePath("secrets/badnames.txt"), entry));
+    QVERIFY(QFile::link(leadsTo, dir.filePath(link)));
+    QCOMPARE(::lchown(QFile::encodeName(dir.filePath(link)).constData(), owner, owner), 0);
+    const auto before = snapshot(dir.path());
+
+    const ToolRun run = runTool(arguments, dir.path());
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err), "vantro-filter: " + expected + u'\n');
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+// What build --replace does where there is no file to read: a link that leads nowhere yet gets
+// the file created through it, as plain build does; a file it cannot open is named.
+void CliTest::replacingBuildOpensAsPlainBuild_data()
+{
+    QTest::addColumn<bool>("dangling"); // else a file that the user may not read
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("a link that leads nowhere")
+        << true << 0
+        << "Wrote 9 entries to ./localization.txt, replacing 0 earlier filter "
+           "entries and 0 empty lines that opened their blocks.";
+    QTest::newRow("a file the user may not read")
+        << false << 2
+        << "vantro-filter: Cannot open \"./localization.txt\": Permission denied. Nothing was "
+           "changed.";
+}
+
+void CliTest::replacingBuildOpensAsPlainBuild()
+{
+    QFETCH(bool, dangling);
+    QFETCH(int, status);
+    QFETCH(QString, expected);
+    if (!dangling && ::geteuid() != 0)
+        QSKIP("Needs root to run as another user.");
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("words.txt"), "gosh\n"));
+    const QString path = dir.filePath("localization.txt");
+    if (dangling) {
+        QVERIFY(QFile::link("server.txt", path));
+    } else {
+        QVERIFY(writeFileBytes(path, "{ \"a\" \"z\" }\r\n"));
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0), 0);
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    }
+    const auto before = snapshot(dir.path());
+
+    const ChildOutcome child = runInChild([&] {
+        if (!dangling && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return QStringLiteral("could not become an ordinary user");
+        const ToolRun run =
+            runTool({"build", "--words", "words.txt", "--localization", "--replace", "--dir", "."},
+                    dir.path());
+        return run.exitCode == status && run.err == expected.toUtf8() + '\n'
+                   ? QString()
+                   : QStringLiteral("exit status %1: %2")
+                         .arg(QString::number(run.exitCode), QString::fromUtf8(run.err));
+    });
+    QVERIFY2(child.passed(), child.text());
+    if (!dangling) {
+        QCOMPARE(snapshot(dir.path()), before);
+        return;
+    }
+    QVERIFY(QFileInfo(path).isSymLink());
+    QVERIFY2(fileBytes(dir.filePath("server.txt")).startsWith("\r\n{ \"GOSH\" "),
+             fileBytes(dir.filePath("server.txt")));
 }
 
 void CliTest::tidyFailuresChangeNothing_data()
