@@ -35,6 +35,16 @@ EntryRewriteOptions filterRemoval(const QString &path, const BuildPolicy &policy
     return options;
 }
 
+// The replacing Build's failure, its file named when it could not be opened.
+Error replacingFailed(const QString &path, const Error &error)
+{
+    if (error.kind != ErrorKind::Unreadable || error.cause.isEmpty())
+        return error;
+    return {ErrorKind::Unreadable,
+            Tr::tr("Cannot open \"%1\": %2.").arg(shownPath(path), error.cause) + u' ' +
+                Tr::tr("Nothing was changed.")};
+}
+
 } // namespace
 
 BuildWriter::BuildWriter(const BuildPlan &plan, BuildPolicy policy)
@@ -86,7 +96,7 @@ Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants)
     options.appended = block;
     const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
     if (!rewritten)
-        return rewritten.error();
+        return replacingFailed(m_path, rewritten.error());
     return BuildOutcome{*entries, rewritten->removedFilter, rewritten->removedEmptyLines};
 }
 
@@ -98,7 +108,7 @@ Result<void> BuildWriter::begin()
         options.keepOpenAs = &m_block.file();
         const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
         if (!rewritten)
-            return rewritten.error();
+            return replacingFailed(m_path, rewritten.error());
         m_tookOut = true;
         begun = m_block.begin();
     } else {

@@ -25,15 +25,6 @@ Error unchanged(Error error)
     return error;
 }
 
-// Names the file, in whole sentences.
-Error cannotOpen(const QString &shown, const Error &error)
-{
-    if (error.cause.isEmpty())
-        return {ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, error.message)};
-    return unchanged(
-        {ErrorKind::Unreadable, Tr::tr("Cannot open \"%1\": %2.").arg(shown, error.cause)});
-}
-
 } // namespace
 
 Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options)
@@ -46,7 +37,8 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             return stoppedUnchanged();
         QFile in;
         if (Result<void> opened = openInputFile(in, path); !opened)
-            return cannotOpen(shown, opened.error());
+            return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message()),
+                         opened.error().cause};
         // Another writer appending while the file is read would lose its lines to the
         // replacement: the descriptor that is read is the one locked, from before reading until
         // the new file is in place.

@@ -43,8 +43,10 @@ struct EntryRewriteOptions
 // opened again. When nothing goes and nothing is added the file is left untouched. Every failure
 // leaves the file as it was, with a message that says so where the user needs to hear it: the
 // file cannot be opened or read, or holds a line too long to keep (Unreadable, named as
-// "NAME: ..."); it is not a regular file (Unreadable); it is locked (Busy), may not be replaced
-// (Refused), or a step fails (Failed, Stopped). The result's bytes are the file's new content.
+// "NAME: ...", with the system's reason as the cause when it cannot be opened); it is not a
+// regular file (Unreadable); it is locked (Busy), may not be replaced or leads through a link of
+// another account (Refused), or a step fails (Failed, Stopped). The result's bytes are the file's
+// new content.
 Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options);
 
 } // namespace vantro

@@ -158,8 +158,7 @@ Result<void> FileReplacement::attach(const QString &path, int fd)
         if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
             return Error{
                 ErrorKind::Unreadable,
-                fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(path), kind),
-                kind};
+                fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(path), kind)};
     // The path is resolved once, here: every later step goes through the folder found now.
     const Result<WritePlace> place = WritePlace::find(path);
     if (!place)
@@ -178,7 +177,7 @@ Result<void> FileReplacement::attach(const WritePlace &place, int fd)
             fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
     if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
         return Error{ErrorKind::Unreadable,
-                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind), kind};
+                     fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind)};
     m_name = place.name();
     m_dirFd = ::fcntl(place.folder(), F_DUPFD_CLOEXEC, 0);
     if (m_dirFd < 0)

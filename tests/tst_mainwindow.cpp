@@ -37,6 +37,7 @@
 #include <memory>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using vantro::MainWindow;
 using vantro::SortedTextList;
@@ -134,6 +135,8 @@ private slots:
     void addWordsOfFile();
     void wordListMenuFiles_data();
     void wordListMenuFiles();
+    void saveProfileKeepsItsFolder_data();
+    void saveProfileKeepsItsFolder();
     void profileEdits_data();
     void profileEdits();
     void wordListSummary_data();
@@ -649,6 +652,66 @@ void MainWindowTest::wordListMenuFiles()
     const QByteArray text = fileBytes(savedTo);
     QVERIFY2(text.startsWith('#'), text.constData());
     QCOMPARE(text.mid(text.indexOf('\n') + 1), "beta\n" + profile);
+}
+
+// Save profile writes into the folder the profile was opened from, and nowhere else: a folder
+// put in another's place (by a link, say) since it was opened is refused.
+enum class FolderSwap
+{
+    None,
+    LinkOfRoot,
+    LinkOfAnotherAccount,
+};
+
+void MainWindowTest::saveProfileKeepsItsFolder_data()
+{
+    QTest::addColumn<FolderSwap>("swap");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("the same folder") << FolderSwap::None << QString();
+    QTest::newRow("swapped for a link of root")
+        << FolderSwap::LinkOfRoot
+        << "The profile was not saved. \"%1/own/sub/profile.txt\" no longer leads to the file "
+           "that was opened: its folder \"%1/own/sub\" was moved or replaced (by a symbolic link, "
+           "say) since. Nothing was written; open the file again to write it there.";
+    QTest::newRow("swapped for a link of another account")
+        << FolderSwap::LinkOfAnotherAccount
+        << "The profile was not saved. \"%1/own/sub\" is a symbolic link of nobody, another "
+           "account: a link is followed only when it is this user's or root's. Run the program as "
+           "nobody, or name the file the link leads to.";
+}
+
+void MainWindowTest::saveProfileKeepsItsFolder()
+{
+    QFETCH(FolderSwap, swap);
+    QFETCH(QString, warning);
+    if (swap == FolderSwap::LinkOfAnotherAccount && ::geteuid() != 0)
+        QSKIP("Needs root to give a link to another account.");
+    const QString root = QDir::currentPath();
+    QVERIFY(QDir().mkpath(QStringLiteral("own/sub")) && QDir().mkpath(QStringLiteral("secret")));
+    QVERIFY(writeFileBytes(QStringLiteral("own/sub/profile.txt"), "opened\n"));
+    QVERIFY(writeFileBytes(QStringLiteral("secret/profile.txt"), "secret\n"));
+    vantro::ComposedWordList start;
+    start.startWords = {"alpha"};
+    start.words = vantro::SortedTextList::fromUnsorted({"alpha"});
+    m_window->startWith(start, root + QStringLiteral("/own/sub/profile.txt"));
+    m_window->addWordsOfFile(QStringLiteral("words.txt"), vantro::WordFile{{{1, "beta"}}, {}, {}});
+
+    // The folder's owner moves it away and puts a link to another folder in its place.
+    if (swap != FolderSwap::None) {
+        QVERIFY(QFile::rename(QStringLiteral("own/sub"), QStringLiteral("own/sub.old")));
+        QVERIFY(QFile::link(QStringLiteral("../secret"), QStringLiteral("own/sub")));
+        if (swap == FolderSwap::LinkOfAnotherAccount)
+            QCOMPARE(::lchown("own/sub", 65534, 65534), 0);
+    }
+    m_window->saveProfile();
+    QCOMPARE(fileBytes(QStringLiteral("secret/profile.txt")), QByteArray("secret\n"));
+    if (swap == FolderSwap::None) {
+        QVERIFY(m_warnings.isEmpty());
+        QVERIFY(fileBytes(QStringLiteral("own/sub/profile.txt")).endsWith("beta\n"));
+        return;
+    }
+    QCOMPARE(m_warnings, QStringList{warning.arg(root)});
+    QCOMPARE(fileBytes(QStringLiteral("own/sub.old/profile.txt")), QByteArray("opened\n"));
 }
 
 // The profile after a sequence of edits: "+WORD" added, "-WORD" one entry removed, "!WORD"

@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vantro;
 
@@ -69,6 +70,7 @@ private slots:
     void refused_data();
     void refused();
     void missingDirectoryIsReported();
+    void folderLinkOfAnotherAccountIsRefused();
     void windowProgramFailsToStart_data();
     void windowProgramFailsToStart();
 };
@@ -206,6 +208,29 @@ void TestStartupFiles::missingDirectoryIsReported()
     QTemporaryDir dir;
     QVERIFY(!rewriteBadWordFile(dir.filePath(QStringLiteral("no/such/dir"))));
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("no"))));
+}
+
+// A link planted by another account among the folders of the path is not followed: root's
+// badword.txt stays in the directory.
+void TestStartupFiles::folderLinkOfAnotherAccountIsRefused()
+{
+    if (::geteuid() != 0)
+        QSKIP("Needs root to give a link to another account.");
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+    const QString via = dir.filePath(QStringLiteral("via"));
+    QVERIFY(QFile::link(QStringLiteral("elsewhere"), via));
+    QCOMPARE(::lchown(QFile::encodeName(via).constData(), 65534, 65534), 0);
+
+    const auto error = rewriteBadWordFile(via);
+    QVERIFY(!error);
+    QCOMPARE(error.kind(), ErrorKind::Refused);
+    QCOMPARE(error.message(),
+             QStringLiteral("\"%1\" is a symbolic link of nobody, another account: a link is "
+                            "followed only when it is this user's or root's. Run the program as "
+                            "nobody, or name the file the link leads to.")
+                 .arg(via));
+    QCOMPARE(describe(dir.filePath(QStringLiteral("elsewhere"))), QStringList());
 }
 
 void TestStartupFiles::windowProgramFailsToStart_data()
