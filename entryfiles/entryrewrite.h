@@ -40,9 +40,11 @@ struct EntryRewriteOptions
 // previous filter: the file is opened once, and that descriptor is locked, read once (each line
 // parsed once, its encoding looked at on the way), tidied as the options say, and replaced in one
 // step (see FileReplacement); a file replaced at its path while this waited for its lock is
-// opened again. When nothing goes and nothing is added the file is left untouched. Every failure
-// leaves the file as it was, with a message that says so where the user needs to hear it: the
-// file cannot be opened or read, or holds a line too long to keep (Unreadable, named as
+// opened again, and so is a file that a program taking no lock changed while it was read (its
+// lines are kept), a few times before this gives up (Failed: "changed while it was being
+// tidied; left as it was"). When nothing goes and nothing is added the file is left untouched.
+// Every failure leaves the file as it was, with a message that says so where the user needs to hear
+// it: the file cannot be opened or read, or holds a line too long to keep (Unreadable, named as
 // "NAME: ..."); it is not a regular file (Unreadable); it is locked (Busy), may not be replaced
 // (Refused), or a step fails (Failed, Stopped). The result's bytes are the file's new content.
 Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options);
