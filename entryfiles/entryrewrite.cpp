@@ -38,7 +38,8 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
     const auto stopRequested = options.lockWait.stopRequested;
     LockWaiter waiter(options.lockWait);
     bool warned = false;
-    for (int reads = 1;; ++reads) {
+    int reads = 1;
+    for (;;) {
         if (stopRequested && stopRequested())
             return stoppedUnchanged();
         QFile in;
@@ -80,7 +81,7 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             tidy.bytes += '\n';
         tidy.bytes += options.appended;
         const Result<void> replaced = target.replace(tidy.bytes, stopRequested, keepOpen);
-        if (!replaced && target.changedMeanwhile() && reads < kReads)
+        if (!replaced && target.changedMeanwhile() && reads++ < kReads)
             continue; // its new lines are read and kept
         if (!replaced && target.changedMeanwhile())
             return Error{ErrorKind::Failed,
