@@ -22,29 +22,31 @@ BlockWriter::BlockWriter(QString path, AppendOptions options, ReplacementStyle s
 {
 }
 
-Result<void> BlockWriter::open()
+Result<void> BlockWriter::open(const std::function<void(const AppendFile &)> &opened)
 {
     if (auto stopped = stopIfRequested(); !stopped)
         return stopped;
-    if (auto opened = m_file.open(m_options); !opened) {
+    if (auto done = m_file.open(m_options); !done) {
         const QString nothing = builder::Tr::tr("Nothing was written.");
-        switch (opened.kind()) {
+        switch (done.kind()) {
         case ErrorKind::Refused:
             if (opened.error().cause.isEmpty()) // a link of another account
                 return Error{ErrorKind::Refused, opened.message() + u' ' + nothing};
             return Error{ErrorKind::Refused,
                          builder::Tr::tr("\"%1\" is %2, not a regular file: a Build appends only "
                                          "to a regular file.")
-                                 .arg(shownPath(path()), opened.error().cause) +
+                                 .arg(shownPath(path()), done.error().cause) +
                              u' ' + nothing};
         case ErrorKind::Busy:
-            return Error{ErrorKind::Busy, opened.message() + u' ' + nothing};
+            return Error{ErrorKind::Busy, done.message() + u' ' + nothing};
         case ErrorKind::Stopped:
             return Error{ErrorKind::Stopped, stopIfRequested().message() + u' ' + nothing};
         default:
-            return opened;
+            return done;
         }
     }
+    if (opened)
+        opened(m_file);
     return begin();
 }
 
@@ -55,7 +57,17 @@ Result<void> BlockWriter::begin()
     m_lineEnds = 0;
     m_endsWithLineEnd = true;
     m_writtenHash.reset();
-    return write(QByteArrayLiteral("\r\n"), 0);
+    QByteArray endOfLastLine;
+    if (m_file.readable() && m_file.sizeAtOpen() > 0)
+        (void)m_file.readBack(m_file.sizeAtOpen() - 1, 1, [&](QByteArrayView last) {
+            if (last == "\r")
+                endOfLastLine = "\n";
+        });
+    const Result<void> begun = write(endOfLastLine + "\r\n", 0);
+    // That LF ends the file's own line, not one of the block's.
+    if (!endOfLastLine.isEmpty() && m_lineEnds > 0)
+        --m_lineEnds;
+    return begun;
 }
 
 Result<void> BlockWriter::writeEntry(const QString &variant)

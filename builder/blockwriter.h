@@ -8,6 +8,8 @@
 #include <QCryptographicHash>
 #include <QString>
 
+#include <functional>
+
 namespace vantro {
 
 // Appends one block of filter entries to a regular file, one entry at a time or many at once:
@@ -26,9 +28,12 @@ public:
     explicit BlockWriter(QString path, AppendOptions options = {},
                          ReplacementStyle style = ReplacementStyle::Cipher);
 
-    Result<void> open();
+    // opened, when given, sees the file once it is open and locked, before the block's first
+    // byte.
+    Result<void> open(const std::function<void(const AppendFile &)> &opened = {});
     // Begins the block in a file that file() holds open and locked already (one that has just
-    // replaced the file at the path): its opening CR LF.
+    // replaced the file at the path): its opening CR LF, after the LF that a last line ended by
+    // a lone CR lacks (when the file can be read back to see it).
     Result<void> begin();
     AppendFile &file() { return m_file; }
     // One entry line for the variant, with one write; the line is in the file when this returns.

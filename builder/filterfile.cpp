@@ -36,13 +36,14 @@ Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variant
 }
 
 Result<qsizetype> writeFilterFile(const QString &path, const SortedTextList &variants,
-                                  AppendOptions options, ReplacementStyle style)
+                                  AppendOptions options, ReplacementStyle style,
+                                  const std::function<void(const AppendFile &)> &opened)
 {
     // Checked before the file is opened, so that a refused list leaves no file behind.
     if (const Result<void> checked = checkWritableVariants(variants); !checked)
         return checked.error();
     BlockWriter writer(path, std::move(options), style);
-    Result<void> done = writer.open();
+    Result<void> done = writer.open(opened);
     if (done)
         done = writer.writeEntries(variants);
     if (done)

@@ -133,7 +133,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         };
     // tidy does not wait for a Build that holds the file's lock. SIGINT, SIGTERM and SIGHUP stop
     // the replacement between two steps, and the new file is taken back.
-    const StopSignals stopSignals;
+    StopSignals stopSignals;
     rewrite.lockWait.stopRequested = &StopSignals::stopRequested;
     const Result<EntryTidy> tidied = rewriteEntryFile(fileName, rewrite);
     console.writeOut(report);
@@ -141,7 +141,17 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return reportFailure(console, tidied.error());
     const EntryTidy &tidy = *tidied;
     const bool dryRun = rewrite.dryRun;
+    // Once the new file has taken the old one's place, a stop cannot leave it as it was: tidy
+    // finishes and says so, and no later signal ends it with a stop's status.
+    const bool replaced = !dryRun && tidy.removedLines() > 0;
+    if (replaced)
+        stopSignals.keepToTheEnd();
     console.writeOut(summary(tidy, options.dropsFilterEntries(), dryRun));
+    if (replaced && StopSignals::stopRequested())
+        console.reportError(
+            Tr::tr("%1 came too late to leave \"%2\" as it was: it was replaced, and "
+                   "tidy finished.")
+                .arg(QLatin1String(StopSignals::signalName()), shownName));
     return ExitStatus::Success;
 }
 
@@ -162,7 +172,8 @@ Command tidyCommand()
         "\n"
         "Exit status: 0 done (also when nothing needed removing); 1 refused or cannot be "
         "replaced; 2 unreadable, a line too long to keep, or a wrong command line; 129, 130, "
-        "143 stopped by a signal, the file as it was.");
+        "143 stopped by a signal, the file as it was (a signal that comes once the file is "
+        "replaced does not undo it: tidy says so and ends with 0).");
     command.addArguments = addArguments;
     command.run = run;
     return command;

@@ -55,12 +55,11 @@ BuildWriter::BuildWriter(const BuildPlan &plan, BuildPolicy policy)
 {
 }
 
-// A file that looks like UTF-8 gets Windows-1252 bytes all the same: the user hears of it.
-void BuildWriter::warnOfUtf8()
+// A file that looks like UTF-8 gets Windows-1252 bytes all the same: the user hears of it. Asked
+// of the target once it is open and locked, so that nothing reads a FIFO or a device there.
+void BuildWriter::warnOfUtf8(const AppendFile &target) const
 {
-    if (!m_policy.warn)
-        return;
-    if (const Result<bool> utf8 = fileLooksLikeUtf8(m_path); utf8 && *utf8)
+    if (m_policy.warn && fileLooksLikeUtf8(target))
         m_policy.warn(utf8Warning(m_path));
 }
 
@@ -76,8 +75,9 @@ Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
     // A link that leads nowhere yet is built into as plain build does: the file is created.
     if (m_replaces && pathLeadsToFile(m_path))
         return replaceAtOnce(variants);
-    warnOfUtf8();
-    const Result<qsizetype> written = writeFilterFile(m_path, variants, m_policy.lockWait, m_style);
+    const Result<qsizetype> written =
+        writeFilterFile(m_path, variants, m_policy.lockWait, m_style,
+                        [this](const AppendFile &target) { warnOfUtf8(target); });
     if (!written)
         return written.error();
     return BuildOutcome{*written, 0, 0};
@@ -112,8 +112,7 @@ Result<void> BuildWriter::begin()
         m_tookOut = true;
         begun = m_block.begin();
     } else {
-        warnOfUtf8();
-        begun = m_block.open();
+        begun = m_block.open([this](const AppendFile &target) { warnOfUtf8(target); });
     }
     if (!begun)
         return m_block.rollBack(begun.error());

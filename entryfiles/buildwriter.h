@@ -65,7 +65,7 @@ public:
 
 private:
     Result<BuildOutcome> replaceAtOnce(const SortedTextList &variants);
-    void warnOfUtf8();
+    void warnOfUtf8(const AppendFile &target) const;
 
     bool m_toStandardOutput;
     QString m_path;

@@ -1,17 +1,13 @@
 #include "entryfiles/encodingcheck.h"
 
-#include "common/showntext.h"
-#include "entryfiles/tr.h"
-#include "fileio/inputfile.h"
-#include "fileio/linereader.h"
-
-#include <QFile>
+#include "fileio/appendfile.h"
 
 namespace vantro {
 
 namespace {
 
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+constexpr qint64 kSampleBytes = 64 * 1024;
 
 // The length of the valid UTF-8 sequence that starts at bytes[i], a non-ASCII byte; 0 when none
 // does. Overlong forms, UTF-16 surrogates and code points beyond U+10FFFF are not valid.
@@ -66,23 +62,41 @@ void EncodingCheck::addLine(QByteArrayView line)
     }
 }
 
-Result<bool> fileLooksLikeUtf8(const QString &path)
+bool fileLooksLikeUtf8(const AppendFile &file)
 {
-    QFile file;
-    if (Result<void> opened = openInputFile(file, path); !opened)
-        return opened.error();
+    const qint64 size = file.sizeAtOpen();
+    if (!file.readable())
+        return false;
+    const auto read = [&](qint64 start, qint64 length, QByteArray &bytes) {
+        return bool(file.readBack(start, length, [&](QByteArrayView chunk) { bytes += chunk; }));
+    };
     EncodingCheck check;
-    LineReader reader(file);
-    for (;;) {
-        const Result<LineReader::Step> step = reader.next();
-        if (!step)
-            return Error{ErrorKind::Unreadable,
-                         entryfiles::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
-        if (*step == LineReader::Step::End)
-            return check.looksLikeUtf8();
-        if (*step == LineReader::Step::Line)
-            check.addLine(reader.line());
+    QByteArray head;
+    if (size <= 2 * kSampleBytes) {
+        if (!read(0, size, head))
+            return false;
+        check.addLine(head);
+        return check.looksLikeUtf8();
     }
+    QByteArray tail;
+    if (!read(0, kSampleBytes, head) || !read(size - kSampleBytes, kSampleBytes, tail))
+        return false;
+    // The characters cut at the samples' inner edges are left out.
+    qsizetype cut = 0;
+    while (cut < 3 && (static_cast<unsigned char>(tail[cut]) & 0xC0) == 0x80)
+        ++cut;
+    for (qsizetype back = 1; back <= 3; ++back) {
+        const auto byte = static_cast<unsigned char>(head[head.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const qsizetype length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back)
+            head.chop(back);
+        break;
+    }
+    check.addLine(head);
+    check.addLine(QByteArrayView(tail).sliced(cut));
+    return check.looksLikeUtf8();
 }
 
 } // namespace vantro

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/result.h"
-
 #include <QByteArrayView>
 #include <QString>
 
 namespace vantro {
+
+class AppendFile;
 
 // Whether a file that the server reads as Windows-1252 looks like it was saved as UTF-8: it has
 // non-ASCII bytes, and all of them form valid UTF-8 sequences (which text in Windows-1252 almost
@@ -24,8 +24,10 @@ private:
     bool m_invalid = false;   // a byte that no valid UTF-8 sequence has there
 };
 
-// Reads the file at path (as every input file is opened) through an EncodingCheck; lines too long
-// to be held are left out. Fails (Unreadable) with why, a whole sentence, when it cannot be read.
-Result<bool> fileLooksLikeUtf8(const QString &path);
+// Whether a file open for appending looks like UTF-8, from a sample of what it held when it was
+// opened: its first and last 64 KiB, read through its own descriptor, so that a file of any size
+// costs the same. False when the file cannot be read back (opened for writing only) or the
+// sample cannot be read.
+bool fileLooksLikeUtf8(const AppendFile &file);
 
 } // namespace vantro

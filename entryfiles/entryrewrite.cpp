@@ -8,11 +8,16 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace vantro {
 
 namespace {
 
 using entryfiles::Tr;
+
+// How many times the file is read again when a program that takes no lock changed it meanwhile.
+constexpr int kReads = 5;
 
 Error stoppedUnchanged()
 {
@@ -32,6 +37,8 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
     const QString shown = shownPath(path);
     const auto stopRequested = options.lockWait.stopRequested;
     LockWaiter waiter(options.lockWait);
+    bool warned = false;
+    int reads = 1;
     for (;;) {
         if (stopRequested && stopRequested())
             return stoppedUnchanged();
@@ -63,13 +70,23 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
                 tidyEntryFile(in, options.tidy, tidy, options.removedSink, shown, &encoding);
             !read)
             return read.error();
-        if (encoding.looksLikeUtf8() && options.looksLikeUtf8)
+        if (encoding.looksLikeUtf8() && options.looksLikeUtf8 && !std::exchange(warned, true))
             options.looksLikeUtf8();
         const bool keepOpen = options.keepOpenAs != nullptr;
         if (options.dryRun || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
             return tidy; // nothing to change: the file is left untouched
+        // A last line ended by a lone CR gets its LF, or the CR would run into what follows.
+        if (!options.appended.isEmpty() && tidy.bytes.endsWith('\r'))
+            tidy.bytes += '\n';
         tidy.bytes += options.appended;
         const Result<void> replaced = target.replace(tidy.bytes, stopRequested, keepOpen);
+        if (!replaced && target.changedMeanwhile() && reads++ < kReads)
+            continue; // its new lines are read and kept
+        if (!replaced && target.changedMeanwhile())
+            return Error{ErrorKind::Failed,
+                         Tr::tr("\"%1\" changed while it was being tidied; left as it was. "
+                                "Another program kept writing to it; try again once it is done.")
+                             .arg(shown)};
         if (!replaced)
             return replaced.error();
         if (keepOpen)

@@ -40,10 +40,12 @@ struct EntryRewriteOptions
 // previous filter: the file is opened once, and that descriptor is locked, read once (each line
 // parsed once, its encoding looked at on the way), tidied as the options say, and replaced in one
 // step (see FileReplacement); a file replaced at its path while this waited for its lock is
-// opened again. When nothing goes and nothing is added the file is left untouched. Every failure
-// leaves the file as it was, with a message that says so where the user needs to hear it: the
-// file cannot be opened or read, or holds a line too long to keep (Unreadable, named as
-// "NAME: ...", with the system's reason as the cause when it cannot be opened); it is not a
+// opened again, and so is a file that a program taking no lock changed while it was read (its
+// lines are kept), a few times before this gives up (Failed: "changed while it was being
+// tidied; left as it was"). When nothing goes and nothing is added the file is left untouched.
+// Every failure leaves the file as it was, with a message that says so where the user needs to
+// hear it: the file cannot be opened or read, or holds a line too long to keep (Unreadable, named
+// as "NAME: ...", with the system's reason as the cause when it cannot be opened); it is not a
 // regular file (Unreadable); it is locked (Busy), may not be replaced or leads through a link of
 // another account (Refused), or a step fails (Failed, Stopped). The result's bytes are the file's
 // new content.

@@ -38,6 +38,19 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool sameTime(const timespec &a, const timespec &b)
+{
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+// Whether the content may differ: every write changes the size or the modification time, and
+// setting the modification time back changes the change time.
+bool sameContent(const struct stat &a, const struct stat &b)
+{
+    return a.st_size == b.st_size && sameTime(a.st_mtim, b.st_mtim) &&
+           sameTime(a.st_ctim, b.st_ctim);
+}
+
 // ".NAME.vantro-", the start of every temporary name of ours for the file NAME.
 QByteArray temporaryPrefix(const QByteArray &name)
 {
@@ -198,6 +211,10 @@ Result<void> FileReplacement::lock(LockWaiter &waiter)
     if (Result<void> locked = waiter.lock(m_fd, m_path); !locked)
         return locked;
     reach(ReplaceStep::Locked);
+    if (::fstat(m_fd, &m_locked) != 0)
+        return Error{
+            ErrorKind::Failed,
+            fileio::Tr::tr("Cannot look at \"%1\": %2.").arg(m_shown, systemReason(errno))};
     return {};
 }
 
@@ -341,6 +358,17 @@ Result<void> FileReplacement::replace(QByteArrayView bytes,
                                            "removed or replaced it while it was tidied. Nothing "
                                            "was changed.")
                                 .arg(m_shown)});
+    // A writer that takes no lock may have added to the file since it was read; its bytes would
+    // go with the old file.
+    if (::fstat(m_fd, &current) != 0)
+        return giveUp(failure(fileio::Tr::tr("looking at the file"), errno));
+    if (!sameContent(current, m_locked)) {
+        m_changedMeanwhile = true;
+        return giveUp(Error{ErrorKind::Failed,
+                            fileio::Tr::tr("Cannot replace \"%1\": another program changed it "
+                                           "while it was tidied. Nothing was changed.")
+                                .arg(m_shown)});
+    }
     // A rename replaces the name itself, and never follows a link there.
     if (keepOpen && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_APPEND) != 0)
         return giveUp(failure(fileio::Tr::tr("opening the new file for appending"), errno));
@@ -351,6 +379,7 @@ Result<void> FileReplacement::replace(QByteArrayView bytes,
         (void)::fsync(dirFd);
         ::close(dirFd);
     }
+    reach(ReplaceStep::Renamed);
     return {};
 }
 

@@ -22,6 +22,7 @@ enum class ReplaceStep
     Locked,  // the file is open and locked, before it is read
     Written, // the new content is written into the new file, which has no name yet
     Linked,  // the new file has its temporary name, just before the final check and the rename
+    Renamed, // the new file has taken the old one's name
 };
 
 struct ReplaceHooks
@@ -60,7 +61,8 @@ public:
     Result<void> attach(const WritePlace &place, int fd);
 
     // Takes the writers' lock on the file's descriptor as the waiter says: Busy while another
-    // writer holds it. The lock goes with the descriptor.
+    // writer holds it. The lock goes with the descriptor. The file's size and times are noted
+    // then, before the caller reads it, for replace() to see whether it changed meanwhile.
     Result<void> lock(LockWaiter &waiter);
 
     // Refused when replacing the file would do what the user may not or does not expect: the
@@ -74,8 +76,13 @@ public:
     // With keepOpen, the new file stays open for reading and appending, under the writers' lock
     // taken before it got its name, so that no other writer comes between the replacement and
     // what the caller appends next: takeNewFile() hands its descriptor over.
+    // A program that writes without taking the lock (an editor, "echo >>") can change the file
+    // while it is read: when its size or times are no longer those noted by lock(), nothing is
+    // renamed, the result is Failed and changedMeanwhile() tells it, for the caller to read the
+    // file again.
     Result<void> replace(QByteArrayView bytes, const std::function<bool()> &stopRequested = {},
                          bool keepOpen = false);
+    bool changedMeanwhile() const { return m_changedMeanwhile; }
     // The kept new file's descriptor, now the caller's; -1 when there is none.
     int takeNewFile();
 
@@ -92,6 +99,10 @@ private:
     struct stat m_status
     {
     };
+    struct stat m_locked // as lock() found it
+    {
+    };
+    bool m_changedMeanwhile = false;
 };
 
 } // namespace vantro

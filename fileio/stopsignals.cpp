@@ -33,6 +33,8 @@ StopSignals::StopSignals()
 
 StopSignals::~StopSignals()
 {
+    if (m_kept)
+        return;
     for (int i = 0; i < 3; ++i)
         sigaction(kStopSignals[i], &m_previous[i], nullptr);
 }

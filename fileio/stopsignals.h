@@ -16,6 +16,11 @@ public:
     StopSignals(const StopSignals &) = delete;
     StopSignals &operator=(const StopSignals &) = delete;
 
+    // Keeps the signals remembered after this object is gone, to the end of the process: once
+    // the work can no longer be taken back, a late stop must not end the process with a status
+    // that says it was.
+    void keepToTheEnd() { m_kept = true; }
+
     static bool stopRequested();
     // 128 plus the signal's number, as shells report a process ended by it: 130 for SIGINT, 143
     // for SIGTERM, 129 for SIGHUP; 0 while none arrived.
@@ -24,6 +29,7 @@ public:
 
 private:
     struct sigaction m_previous[3];
+    bool m_kept = false;
 };
 
 } // namespace vantro

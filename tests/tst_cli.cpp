@@ -5,6 +5,7 @@
 #include "childprocess.h"
 #include "cli/commandline.h"
 #include "cli/console.h"
+#include "entryfiles/buildwriter.h"
 #include "entryfiles/entryrewrite.h"
 #include "entrymodel.h"
 #include "fileio/path.h"
@@ -291,6 +292,30 @@ enum class TidyRace
     NewFileRemoved,
 };
 
+// What rewrites a file while a program that takes no lock appends to it.
+enum class Rewriter
+{
+    Tidy,
+    BuildReplace,
+    PacedBuild, // the window's replacing Build
+};
+
+// Standard output whose first write raises a stop signal: it comes as tidy writes its summary,
+// once the file is replaced.
+class StoppingOutput : public QBuffer
+{
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (!std::exchange(m_raised, true))
+            ::raise(SIGTERM);
+        return QBuffer::writeData(data, length);
+    }
+
+private:
+    bool m_raised = false;
+};
+
 // Every name in the directory, hidden ones too.
 QStringList namesIn(const QString &directory)
 {
@@ -371,6 +396,9 @@ private slots:
     void replaceKeepsEveryOtherByte();
     void tidyDropsFilterEntries_data();
     void tidyDropsFilterEntries();
+    void linesAppendedWithoutTheLockAreKept_data();
+    void linesAppendedWithoutTheLockAreKept();
+    void tidyStoppedAfterTheReplacementSaysSo();
 };
 
 void CliTest::initTestCase()
@@ -2188,6 +2216,8 @@ void CliTest::replaceKeepsEveryOtherByte_data()
     QTest::newRow("mask, into localization.txt")
         << QStringList{"--mask", "--localization"} << content << kept;
     QTest::newRow("a missing file is created") << QStringList{} << QByteArray() << QByteArray();
+    QTest::newRow("last line ended by a lone CR")
+        << QStringList{} << QByteArray("HELLO\r") << QByteArray("HELLO\r\n");
 }
 
 void CliTest::replaceKeepsEveryOtherByte()
@@ -2280,6 +2310,131 @@ void CliTest::tidyDropsFilterEntries()
     } else {
         QCOMPARE(fileBytes(path), tidied);
     }
+}
+
+void CliTest::linesAppendedWithoutTheLockAreKept_data()
+{
+    QTest::addColumn<Rewriter>("rewriter");
+    QTest::addColumn<ReplaceStep>("step");
+    QTest::addColumn<bool>("always"); // else only while the file is read the first time
+
+    QTest::newRow("tidy, once") << Rewriter::Tidy << ReplaceStep::Written << false;
+    QTest::newRow("tidy, always") << Rewriter::Tidy << ReplaceStep::Linked << true;
+    QTest::newRow("build --replace, once")
+        << Rewriter::BuildReplace << ReplaceStep::Linked << false;
+    QTest::newRow("build --replace, always")
+        << Rewriter::BuildReplace << ReplaceStep::Written << true;
+    QTest::newRow("paced replacing Build, once")
+        << Rewriter::PacedBuild << ReplaceStep::Written << false;
+    QTest::newRow("paced replacing Build, always")
+        << Rewriter::PacedBuild << ReplaceStep::Linked << true;
+}
+
+// A program that appends without taking the lock ("echo >>", an editor saving in place) while
+// the file is rewritten: its lines are read again and kept, or the file is left as it was.
+void CliTest::linesAppendedWithoutTheLockAreKept()
+{
+    QFETCH(Rewriter, rewriter);
+    QFETCH(ReplaceStep, step);
+    QFETCH(bool, always);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"gosh\" \"golly\" }\r\n"; // not a filter entry
+    QVERIFY(writeFileBytes(path, entry + entry));
+    QByteArray appended;
+    int appends = 0;
+    ReplaceHooks hooks;
+    hooks.reached = [&](ReplaceStep reached) {
+        if (reached != step || (!always && appends > 0))
+            return;
+        const QByteArray line =
+            "{ \"admin" + QByteArray::number(++appends) + "\" \"appended\" }\r\n";
+        QFile file(path);
+        if (file.open(QIODevice::Append) && file.write(line) == line.size())
+            appended += line;
+    };
+
+    const SortedTextList variants =
+        buildVariantList(SortedTextList::fromUnsorted({QStringLiteral("gosh")}), false);
+    BuildPlan plan;
+    plan.directory = dir.path();
+    plan.target = FilterTarget::Localization;
+    plan.replacesPreviousFilter = true;
+    BuildPolicy policy;
+    policy.replaceHooks = hooks;
+    Result<void> done;
+    QByteArray expected;
+    switch (rewriter) {
+    case Rewriter::Tidy: {
+        EntryRewriteOptions tidy;
+        tidy.hooks = hooks;
+        const Result<EntryTidy> run = rewriteEntryFile(path, tidy);
+        done = run ? Result<void>() : run.error();
+        expected = entry + appended;
+        break;
+    }
+    case Rewriter::BuildReplace: {
+        const Result<BuildOutcome> run = BuildWriter(plan, policy).write(variants);
+        done = run ? Result<void>() : run.error();
+        expected = entry + entry + appended + model::block(variants.items());
+        break;
+    }
+    case Rewriter::PacedBuild: {
+        BuildWriter writer(plan, policy);
+        done = writer.begin();
+        if (done)
+            done = writer.finish();
+        expected = entry + entry + appended + "\r\n";
+        break;
+    }
+    }
+    if (!always) {
+        QVERIFY2(done, qPrintable(done ? QString() : done.message()));
+        QCOMPARE(appends, 1);
+        QCOMPARE(fileBytes(path), expected);
+    } else {
+        QVERIFY(!done);
+        QCOMPARE(done.kind(), ErrorKind::Failed);
+        QVERIFY2(done.message().contains(QLatin1String(
+                     "localization.txt\" changed while it was being tidied; left as it was.")),
+                 qPrintable(done.message()));
+        QCOMPARE(appends, 5);
+        QCOMPARE(fileBytes(path), entry + entry + appended);
+    }
+    QCOMPARE(namesIn(dir.path()), QStringList{"localization.txt"});
+}
+
+// A stop that comes once tidy has replaced the file cannot leave it as it was: tidy finishes,
+// says so and ends with 0, also when another signal comes after it is done.
+void CliTest::tidyStoppedAfterTheReplacementSaysSo()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    QVERIFY(writeFileBytes(path, entry + entry));
+    const ChildOutcome child = runInChild([&] {
+        QBuffer in;
+        StoppingOutput out;
+        QBuffer err;
+        in.open(QIODevice::ReadOnly);
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        Console console(in, out, err);
+        const auto status = cli::runCommandLine(
+            console, {QStringLiteral("vantro-filter"), QStringLiteral("tidy"), path});
+        if (status != cli::ExitStatus::Success ||
+            !out.data().startsWith("Summary: repeats removed 1") ||
+            !err.data().contains("SIGTERM came too late to leave \"" + path.toUtf8() +
+                                 "\" as it was: it was replaced, and tidy finished."))
+            return QStringLiteral("status %1: %2%3")
+                .arg(int(status))
+                .arg(QString::fromUtf8(out.data()), QString::fromUtf8(err.data()));
+        ::raise(SIGTERM); // after the command, as the process ends
+        return QString();
+    });
+    QVERIFY2(child.passed(), child.text());
+    QCOMPARE(fileBytes(path), entry);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,5 +1,6 @@
 #include "entryfiles/encodingcheck.h"
 #include "entryfiles/entryline.h"
+#include "fileio/appendfile.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>
@@ -82,35 +83,36 @@ void EntryLineTest::parse()
 }
 
 // What build asks before appending Windows-1252 entries to a file (check's findings cover the
-// kinds of bytes).
+// kinds of bytes): a sample of its first and last 64 KiB, read through the open file.
 void EntryLineTest::fileLooksLikeUtf8_data()
 {
-    QTest::addColumn<QByteArray>("content"); // none: no file
-    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("utf8");
-    QTest::newRow("UTF-8") << QByteArray("menu \"Caf\xC3\xA9\"\r\n{ \"a\" \"z\" }\r\n") << true
-                           << true;
-    QTest::newRow("Windows-1252") << QByteArray("menu \"Caf\xE9\"\r\n") << true << false;
+    const QByteArray many(100000, 'a');
+    QTest::newRow("UTF-8") << QByteArray("menu \"Caf\xC3\xA9\"\r\n{ \"a\" \"z\" }\r\n") << true;
+    QTest::newRow("Windows-1252") << QByteArray("menu \"Caf\xE9\"\r\n") << false;
     QTest::newRow("ASCII behind a byte-order mark")
-        << QByteArray("\xEF\xBB\xBF{ \"a\" \"z\" }\r\n") << true << false;
-    QTest::newRow("no file") << QByteArray() << false << false;
+        << QByteArray("\xEF\xBB\xBF{ \"a\" \"z\" }\r\n") << false;
+    // Neither half of a character cut by a sample's edge counts as invalid.
+    QTest::newRow("UTF-8 cut at both samples' inner edges")
+        << "a" + QByteArray("\xC3\xA9").repeated(40000) + many.left(20000) +
+               QByteArray("\xE2\x82\xAC").repeated(30000)
+        << true;
+    QTest::newRow("Windows-1252 in the last 64 KiB")
+        << "Caf\xC3\xA9\r\n" + many + many + "Caf\xE9\r\n"
+        << false;
 }
 
 void EntryLineTest::fileLooksLikeUtf8()
 {
     QFETCH(QByteArray, content);
-    QFETCH(bool, readable);
     QFETCH(bool, utf8);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("localization.txt"));
-    if (readable)
-        QVERIFY(writeFileBytes(path, content));
-    const Result<bool> looks = vantro::fileLooksLikeUtf8(path);
-    QCOMPARE(bool(looks), readable);
-    if (readable)
-        QCOMPARE(*looks, utf8);
-    else
-        QCOMPARE(looks.kind(), ErrorKind::Unreadable);
+    QVERIFY(writeFileBytes(path, content));
+    AppendFile file(path);
+    QVERIFY(file.open({}));
+    QCOMPARE(vantro::fileLooksLikeUtf8(file), utf8);
 }
 
 QTEST_GUILESS_MAIN(EntryLineTest)
