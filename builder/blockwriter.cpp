@@ -30,8 +30,8 @@ Result<void> BlockWriter::open(const std::function<void(const AppendFile &)> &op
         const QString nothing = builder::Tr::tr("Nothing was written.");
         switch (done.kind()) {
         case ErrorKind::Refused:
-            if (opened.error().cause.isEmpty()) // a link of another account
-                return Error{ErrorKind::Refused, opened.message() + u' ' + nothing};
+            if (done.error().cause.isEmpty()) // a link of another account
+                return Error{ErrorKind::Refused, done.message() + u' ' + nothing};
             return Error{ErrorKind::Refused,
                          builder::Tr::tr("\"%1\" is %2, not a regular file: a Build appends only "
                                          "to a regular file.")
