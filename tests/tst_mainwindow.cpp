@@ -556,21 +556,22 @@ void MainWindowTest::wordListMenuFiles_data()
 {
     QTest::addColumn<FileAction>("action");
     QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<QByteArray>("profile"); // after its first line
 
     QTest::newRow("Add words from a file...")
         << FileAction::AddFromMenu
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("delta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n");
     QTest::newRow("dropped word file")
         << FileAction::DropOnList
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("delta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n");
     QTest::newRow("Take out the words of a file...")
         << FileAction::TakeOutFromMenu << QStringList{"alpha", "beta"} << QByteArray();
+    // The opened profile's lines as they stand, then the edits they do not say.
     QTest::newRow("Open profile...")
         << FileAction::OpenProfile << QStringList{"beta", "gamma", "gamma", "zeta"}
-        << QByteArray("zeta\n-alpha\n");
+        << QByteArray("+zeta\n-Alpha\nbeta\n");
 }
 
 void MainWindowTest::wordListMenuFiles()
@@ -648,7 +649,7 @@ void MainWindowTest::wordListMenuFiles()
     QCOMPARE(asked.size(), action == FileAction::AddFromMenu ? 2 : 1);
     const QByteArray text = fileBytes(savedTo);
     QVERIFY2(text.startsWith('#'), text.constData());
-    QCOMPARE(text.mid(text.indexOf('\n') + 1), "beta\n" + profile);
+    QCOMPARE(text.mid(text.indexOf('\n') + 1), profile);
 }
 
 // The profile after a sequence of edits: "+WORD" added, "-WORD" one entry removed, "!WORD"
