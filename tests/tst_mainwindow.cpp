@@ -856,7 +856,7 @@ void MainWindowTest::wordFilesOnlyFromRegularFiles()
     m_window->setFileChooser(
         [&](vantro::FileChoice, std::function<void(const QString &)> chosen) { chosen(fifo); });
     const ChildOutcome child = runInChild([&] {
-        ::alarm(30); // a read that waits for the writer to finish would wait for ever
+        ::alarm(10); // a read that waits for the writer to finish would wait for ever
         const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
         if (writer < 0 || ::write(writer, "beta\n", 5) != 5)
             return QStringLiteral("cannot write to the FIFO");
