@@ -58,8 +58,9 @@ public:
     bool load(const BuiltInChoice &builtIn = {});
     // Replaces the word list that load() put there with the composed one; the user's edits count
     // from its start words and its profiles' additions and removals, and Save profile writes to
-    // profilePath (empty: it asks for a name).
-    void startWith(const ComposedWordList &start, const QString &profilePath);
+    // profilePath (empty: it asks for a name), keeping the lines of the profile's bytes.
+    void startWith(const ComposedWordList &start, const QString &profilePath,
+                   const QByteArray &profileBytes = {});
 
     // Starts a Build and returns at once; the event loop then writes one entry per pause. A
     // press while a Build runs is ignored.
@@ -81,18 +82,20 @@ public:
     // Takes every entry equal to a word of the file out of the word list.
     void takeOutWordsOfFile(const QString &fileName, const WordFile &file);
     // Applies a profile's additions and removals to the word list; its file becomes the one
-    // Save profile writes.
-    void applyProfile(const QString &fileName, const WordFile &profile);
+    // Save profile writes, keeping the lines of its bytes.
+    void applyProfile(const QString &fileName, const WordFile &profile, const QByteArray &bytes);
     // Lists the refused lines of a word file in one message: a screenful at most, every one of
-    // them on standard error.
-    void reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems);
+    // them on standard error. They were not added, or (takingOut) not taken out.
+    void reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems,
+                            bool takingOut = false);
 
     // The word list's context menu: each asks for a file through the file chooser.
     void addWordsFromFile();
     void takeOutWordsFromFile();
     void openProfile();
     // Writes the user's edits since start, with those of the loaded profile, as a profile: to the
-    // profile's file, or (without one, and for Save As) to a file the user chooses.
+    // profile's file, or (without one, and for Save As) to a file the user chooses. A profile
+    // file that is not UTF-8 is not written to.
     void saveProfile();
     void saveProfileAs();
     void saveProfileTo(const QString &path);
@@ -147,8 +150,10 @@ private:
     void showWordListMenu(const QPoint &position);
     void updateWordListSummary();
     bool dropWordFiles(QEvent *event);
+    // Reads a regular file's words; a profile's bytes as well, for Save profile to keep.
     void readWordFileThen(const QString &path, WordFileKind kind,
-                          const std::function<void(const WordFile &)> &use);
+                          const std::function<void(const WordFile &, const QByteArray &)> &use);
+    void keepProfileLines(const QString &path, const QByteArray &bytes, const WordFile &profile);
     void startBuild(bool replacing);
     void recordAddedWord(const QString &word);
 
@@ -183,7 +188,8 @@ private:
     ProfileEdits m_edits;
     QString m_profilePath;
     std::optional<WritePlace> m_profilePlace; // the profile's folder, as found when it was opened
-    QString m_lastBuild;                      // what the last Build did; empty before the first
+    qsizetype m_profileLineNotUtf8 = 0; // of the profile file: it is not written to (0: none)
+    QString m_lastBuild;                // what the last Build did; empty before the first
     bool m_replacesPreviousFilter = false;
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/wordfile.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QSet>
@@ -58,10 +60,18 @@ public:
     // The user took every entry of the word out (a file's words, a profile's "-" lines).
     void wordTakenOut(const QString &word);
 
+    // The profile file that Save profile writes from now on, as it was read, and its words,
+    // which the edits already hold. Its lines stay as they stand, in their order, those it
+    // refused too; only a "-WORD" line goes, when the user puts WORD back, since a word taken
+    // out stays out whatever adds it. No bytes: no file.
+    void keepLinesOf(const QByteArray &bytes, const WordFile &file);
+
     QStringList additions() const { return m_additions.list(); }
     QStringList removals() const { return m_removals.list(); }
-    // The profile file: a comment line, the additions, then the removals, UTF-8, LF line ends.
-    // The empty word, which no profile line can hold, is left out (see holdsEmptyWord).
+    // The profile file. Without a file's lines: a comment line, the additions, then the
+    // removals, UTF-8, LF line ends. With them: its lines, then a line for each addition and
+    // removal they do not say, ended as its last line is. The empty word, which no profile line
+    // can hold, is left out (see holdsEmptyWord).
     QByteArray profileText() const;
     bool holdsEmptyWord() const;
 
@@ -69,6 +79,16 @@ private:
     QSet<QString> m_startWords;
     OrderedWords m_additions;
     OrderedWords m_removals;
+    // The file's lines (its bytes), how many of them add each word, and its "-WORD" lines.
+    QString editLines(const QString &ending) const; // the edits that the file's lines do not say
+
+    QByteArray m_fileBytes;
+    QStringList m_fileAdditions;
+    QHash<qsizetype, QString> m_fileRemovalLines; // the word of each, by line number
+    QSet<QString> m_fileRemovals;
 };
+
+// The number of the first line that is not UTF-8 (1-based); 0 when every line is.
+qsizetype firstLineNotUtf8(QByteArrayView bytes);
 
 } // namespace vantro

@@ -13,26 +13,36 @@
 
 namespace vantro {
 
-void MainWindow::readWordFileThen(const QString &path, WordFileKind kind,
-                                  const std::function<void(const WordFile &)> &use)
+void MainWindow::readWordFileThen(
+    const QString &path, WordFileKind kind,
+    const std::function<void(const WordFile &, const QByteArray &)> &use)
 {
     const auto cannotRead = [&](const QString &reason) {
         m_reporter(tr("The word file \"%1\" cannot be read: %2").arg(shownPath(path), reason));
     };
+    // A FIFO would hold the event loop until its writer is done.
     QFile file;
-    if (const Result<void> opened = openInputFile(file, path); !opened)
+    if (const Result<void> opened = openInputFile(file, path, InputFiles::RegularOnly); !opened)
         return cannotRead(opened.message());
-    const Result<WordFile> read = readWordFile(file, kind);
+    QByteArray bytes;
+    if (kind == WordFileKind::Profile) {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return cannotRead(tr("Cannot read: %1").arg(shownText(file.errorString())));
+    }
+    const Result<WordFile> read =
+        kind == WordFileKind::Profile ? readWordFile(bytes, kind) : readWordFile(file, kind);
     if (!read)
         return cannotRead(read.message());
-    use(*read);
+    use(*read, bytes);
 }
 
 void MainWindow::addWordsFromFile()
 {
     m_fileChooser(FileChoice::AddWords, [this](const QString &path) {
-        readWordFileThen(path, WordFileKind::Words,
-                         [this, path](const WordFile &file) { addWordsOfFile(path, file); });
+        readWordFileThen(
+            path, WordFileKind::Words,
+            [this, path](const WordFile &file, const QByteArray &) { addWordsOfFile(path, file); });
     });
 }
 
@@ -40,7 +50,9 @@ void MainWindow::takeOutWordsFromFile()
 {
     m_fileChooser(FileChoice::TakeOutWords, [this](const QString &path) {
         readWordFileThen(path, WordFileKind::Words,
-                         [this, path](const WordFile &file) { takeOutWordsOfFile(path, file); });
+                         [this, path](const WordFile &file, const QByteArray &) {
+                             takeOutWordsOfFile(path, file);
+                         });
     });
 }
 
@@ -48,7 +60,9 @@ void MainWindow::openProfile()
 {
     m_fileChooser(FileChoice::OpenProfile, [this](const QString &path) {
         readWordFileThen(path, WordFileKind::Profile,
-                         [this, path](const WordFile &file) { applyProfile(path, file); });
+                         [this, path](const WordFile &file, const QByteArray &bytes) {
+                             applyProfile(path, file, bytes);
+                         });
     });
 }
 
@@ -74,8 +88,24 @@ void MainWindow::setProfilePath(const QString &path)
         m_profilePlace.emplace(std::move(*place));
 }
 
+void MainWindow::keepProfileLines(const QString &path, const QByteArray &bytes,
+                                  const WordFile &profile)
+{
+    setProfilePath(path.isEmpty() ? QString() : absolutePath(path));
+    // Lines in another encoding would end up beside UTF-8 ones; such a file is not written to.
+    m_profileLineNotUtf8 = firstLineNotUtf8(bytes);
+    m_edits.keepLinesOf(m_profileLineNotUtf8 > 0 ? QByteArray() : bytes, profile);
+}
+
 void MainWindow::saveProfileTo(const QString &path)
 {
+    if (m_profileLineNotUtf8 > 0 && absolutePath(path) == m_profilePath) {
+        m_reporter(tr("The profile was not saved: line %1 of \"%2\" is not UTF-8, and saving "
+                      "would put UTF-8 lines beside it. Nothing was written. Convert the file to "
+                      "UTF-8 and open it again, or save the profile to another file.")
+                       .arg(QString::number(m_profileLineNotUtf8), shownPath(m_profilePath)));
+        return;
+    }
     // The opened profile is saved into the folder it was opened from, while its path still
     // leads there; any other file is found now.
     const bool opened = m_profilePlace && absolutePath(path) == m_profilePath;
@@ -99,6 +129,7 @@ void MainWindow::saveProfileTo(const QString &path)
         m_profilePath = absolutePath(path);
         m_profilePlace = std::move(found);
     }
+    m_profileLineNotUtf8 = 0;
     if (m_edits.holdsEmptyWord())
         m_reporter(tr("The profile was saved to \"%1\" without the empty word, which a profile "
                       "cannot hold; add it again after the next start.")

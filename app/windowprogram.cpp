@@ -10,6 +10,7 @@
 #include "fileio/path.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -48,13 +49,25 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     const WindowOptions &options = commandLine.options;
 
     // Every word file is read before anything is written, and before --dir is entered: names on
-    // the command line are relative to the directory the program was started in.
+    // the command line are relative to the directory the program was started in. The profile is
+    // read whole: Save profile keeps its lines.
+    QByteArray profileBytes;
     const ComposedWordList start = composeWordSources(
-        options.sources, [](const QString &name, const auto &read) -> Result<void> {
+        options.sources, [&](const QString &name, const auto &read) -> Result<void> {
             QFile file;
             if (Result<void> opened = openInputFile(file, name); !opened)
                 return opened;
-            read(file);
+            if (name != options.profile()) {
+                read(file);
+                return {};
+            }
+            profileBytes = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                return Error{ErrorKind::Unreadable,
+                             app::Tr::tr("Cannot read: %1").arg(shownText(file.errorString()))};
+            QBuffer buffer(&profileBytes);
+            buffer.open(QIODevice::ReadOnly);
+            read(buffer);
             return {};
         });
     const QString profilePath = options.profile() ? absolutePath(*options.profile()) : QString();
@@ -82,7 +95,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     window.setReplacesPreviousFilter(options.replace);
     if (!window.load(options.sources.builtIn))
         return 1;
-    window.startWith(start, profilePath);
+    window.startWith(start, profilePath, profileBytes);
     window.show();
     for (const WordFileRefusals &file : start.refused)
         window.reportRefusedLines(QDir::toNativeSeparators(file.name), file.problems);

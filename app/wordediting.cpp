@@ -71,10 +71,11 @@ void MainWindow::undoRemoval()
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
 }
 
-void MainWindow::startWith(const ComposedWordList &start, const QString &profilePath)
+void MainWindow::startWith(const ComposedWordList &start, const QString &profilePath,
+                           const QByteArray &profileBytes)
 {
     m_edits.start(start.startWords, start.additions, start.removals);
-    setProfilePath(profilePath);
+    keepProfileLines(profilePath, profileBytes, readWordFile(profileBytes, WordFileKind::Profile));
     m_wordList->setList(start.words);
 }
 
@@ -127,10 +128,11 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
         return left != addedTakenOut.end() && (*left)-- > 0;
     });
     m_wordList->setList(SortedTextList::fromUnsorted(std::move(kept)));
-    reportRefusedLines(fileName, file.problems);
+    reportRefusedLines(fileName, file.problems, true);
 }
 
-void MainWindow::applyProfile(const QString &fileName, const WordFile &profile)
+void MainWindow::applyProfile(const QString &fileName, const WordFile &profile,
+                              const QByteArray &bytes)
 {
     WordFile part;
     part.words = profile.words;
@@ -138,10 +140,11 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile)
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
     reportRefusedLines(fileName, profile.problems);
-    setProfilePath(absolutePath(fileName));
+    keepProfileLines(fileName, bytes, profile);
 }
 
-void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems)
+void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems,
+                                    bool takingOut)
 {
     if (problems.isEmpty())
         return;
@@ -161,7 +164,8 @@ void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFil
     if (problems.size() > kLinesShown)
         lines.append(
             tr("... and %n more", nullptr, static_cast<int>(problems.size() - kLinesShown)));
-    m_reporter(tr("These lines of \"%1\" were not added to the word list:\n%2")
+    m_reporter((takingOut ? tr("These lines of \"%1\" were not taken out of the word list:\n%2")
+                          : tr("These lines of \"%1\" were not added to the word list:\n%2"))
                    .arg(shownText(fileName), lines.join(u'\n')));
 }
 

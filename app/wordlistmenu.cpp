@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
+#include "fileio/path.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -76,7 +77,9 @@ bool MainWindow::dropWordFiles(QEvent *event)
     QStringList paths;
     for (const QUrl &url : drop->mimeData()->urls()) {
         if (url.isLocalFile())
-            paths.append(url.toLocalFile());
+            // The name's bytes, as the system gives names: a folder's name need not be UTF-8.
+            paths.append(decodePath(
+                QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
     }
     if (paths.isEmpty()) {
         drop->ignore();
@@ -86,7 +89,9 @@ bool MainWindow::dropWordFiles(QEvent *event)
     if (type == QEvent::Drop) {
         for (const QString &path : std::as_const(paths)) {
             readWordFileThen(path, WordFileKind::Words,
-                             [this, path](const WordFile &file) { addWordsOfFile(path, file); });
+                             [this, path](const WordFile &file, const QByteArray &) {
+                                 addWordsOfFile(path, file);
+                             });
         }
     }
     return true;

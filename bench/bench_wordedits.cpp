@@ -1,7 +1,8 @@
 // The word list's context menu on a large file, through the real window, offscreen unless
 // QT_QPA_PLATFORM names another platform. Prints how long each takes:
 //   taking out the N words of a file from a list that holds them, putting them back from the file,
-//   adding N other words from a file, and adding then taking out N words while a Build runs.
+//   adding N other words from a file, the profile's text, opening a profile of N lines and its
+//   text then, and adding then taking out N words while a Build runs.
 //
 //   bench_wordedits            N = 100000
 //   bench_wordedits --words N
@@ -34,9 +35,14 @@ QStringList madeUpWords(int count, char first)
     return words;
 }
 
+QByteArray linesOf(const QStringList &words)
+{
+    return (words.join(u'\n') + u'\n').toUtf8();
+}
+
 vantro::WordFile wordFileOf(const QStringList &words)
 {
-    return vantro::readWordFile((words.join(u'\n') + u'\n').toUtf8());
+    return vantro::readWordFile(linesOf(words));
 }
 
 void timed(const char *what, const vantro::MainWindow &window, const std::function<void()> &edit)
@@ -93,6 +99,12 @@ int main(int argc, char *argv[])
     timed("add N other words from a file", window,
           [&] { window.addWordsOfFile(QStringLiteral("other.txt"), otherFile); });
     timed("profile text", window, [&] { window.profileEdits().profileText(); });
+    const QByteArray profile = linesOf(madeUpWords(count, 'd'));
+    timed("open a profile of N lines", window, [&] {
+        window.applyProfile(QStringLiteral("profile.txt"),
+                            vantro::readWordFile(profile, vantro::WordFileKind::Profile), profile);
+    });
+    timed("profile text, its lines kept", window, [&] { window.profileEdits().profileText(); });
 
     // During a Build every word added is remembered for a failed Build to give back.
     vantro::MainWindow building;

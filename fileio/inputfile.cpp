@@ -37,11 +37,21 @@ bool waitForWriter(int fd)
     }
 }
 
+Error notRegular(unsigned mode)
+{
+    return {ErrorKind::Unreadable,
+            fileio::Tr::tr("It is %1, not a regular file.").arg(nonRegularFileKind(mode))};
+}
+
 } // namespace
 
-Result<void> openInputFile(QFile &file, const QString &path)
+Result<void> openInputFile(QFile &file, const QString &path, InputFiles accepted)
 {
     const QByteArray name = encodePath(path);
+    const bool regularOnly = accepted == InputFiles::RegularOnly;
+    struct stat status = {};
+    if (regularOnly && ::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return notRegular(status.st_mode);
     // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever if none comes.
     int fd = -1;
     do {
@@ -54,9 +64,11 @@ Result<void> openInputFile(QFile &file, const QString &path)
         ::close(fd);
         return error;
     };
-    struct stat status = {};
     if (::fstat(fd, &status) != 0)
         return refuse(cannotOpen(errno));
+    // Checked again on the open file: another may have taken the name meanwhile.
+    if (regularOnly && !S_ISREG(status.st_mode))
+        return refuse(notRegular(status.st_mode));
     if (S_ISDIR(status.st_mode))
         return refuse(cannotOpen(EISDIR));
     if (S_ISFIFO(status.st_mode) && !waitForWriter(fd))

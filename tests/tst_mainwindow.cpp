@@ -6,6 +6,7 @@
 #include "app/wordlistmodel.h"
 #include "builder/wordfile.h"
 #include "builder/wordlistsources.h"
+#include "childprocess.h"
 #include "common/showntext.h"
 #include "entrymodel.h"
 #include "fileio/filesizesignal.h"
@@ -34,9 +35,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using vantro::MainWindow;
@@ -139,6 +142,12 @@ private slots:
     void saveProfileKeepsItsFolder();
     void profileEdits_data();
     void profileEdits();
+    void savedProfileKeepsItsLines_data();
+    void savedProfileKeepsItsLines();
+    void wordFilesOnlyFromRegularFiles_data();
+    void wordFilesOnlyFromRegularFiles();
+    void droppedFileInFolderNamedInBytes();
+    void takenOutFileRefusedLines();
     void wordListSummary_data();
     void wordListSummary();
 
@@ -166,6 +175,8 @@ private:
         return found;
     }
     std::unique_ptr<MainWindow> startedWindow();
+    void triggerMenuItem(const char *text);
+    void dropFile(const QUrl &url);
     void setWords(const QStringList &words);
     int rowOf(const char *word) const
     {
@@ -204,6 +215,26 @@ void MainWindowTest::cleanup()
     QVERIFY(QDir::setCurrent(m_previousDir));
     m_dir.reset();
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void MainWindowTest::triggerMenuItem(const char *text)
+{
+    for (QAction *item : control<QMenu>("wordListMenu")->actions()) {
+        if (item->text() == QLatin1String(text))
+            return item->trigger();
+    }
+    QFAIL(text);
+}
+
+void MainWindowTest::dropFile(const QUrl &url)
+{
+    QWidget *viewport = control<QListView>("text1")->viewport();
+    QMimeData data;
+    data.setUrls({url});
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
 }
 
 void MainWindowTest::setWords(const QStringList &words)
@@ -559,21 +590,22 @@ void MainWindowTest::wordListMenuFiles_data()
 {
     QTest::addColumn<FileAction>("action");
     QTest::addColumn<QStringList>("words");
-    QTest::addColumn<QByteArray>("profile");
+    QTest::addColumn<QByteArray>("profile"); // after its first line
 
     QTest::newRow("Add words from a file...")
         << FileAction::AddFromMenu
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("delta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n");
     QTest::newRow("dropped word file")
         << FileAction::DropOnList
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("delta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n");
     QTest::newRow("Take out the words of a file...")
         << FileAction::TakeOutFromMenu << QStringList{"alpha", "beta"} << QByteArray();
+    // The opened profile's lines as they stand, then the edits they do not say.
     QTest::newRow("Open profile...")
         << FileAction::OpenProfile << QStringList{"beta", "gamma", "gamma", "zeta"}
-        << QByteArray("zeta\n-alpha\n");
+        << QByteArray("+zeta\n-Alpha\nbeta\n");
 }
 
 void MainWindowTest::wordListMenuFiles()
@@ -651,7 +683,7 @@ void MainWindowTest::wordListMenuFiles()
     QCOMPARE(asked.size(), action == FileAction::AddFromMenu ? 2 : 1);
     const QByteArray text = fileBytes(savedTo);
     QVERIFY2(text.startsWith('#'), text.constData());
-    QCOMPARE(text.mid(text.indexOf('\n') + 1), "beta\n" + profile);
+    QCOMPARE(text.mid(text.indexOf('\n') + 1), profile);
 }
 
 // Save profile writes into the folder the profile was opened from, and nowhere else: a folder
@@ -773,6 +805,164 @@ void MainWindowTest::profileEdits()
     const QByteArray text = profileEdits.profileText();
     QCOMPARE(text.mid(text.indexOf('\n') + 1), profile);
     QCOMPARE(profileEdits.holdsEmptyWord(), holdsEmptyWord);
+}
+
+// Save profile after the window started with a profile (as --profile gives it) or opened one,
+// and a sequence of edits: "+WORD" typed, "-WORD" selected (removed), "!WORD" taken out by a file,
+// "z" Undo, "s" Save profile.
+// The window starts from "drat" and "gosh".
+void MainWindowTest::savedProfileKeepsItsLines_data()
+{
+    QTest::addColumn<bool>("atStartUp");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QByteArray>("saved"); // empty: refused, the file left as it was
+
+    const QByteArray handWritten = "# ours\r\n\r\n-gosh\r\n\xC5\xBCul\r\nHeck\r\n+-meh\r\n";
+    QTest::newRow("comments, blank and refused lines, order, CR LF")
+        << true << handWritten << QStringList{"+zap", "!drat", "s"}
+        << handWritten + "zap\r\n-drat\r\n";
+    QTest::newRow("opened: edits before it appended too")
+        << false << handWritten << QStringList{"+zap", "s"} << handWritten + "zap\r\n";
+    QTest::newRow("a word of the file taken out, then put back")
+        << true << handWritten << QStringList{"!heck", "z", "s"} << handWritten;
+    QTest::newRow("a line of an earlier save goes with its Undo")
+        << true << QByteArray("# mine\nzip\n") << QStringList{"+zap", "s", "-zap", "s"}
+        << QByteArray("# mine\nzip\n");
+    QTest::newRow("a word the file takes out, added again")
+        << true << QByteArray("-gosh\n# keep\n") << QStringList{"+gosh", "s"}
+        << QByteArray("# keep\n");
+    QTest::newRow("a last line without its end")
+        << true << QByteArray("zip") << QStringList{"+zap", "s"} << QByteArray("zip\nzap\n");
+    QTest::newRow("not UTF-8 at start-up")
+        << true << QByteArray("# mine\ncaf\xE9\n") << QStringList{"+zap", "s"} << QByteArray();
+    QTest::newRow("not UTF-8, opened")
+        << false << QByteArray("# mine\ncaf\xE9\n") << QStringList{"+zap", "s"} << QByteArray();
+}
+
+void MainWindowTest::savedProfileKeepsItsLines()
+{
+    QFETCH(bool, atStartUp);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, edits);
+    QFETCH(QByteArray, saved);
+    const QString path = QDir::current().filePath(QStringLiteral("profile.txt"));
+    QVERIFY(writeFileBytes(path, file));
+    m_window->setFileChooser(
+        [&](vantro::FileChoice, std::function<void(const QString &)> chosen) { chosen(path); });
+    vantro::ComposedWordList start;
+    start.startWords = {"drat", "gosh"};
+    start.words = vantro::SortedTextList::fromUnsorted(start.startWords);
+    if (atStartUp) {
+        const vantro::WordFile profile = vantro::readWordFile(file, vantro::WordFileKind::Profile);
+        for (const vantro::WordFileWord &word : profile.words)
+            start.additions.append(word.text);
+        for (const vantro::WordFileWord &word : profile.removals)
+            start.removals.append(word.text);
+        start.words = vantro::composeWordList(start.startWords + start.additions, start.removals);
+        m_window->startWith(start, path, file);
+    } else {
+        m_window->startWith(start, QString());
+        if (edits.first().startsWith(u'+'))
+            m_window->addWordsOfFile(QStringLiteral("w.txt"),
+                                     vantro::readWordFile(edits.takeFirst().mid(1).toUtf8()));
+        triggerMenuItem("Open profile...");
+    }
+    m_warnings.clear();
+    for (const QString &edit : std::as_const(edits)) {
+        if (edit.startsWith(u'+')) {
+            control<QLineEdit>("Text3")->setText(edit.mid(1));
+            m_window->addWord();
+        } else if (edit.startsWith(u'-')) {
+            const auto row = m_window->wordList()->list().items().indexOf(edit.mid(1));
+            control<QListView>("text1")->selectionModel()->select(
+                m_window->wordList()->index(static_cast<int>(row)), QItemSelectionModel::Select);
+        } else if (edit.startsWith(u'!')) {
+            m_window->takeOutWordsOfFile(QStringLiteral("w.txt"),
+                                         vantro::readWordFile(edit.mid(1).toUtf8()));
+        } else if (edit == u"z") {
+            m_window->undoRemoval();
+        } else {
+            triggerMenuItem("Save profile");
+        }
+    }
+    if (!saved.isEmpty()) {
+        QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join(u'\n')));
+        QCOMPARE(fileBytes(path), saved);
+        return;
+    }
+    QCOMPARE(fileBytes(path), file);
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY2(m_warnings.first().contains(path) && m_warnings.first().contains("line 2") &&
+                 m_warnings.first().contains("not UTF-8"),
+             qPrintable(m_warnings.first()));
+}
+
+// A FIFO chosen in the context menu or dropped onto the list is refused at once, also while a
+// program holds it open and writes to it. Each in a child that a hang would end.
+void MainWindowTest::wordFilesOnlyFromRegularFiles_data()
+{
+    QTest::addColumn<QByteArray>("menuItem"); // empty: dropped
+    for (const char *item :
+         {"Add words from a file...", "Take out the words of a file...", "Open profile...", ""})
+        QTest::newRow(*item ? item : "dropped") << QByteArray(item);
+}
+
+void MainWindowTest::wordFilesOnlyFromRegularFiles()
+{
+    QFETCH(QByteArray, menuItem);
+    const QString fifo = QDir::current().filePath(QStringLiteral("words.fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    setWords({"alpha"});
+    m_window->setFileChooser(
+        [&](vantro::FileChoice, std::function<void(const QString &)> chosen) { chosen(fifo); });
+    const ChildOutcome child = runInChild([&] {
+        ::alarm(10); // a read that waits for the writer to finish would wait for ever
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+        if (writer < 0 || ::write(writer, "beta\n", 5) != 5)
+            return QStringLiteral("cannot write to the FIFO");
+        if (menuItem.isEmpty())
+            dropFile(QUrl::fromLocalFile(fifo));
+        else
+            triggerMenuItem(menuItem.constData());
+        if (m_window->wordList()->list().items() != QStringList{"alpha"})
+            return QStringLiteral("the word list changed");
+        if (m_warnings.size() != 1 || !m_warnings.first().contains(fifo) ||
+            !m_warnings.first().contains(QStringLiteral("a FIFO (named pipe), not a regular file")))
+            return m_warnings.join(u'\n');
+        return QString();
+    });
+    QVERIFY2(child.passed(), child.text());
+}
+
+// A file dropped from a folder whose name is not UTF-8 is read under its name's bytes.
+void MainWindowTest::droppedFileInFolderNamedInBytes()
+{
+    const QByteArray folder = QFile::encodeName(QDir::currentPath()) + "/caf\xE9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    // QFile takes names as UTF-8.
+    const int fd = ::open((folder + "/add.txt").constData(), O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0 && ::write(fd, "beta\n", 5) == 5 && ::close(fd) == 0);
+    setWords({"alpha"});
+    dropFile(QUrl::fromEncoded("file://" + folder.toPercentEncoding("/") + "/add.txt"));
+    ::unlink((folder + "/add.txt").constData()); // which QTemporaryDir could not name
+    ::rmdir(folder.constData());
+    QVERIFY2(m_warnings.isEmpty(), qPrintable(m_warnings.join(u'\n')));
+    QCOMPARE(m_window->wordList()->list().items(), QStringList({"alpha", "beta"}));
+}
+
+// The refused lines of a file whose words are taken out were not taken out.
+void MainWindowTest::takenOutFileRefusedLines()
+{
+    setWords({"alpha", "beta"});
+    m_window->takeOutWordsOfFile(QStringLiteral("out.txt"),
+                                 vantro::readWordFile(QByteArray("beta\nsay \"hi\n")));
+    QCOMPARE(m_window->wordList()->list().items(), QStringList{"alpha"});
+    QCOMPARE(m_warnings.size(), 1);
+    QVERIFY2(m_warnings.first().startsWith(
+                 QStringLiteral("These lines of \"out.txt\" were not taken out of the word list:\n"
+                                "Line 2: ")),
+             qPrintable(m_warnings.first()));
 }
 
 enum class BuildEnd
