@@ -191,6 +191,8 @@ Result<void> FileReplacement::attach(const WritePlace &place, int fd)
     if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
         return Error{ErrorKind::Unreadable,
                      fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(m_shown, kind)};
+    // Noted again by lock(); a caller that takes no lock reads the file before attaching it.
+    m_locked = m_status;
     m_name = place.name();
     m_dirFd = ::fcntl(place.folder(), F_DUPFD_CLOEXEC, 0);
     if (m_dirFd < 0)

@@ -77,9 +77,9 @@ public:
     // taken before it got its name, so that no other writer comes between the replacement and
     // what the caller appends next: takeNewFile() hands its descriptor over.
     // A program that writes without taking the lock (an editor, "echo >>") can change the file
-    // while it is read: when its size or times are no longer those noted by lock(), nothing is
-    // renamed, the result is Failed and changedMeanwhile() tells it, for the caller to read the
-    // file again.
+    // while it is read: when its size or times are no longer those noted by attach() and lock()
+    // (the later), nothing is renamed, the result is Failed and changedMeanwhile() tells it, for
+    // the caller to read the file again.
     Result<void> replace(QByteArrayView bytes, const std::function<bool()> &stopRequested = {},
                          bool keepOpen = false);
     bool changedMeanwhile() const { return m_changedMeanwhile; }
@@ -99,7 +99,7 @@ private:
     struct stat m_status
     {
     };
-    struct stat m_locked // as lock() found it
+    struct stat m_locked // as attach() and then lock() found it
     {
     };
     bool m_changedMeanwhile = false;
