@@ -678,6 +678,9 @@ void CliTest::refusedWords_data()
     QTest::newRow("longer than the new-word box")
         << "--words" << QByteArray(32767, 'b') + '\n' + QByteArray(32768, 'a') + "\nok\n"
         << QList<int>{2} << "at most 32767 characters";
+    QTest::newRow("words the cipher leaves unchanged")
+        << "--words" << QByteArray("1488\nfine\n\xC3\xBF\n") << QList<int>{1, 3}
+        << "The replacement of \"1488\" would equal it";
     QTest::newRow("overlong line skipped, the rest still read")
         << "--add" << QByteArray(kOverlong, 'x') + "\nok\nq\"\n" + QByteArray(kOverlong, 'y')
         << QList<int>{1, 3, 4} << "longer than 1048576 bytes";
@@ -1780,11 +1783,15 @@ void CliTest::expand_data()
         << QStringList{"expand", "BS"}
         << QStringList{"BS", "Bs", "bs", "BS!", "Bs!", "bs!", "BS.", "Bs.", "bs."};
     QTest::newRow("two words in one list")
-        << QStringList{"expand", "a", "42"}
-        << QStringList{"42", "42!", "42.", "A", "a", "A!", "a!", "A.", "a."};
+        << QStringList{"expand", "a", "42x"}
+        << QStringList{"42X", "42x", "42X!", "42x!", "42X.", "42x.",
+                       "A",   "a",   "A!",   "a!",   "A.",   "a."};
     QTest::newRow("outside ASCII")
         << QStringList{"expand", "CAFÉ"} << QStringList{"CAFÉ",  "Café",  "café",  "CAFÉ!", "Café!",
                                                         "café!", "CAFÉ.", "Café.", "café."};
+    // None: refused, as build refuses it.
+    QTest::newRow("a word the cipher leaves unchanged")
+        << QStringList{"expand", "gosh", "\u0178"} << QStringList{};
 }
 
 void CliTest::expand()
@@ -1795,6 +1802,14 @@ void CliTest::expand()
     QTemporaryDir dir;
     const ToolRun run = runTool(arguments, dir.path());
     QVERIFY(run.finished);
+    if (variants.isEmpty()) {
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.contains("\"\u0178\" is refused: The replacement of \"\u00ff\" would "
+                                  "equal it"),
+                 run.err);
+        return;
+    }
     QCOMPARE(run.exitCode, 0);
     QStringList expected;
     for (const QString &variant : variants)
