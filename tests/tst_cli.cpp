@@ -367,6 +367,8 @@ private slots:
     void replaceKeepsEveryOtherByte();
     void tidyDropsFilterEntries_data();
     void tidyDropsFilterEntries();
+    void starEntriesOfTheAdministratorStay_data();
+    void starEntriesOfTheAdministratorStay();
 };
 
 void CliTest::initTestCase()
@@ -2178,6 +2180,67 @@ void CliTest::tidyDropsFilterEntries()
                              "opened a block of which every entry goes.");
     } else {
         QCOMPARE(fileBytes(path), tidied);
+    }
+}
+
+// A star entry is the filter's only in a block that a Build wrote, with every variant of its
+// words; the administrator's own stay, wherever they are. Cipher entries go wherever they are.
+void CliTest::starEntriesOfTheAdministratorStay_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("withoutFilter"); // after --drop-filter; --replace adds its block
+    QTest::addColumn<QByteArray>("withoutNoob");   // after --drop-word noob
+
+    // A masked Build's block, from the writer.
+    const auto maskBlock = [](const QStringList &words, bool maxUsage) {
+        QBuffer block;
+        block.open(QIODevice::WriteOnly);
+        [&] {
+            QVERIFY(writeFilterBlock(block, variantsOf(listOf(words), maxUsage),
+                                     ReplacementStyle::Mask));
+        }();
+        return block.data();
+    };
+    const QByteArray game = "HELLO \"Welcome\"\r\n";
+    const QByteArray bye = "BYE\r\n";
+
+    QByteArray content = game + "\r\n{ \"noob\" \"****\" }\r\n";
+    QTest::newRow("a lone star entry after an empty line") << content << content << content;
+    content = game + "{ \"idiot\" \"*****\" }\r\n{ \"shit\" \"****\" }\r\n\r\n"
+                     "{ \"gosh\" \"golly\" }\r\n{ \"noob\" \"****\" }\r\n";
+    QTest::newRow("star entries among the administrator's own lines")
+        << content << content << content;
+    for (const bool maxUsage : {false, true})
+        QTest::addRow("a Build's block, %d variants a word", maxUsage ? 18 : 9)
+            << game + maskBlock({"noob", "idiot"}, maxUsage) + bye << game + bye
+            << game + maskBlock({"idiot"}, maxUsage) + bye;
+    content = game + maskBlock({"noob"}, false).replace("{ \"Noob.\" \"*****\" }\r\n", "");
+    QTest::newRow("a block without one variant of its word") << content << content << content;
+    content = game + "{ \"gosh\" \"u0lt\" }\r\n" +
+              model::block(variantsOf(listOf({"noob"}), false).items()) + bye;
+    QTest::newRow("cipher entries, alone and in a block")
+        << content << game + bye << game + "{ \"gosh\" \"u0lt\" }\r\n" + bye;
+}
+
+void CliTest::starEntriesOfTheAdministratorStay()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, withoutFilter);
+    QFETCH(QByteArray, withoutNoob);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("w.txt"), "drat\n"));
+    const ToolRun block = runTool({"build", "--words", "w.txt", "--stdout"}, dir.path());
+    QCOMPARE(block.exitCode, 0);
+    const QList<std::pair<QStringList, QByteArray>> runs = {
+        {{"tidy", "--drop-filter", "badnames.txt"}, withoutFilter},
+        {{"tidy", "--drop-word", "noob", "badnames.txt"}, withoutNoob},
+        {{"build", "--words", "w.txt", "--replace"}, withoutFilter + block.out}};
+    for (const auto &[arguments, expected] : runs) {
+        QVERIFY(writeFileBytes(dir.filePath("badnames.txt"), content));
+        const ToolRun run = runTool(arguments, dir.path());
+        QVERIFY2(run.exitCode == 0, run.err);
+        QCOMPARE(fileBytes(dir.filePath("badnames.txt")), expected);
     }
 }
 
