@@ -49,7 +49,7 @@ void MainWindow::addWordsFromFile()
 void MainWindow::takeOutWordsFromFile()
 {
     m_fileChooser(FileChoice::TakeOutWords, [this](const QString &path) {
-        readWordFileThen(path, WordFileKind::Words,
+        readWordFileThen(path, WordFileKind::TakeOut,
                          [this, path](const WordFile &file, const QByteArray &) {
                              takeOutWordsOfFile(path, file);
                          });

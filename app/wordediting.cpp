@@ -2,12 +2,12 @@
 // of word files and profiles; each is recorded for the profile that Save profile writes.
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
+#include "builder/variants.h"
 #include "builder/wordfile.h"
 #include "builder/wordlistsources.h"
 #include "common/showntext.h"
 #include "fileio/path.h"
 #include "wordlists/casefold.h"
-#include "wordlists/wordcheck.h"
 
 #include <QHash>
 #include <QLineEdit>
@@ -21,7 +21,7 @@ namespace vantro {
 void MainWindow::addWord()
 {
     const QString typed = m_newWordBox->text();
-    const NewWord word = prepareNewWord(typed);
+    const NewWord word = prepareWordToBuild(typed);
     if (!word.checked) {
         m_reporter(tr("\"%1\" cannot be added to the word list. %2")
                        .arg(shownText(typed), word.checked.message()));

@@ -52,10 +52,10 @@ QString makeReplacement(const QString &word, ReplacementStyle style)
     return style == ReplacementStyle::Mask ? makeMask(word) : makeReplacement(word);
 }
 
-bool isFilterEntry(QStringView text, QStringView replacement)
+std::optional<ReplacementStyle> filterStyleOf(QStringView text, QStringView replacement)
 {
     if (text.size() != replacement.size())
-        return false;
+        return std::nullopt;
     bool changed = false;
     bool cipher = true;
     bool mask = true;
@@ -67,7 +67,9 @@ bool isFilterEntry(QStringView text, QStringView replacement)
         cipher = cipher && replaced == (inTable ? char16_t(kLookup[code]) : code);
         mask = mask && replaced == (inTable ? u'*' : code);
     }
-    return changed && (cipher || mask);
+    if (!changed || !(cipher || mask))
+        return std::nullopt;
+    return cipher ? ReplacementStyle::Cipher : ReplacementStyle::Mask;
 }
 
 } // namespace vantro

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace vantro {
 
 // The replacement of a variant: every character swapped through the fixed substitution table
@@ -22,9 +24,9 @@ enum class ReplacementStyle
 
 QString makeReplacement(const QString &word, ReplacementStyle style);
 
-// Whether an entry is one that a Build of this tool writes: its replacement is the cipher's or
-// the mask of its text, and differs from it. An entry whose text has no character of the table
-// maps it to itself and is nobody's filter.
-bool isFilterEntry(QStringView text, QStringView replacement);
+// The style of an entry that a Build of this tool could have written: its replacement is the
+// cipher's or the mask of its text, and differs from it; none for any other entry. An entry whose
+// text has no character of the table maps it to itself and is nobody's filter.
+std::optional<ReplacementStyle> filterStyleOf(QStringView text, QStringView replacement);
 
 } // namespace vantro

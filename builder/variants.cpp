@@ -1,5 +1,8 @@
 #include "builder/variants.h"
 
+#include "builder/cipher.h"
+#include "builder/tr.h"
+#include "common/showntext.h"
 #include "wordlists/casefold.h"
 
 namespace vantro {
@@ -23,6 +26,25 @@ QStringList expandWord(const QString &plain, bool maxUsage)
     if (maxUsage)
         variants << underscore + capitalised << capitalised + u'?' << capitalised + underscore;
     return variants;
+}
+
+NewWord prepareWordToBuild(const QString &typed)
+{
+    NewWord word = prepareNewWord(typed);
+    if (!word.checked || word.text.isEmpty())
+        return word;
+    // The variants are the word in its three case forms, bare or with "!", ".", "?" or "_" at an
+    // end. Case forms keep a letter of the table one of the table, and keep every other
+    // character out of it: every variant is changed exactly when the word is. Those with "." or
+    // "_" are changed all the same, but only in that character, which hides nothing.
+    if (makeReplacement(word.text) == word.text)
+        word.checked =
+            Error{ErrorKind::Refused,
+                  builder::Tr::tr("The replacement of \"%1\" would equal it: a filter entry "
+                                  "replaces only the letters A to Z, a to z and \"$\", \".\", "
+                                  "\"-\" and \"_\", and it holds none of them.")
+                      .arg(shownText(word.text))};
+    return word;
 }
 
 SortedTextList sourceListFrom(const SortedTextList &wordList)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "wordlists/sortedtextlist.h"
+#include "wordlists/wordcheck.h"
 
 #include <QStringList>
 
@@ -10,6 +11,12 @@ namespace vantro {
 // upper-case (U) and capitalised (C) forms, bare and with "!" or "." behind them; with Max usage
 // also "?" and "_" behind and "_" in front. 9 texts, or 18 with Max usage.
 QStringList expandWord(const QString &plain, bool maxUsage);
+
+// A word typed by the user or read from a word file, as it enters a Build's word list: lower-cased
+// and checked as prepareNewWord() does, and refused when the cipher would leave one of its
+// variants unchanged (a word of digits, "ÿ"): its entry would replace a text with itself, which
+// hides nothing and which no Build recognises as its own to replace.
+NewWord prepareWordToBuild(const QString &typed);
 
 // The non-empty items of a word list, unchanged: the source list of a Build.
 SortedTextList sourceListFrom(const SortedTextList &wordList);

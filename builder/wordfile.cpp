@@ -1,6 +1,7 @@
 #include "builder/wordfile.h"
 
 #include "builder/tr.h"
+#include "builder/variants.h"
 #include "common/showntext.h"
 #include "fileio/linereader.h"
 #include "wordlists/casefold.h"
@@ -74,7 +75,9 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
             }
         }
     }
-    NewWord word = prepareNewWord(typed.toString());
+    NewWord word = into == &file.words && kind != WordFileKind::TakeOut
+                       ? prepareWordToBuild(typed.toString())
+                       : prepareNewWord(typed.toString());
     if (!word.checked)
         file.problems.append({lineNumber, word.checked.error()});
     else

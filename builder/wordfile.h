@@ -33,19 +33,24 @@ struct WordFile
 
 // A plain word file holds one word a line. A profile says how a server's word list differs from
 // the built-in list: "WORD" or "+WORD" adds WORD, "-WORD" takes it out, a line starting with "#"
-// is a comment. "+" lets a word that starts with "-", "+" or "#" be added.
+// is a comment. "+" lets a word that starts with "-", "+" or "#" be added. The words of a file of
+// words to take out are read as those of a plain one, but only what a filter entry can hold is
+// checked: a word that the cipher leaves unchanged is refused as an addition, and may still be
+// taken out (with the entries of its variants that the cipher changes).
 enum class WordFileKind
 {
     Words,
     Profile,
+    TakeOut,
 };
 
 // The words of a word file: UTF-8 text (a leading byte-order mark is skipped), one word per line,
 // LF or CR LF line ends. Lines that are empty or hold only spaces and tabs are skipped. Every
 // other line is one word, taken as it stands (no trimming), lower-cased and checked as a word
-// typed into the window is. A line that is not valid UTF-8, longer than a word can be (see
-// kMaxWordLength), or whose word is refused, becomes a problem instead of a word; a line far
-// longer than that (see LineReader) is skipped unread, and the rest of the file is still read.
+// typed into the window is (see prepareWordToBuild()). A line that is not valid UTF-8, longer than
+// a word can be (see kMaxWordLength), or whose word is refused, becomes a problem instead of a
+// word; a line far longer than that (see LineReader) is skipped unread, and the rest of the file is
+// still read.
 WordFile readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words);
 
 // Reads a word file to its end from an open device, a line at a time; fails (Unreadable) with the

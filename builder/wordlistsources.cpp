@@ -34,7 +34,7 @@ ComposedWordList composeWordSources(const WordSourceNames &names, const WordFile
     for (const QString &name : names.profileFiles)
         read(name, WordFileKind::Profile, composed.additions, &composed.removals);
     for (const QString &name : names.exceptFiles)
-        read(name, WordFileKind::Words, composed.exceptions);
+        read(name, WordFileKind::TakeOut, composed.exceptions);
     // One sort for all of them: inserting word by word takes time quadratic in the words.
     composed.words = composeWordList(composed.startWords + composed.additions,
                                      composed.removals + composed.exceptions);

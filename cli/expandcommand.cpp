@@ -5,7 +5,6 @@
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
 #include "common/showntext.h"
-#include "wordlists/wordcheck.h"
 
 namespace vantro::cli {
 
@@ -27,7 +26,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
 
     SortedTextList words;
     for (const QString &typed : arguments) {
-        const NewWord word = prepareNewWord(typed);
+        const NewWord word = prepareWordToBuild(typed);
         if (!word.checked) {
             console.reportError(Tr::tr("The word \"%1\" is refused: %2")
                                     .arg(shownText(typed), word.checked.message()));

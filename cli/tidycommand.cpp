@@ -80,7 +80,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     QStringList dropWords = parser.values(kDropWord);
     bool refused = false;
     for (const QString &word : parser.values(kDropWord)) {
-        const WordFile checked = readWordFile(word.toUtf8());
+        const WordFile checked = readWordFile(word.toUtf8(), WordFileKind::TakeOut);
         if (word.isEmpty() || !checked.problems.isEmpty() || checked.words.size() != 1) {
             console.reportError(
                 Tr::tr("--drop-word \"%1\": %2")
@@ -97,7 +97,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             console.reportError(Tr::tr("%1: %2").arg(shownWordFile, opened.message()));
             return ExitStatus::Usage;
         }
-        const Result<WordFile> read = readWordFile(words.device());
+        const Result<WordFile> read = readWordFile(words.device(), WordFileKind::TakeOut);
         if (!read) {
             console.reportError(Tr::tr("%1: %2").arg(shownWordFile, read.message()));
             return ExitStatus::Usage;

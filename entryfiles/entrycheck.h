@@ -26,7 +26,7 @@ struct EntryFinding
         Conflicting,   // the same text as an earlier entry, with another replacement
         Overlong,      // a line too long to be held (see LineReader), skipped unread
         // Only tidying reports these two, for the lines it removes:
-        Filter,       // a filter entry (see isFilterEntry) that a Build of this tool wrote
+        Filter,       // a filter entry that a Build of this tool wrote (see tidyEntryFile())
         BlockOpening, // the empty line that opened a block of which every entry goes
     };
 

@@ -9,6 +9,8 @@
 #include "wordlists/casefold.h"
 #include "wordlists/windows1252.h"
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace vantro {
@@ -24,6 +26,31 @@ QByteArrayView withoutLineEnd(QByteArrayView line)
     if (line.endsWith('\r'))
         line.chop(1);
     return line;
+}
+
+QString filterMessage(QStringView text, QStringView replacement)
+{
+    return entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
+        .arg(shownText(text), shownText(replacement));
+}
+
+// Whether every star entry's text is a variant of a word whose variants (9, or 18) all have star
+// entries: a Build writes every variant of every word. The word of a variant is among its
+// variants (its plain form), so every text is tried as a word.
+bool holdsEveryVariant(const QSet<QString> &masked)
+{
+    QSet<QString> covered;
+    for (const QString &word : masked) {
+        for (const bool maxUsage : {false, true}) {
+            const QStringList variants = expandWord(word, maxUsage);
+            if (!std::all_of(variants.cbegin(), variants.cend(),
+                             [&](const QString &variant) { return masked.contains(variant); }))
+                break;
+            for (const QString &variant : variants)
+                covered.insert(variant);
+        }
+    }
+    return covered.size() == masked.size();
 }
 
 } // namespace
@@ -50,35 +77,97 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
             tidy.removed.append(finding);
     };
 
-    // The open block, while every entry of it went so far: its empty line's place in the bytes
-    // and the findings of its entries, which wait for the empty line's.
+    // A line of the open block whose finding waits for the block's end: every finding while its
+    // empty line may still go, and every one behind a held entry. A held entry is a star entry
+    // that the options drop, in the bytes for now at heldAt, until the block proves to be a
+    // Build's or not.
+    struct BlockLine
+    {
+        EntryFinding finding;
+        qsizetype heldAt = -1;
+        QString text; // held only
+    };
     struct OpenBlock
     {
-        qsizetype line = 0;
-        qsizetype start = 0;
-        qsizetype length = 0;
+        EntryFinding opening; // the empty line's
         qsizetype bytesAt = 0;
         bool byteOrderMark = false;
         qsizetype entries = 0;
-        bool filterGoes = false;
-        QList<EntryFinding> findings;
+        bool everyEntryGoes = true; // every entry so far goes or is held
+        bool filterGoes = false;    // a filter entry that the options drop goes
+        bool starsWent = false;     // a star entry that the options drop went anyway
+        bool mayBeBuilds = true;    // every entry so far that does not go anyway is a filter entry
+        QSet<QString> masked;       // while it may be a Build's: the texts of those star entries
+        qsizetype held = 0;
+        QList<BlockLine> lines;
     };
     std::optional<OpenBlock> block;
-    const auto closeBlock = [&](bool everyEntryWent) {
+    const auto note = [&](BlockLine line) {
+        if (block && (block->everyEntryGoes || block->held > 0 || line.heldAt >= 0))
+            block->lines.append(std::move(line));
+        else
+            hand(line.finding);
+    };
+    // The held entries go (their bytes cut out of what follows them) or stay.
+    const auto settleHeld = [&](bool go) {
+        if (block->held == 0)
+            return;
+        block->held = 0;
+        if (!go) {
+            block->lines.removeIf([](const BlockLine &line) { return line.heldAt >= 0; });
+            block->everyEntryGoes = false;
+            return;
+        }
+        char *data = tidy.bytes.data();
+        qsizetype to = -1;   // where the next kept byte goes
+        qsizetype from = -1; // the first kept byte behind the last held entry
+        for (BlockLine &line : block->lines) {
+            if (line.heldAt < 0)
+                continue;
+            if (to < 0) {
+                to = line.heldAt;
+            } else {
+                std::memmove(data + to, data + from, size_t(line.heldAt - from));
+                to += line.heldAt - from;
+            }
+            from = line.heldAt + line.finding.length;
+            line.finding.message = filterMessage(line.text, makeMask(line.text));
+            line.heldAt = -1;
+            ++tidy.removedFilter;
+            --tidy.linesKept;
+        }
+        const qsizetype tail = tidy.bytes.size() - from;
+        std::memmove(data + to, data + from, size_t(tail));
+        tidy.bytes.truncate(to + tail);
+        block->filterGoes = true;
+    };
+    // Nothing of the block is left to decide: what waited is handed on.
+    const auto handIfDecided = [&] {
+        if (block->everyEntryGoes || block->held > 0)
+            return;
+        for (const BlockLine &line : std::as_const(block->lines))
+            hand(line.finding);
+        block->lines.clear();
+        if (!block->mayBeBuilds)
+            block.reset();
+    };
+    const auto closeBlock = [&] {
         if (!block)
             return;
-        if (everyEntryWent && block->entries > 0 && block->filterGoes) {
+        const bool builds = (block->held > 0 || block->starsWent) && block->mayBeBuilds &&
+                            holdsEveryVariant(block->masked);
+        settleHeld(builds);
+        block->filterGoes = block->filterGoes || (builds && block->starsWent);
+        if (block->everyEntryGoes && block->entries > 0 && block->filterGoes) {
             tidy.bytes.truncate(block->bytesAt);
             if (block->byteOrderMark)
                 tidy.bytes += kByteOrderMark;
             --tidy.linesKept;
             ++tidy.removedEmptyLines;
-            hand({EntryFinding::Kind::BlockOpening, block->line, 0, block->start, block->length,
-                  entryfiles::Tr::tr("the empty line that opened a block of which every entry "
-                                     "goes.")});
+            hand(block->opening);
         }
-        for (const EntryFinding &finding : std::as_const(block->findings))
-            hand(finding);
+        for (const BlockLine &line : std::as_const(block->lines))
+            hand(line.finding);
         block.reset();
     };
 
@@ -108,34 +197,68 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
             content = content.sliced(kByteOrderMark.size());
 
         const bool isEntry = entry.kind == EntryLine::Kind::Entry;
-        bool filterMatch = false;
-        if (isEntry && dropsFilter && isFilterEntry(entry.text, entry.replacement) &&
-            (options.dropFilter || options.dropFilterTexts.contains(entry.text.toString()))) {
-            filterMatch = true;
-            if (!removing)
-                removing = EntryFinding{
-                    EntryFinding::Kind::Filter,
-                    number,
-                    0,
-                    lineStart,
-                    line.size(),
-                    entryfiles::Tr::tr("the filter entry of \"%1\" (replaced with \"%2\").")
-                        .arg(shownText(entry.text.toString()),
-                             shownText(entry.replacement.toString()))};
-        }
-
         if (!isEntry)
-            closeBlock(true);
-        else if (!removing)
-            closeBlock(false); // an entry of it stays, and so does its empty line
+            closeBlock();
+        std::optional<ReplacementStyle> style;
+        bool dropped = false; // a filter entry that the options drop, if it is one
+        if (isEntry && dropsFilter) {
+            style = filterStyleOf(entry.text, entry.replacement);
+            dropped = style && (options.dropFilter ||
+                                options.dropFilterTexts.contains(entry.text.toString()));
+        }
+        const bool cipherDropped = dropped && style == ReplacementStyle::Cipher;
+        const bool starDropped = dropped && style == ReplacementStyle::Mask;
+        const bool goesAnyway = removing.has_value();
+        if (cipherDropped && !removing)
+            removing = EntryFinding{EntryFinding::Kind::Filter,
+                                    number,
+                                    0,
+                                    lineStart,
+                                    line.size(),
+                                    filterMessage(entry.text, entry.replacement)};
+        if (isEntry && block) {
+            ++block->entries;
+            block->filterGoes = block->filterGoes || cipherDropped;
+            block->starsWent = block->starsWent || (starDropped && goesAnyway);
+            if (!goesAnyway && block->mayBeBuilds) {
+                if (!style || block->entries > kMaxBuildBlockEntries) {
+                    block->mayBeBuilds = false;
+                    block->masked.clear();
+                    settleHeld(false);
+                    handIfDecided();
+                } else if (style == ReplacementStyle::Mask) {
+                    block->masked.insert(entry.text.toString());
+                }
+            }
+        }
+        const bool held = !removing && starDropped && block && block->mayBeBuilds;
 
         if (!removing) {
+            if (isEntry && block && !held) {
+                block->everyEntryGoes = false; // an entry of it stays, and so does its empty line
+                handIfDecided();
+            }
             const qsizetype bytesAt = tidy.bytes.size();
             tidy.bytes += line;
             ++tidy.linesKept;
-            if (dropsFilter && content.isEmpty() && !line.isEmpty())
-                block =
-                    OpenBlock{number, lineStart, line.size(), bytesAt, byteOrderMark, 0, false, {}};
+            if (held) {
+                ++block->held;
+                note({{EntryFinding::Kind::Filter, number, 0, lineStart, line.size(), {}},
+                      bytesAt,
+                      entry.text.toString()});
+            }
+            if (dropsFilter && content.isEmpty() && !line.isEmpty()) {
+                block.emplace();
+                block->opening = {EntryFinding::Kind::BlockOpening,
+                                  number,
+                                  0,
+                                  lineStart,
+                                  line.size(),
+                                  entryfiles::Tr::tr("the empty line that opened a block of "
+                                                     "which every entry goes.")};
+                block->bytesAt = bytesAt;
+                block->byteOrderMark = byteOrderMark;
+            }
             return;
         }
         // The file's byte-order mark is no part of the entry behind it: it stays when that goes,
@@ -153,17 +276,11 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
             ++tidy.removedFilter;
             break;
         }
-        if (block) {
-            ++block->entries;
-            block->filterGoes = block->filterGoes || filterMatch;
-            block->findings.append(*removing);
-        } else {
-            hand(*removing);
-        }
+        note({*removing, -1, {}});
         removing.reset();
     };
     const Result<void> read = readEntryFile(device, checker, afterLine);
-    closeBlock(true);
+    closeBlock();
     if (!read)
         return Error{ErrorKind::Unreadable,
                      entryfiles::Tr::tr("%1: %2").arg(shownName, read.message())};

@@ -3,9 +3,11 @@
 // of each text and of each text and replacement looked up in maps. check must report exactly
 // what the model finds; tidy must write the file less its repeats (and, when asked, its
 // dangerous entries, every filter entry or those of some texts, with the empty lines of blocks
-// that go whole, the filter rule read with a cipher table of the harness's own), every other
+// that go whole, the filter rule read with a cipher table of the harness's own, star entries
+// only in a block that holds every variant of their words), every other
 // byte in order, and find nothing more to remove in what it
 // wrote. One tidy reads through a device that hands out a few bytes per read, as a pipe does.
+#include "builder/variants.h"
 #include "entryfiles/entrycheck.h"
 #include "entryfiles/entrytidy.h"
 #include "fileio/linereader.h"
@@ -15,6 +17,7 @@
 #include <QBuffer>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cstring>
@@ -26,6 +29,8 @@ using namespace vantro;
 namespace {
 
 using Kind = EntryFinding::Kind;
+
+constexpr bool kUsages[] = {false, true};
 
 // A device over bytes in memory that hands out at most a few bytes per read.
 class TrickleDevice : public QIODevice
@@ -62,10 +67,10 @@ struct ModelLine
     QList<EntryFinding> findings; // kind, lines, start and length; no message
     bool repeated = false;
     bool dangerous = false;
-    bool entry = false;  // a well-formed entry line
-    bool empty = false;  // nothing but its line end (and a first line's byte-order mark)
-    bool filter = false; // the model's own reading of the filter rule
-    QByteArray text;     // entry only
+    bool entry = false; // a well-formed entry line
+    bool empty = false; // nothing but its line end (and a first line's byte-order mark)
+    char filter = 0;    // the model's own reading of the filter rule: 'c'ipher, 'm'ask or none
+    QByteArray text;    // entry only
 };
 
 struct Model
@@ -83,8 +88,9 @@ const char *const kCipherPairs[] = {
 };
 
 // A filter entry: as long as its text, at least one character of the text in the table, and
-// every character either ciphered or, with the mask, starred (characters off the table copied).
-bool modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
+// every character either ciphered ('c') or, with the mask, starred ('m'); characters off the
+// table copied. Zero for any other entry.
+char modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
 {
     static const QMap<char, char> cipher = [] {
         QMap<char, char> table;
@@ -95,7 +101,7 @@ bool modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
         return table;
     }();
     if (text.size() != replacement.size())
-        return false;
+        return 0;
     bool inTable = false;
     bool asCipher = true;
     bool asMask = true;
@@ -106,7 +112,9 @@ bool modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
         asCipher = asCipher && replacement[i] == (ciphered ? *found : text[i]);
         asMask = asMask && replacement[i] == (ciphered ? '*' : text[i]);
     }
-    return inTable && (asCipher || asMask);
+    if (!inTable)
+        return 0;
+    return asCipher ? 'c' : asMask ? 'm' : 0;
 }
 
 // The file as the grammar reads it; the line numbers of a finding are those of the file.
@@ -289,22 +297,64 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
     // entry lines behind it) goes when every entry of the block goes and one of them is a dropped
     // filter entry. Everything else stays, byte for byte and in order. A byte-order mark in front
     // of a removed first line stays too.
-    const auto dropsFilter = [&](const ModelLine &line) {
-        return line.filter && (options.dropFilter ||
-                               options.dropFilterTexts.contains(decodeWindows1252(line.text)));
+    const auto selected = [&](const ModelLine &line) {
+        return line.filter != 0 && (options.dropFilter ||
+                                    options.dropFilterTexts.contains(decodeWindows1252(line.text)));
     };
-    const auto kindOf = [&](const ModelLine &line) -> std::optional<Kind> {
+    const auto goesAnyway = [&](const ModelLine &line) -> std::optional<Kind> {
         if (options.dropRepeats && line.repeated)
             return Kind::Repeated;
         if (options.dropDangerous && line.dangerous)
             return Kind::Dangerous;
-        if (dropsFilter(line))
+        return std::nullopt;
+    };
+    // A star entry is a filter entry only in a Build's block: an empty line and the entry lines
+    // behind it, of which every one that does not go anyway is a filter entry, every star entry's
+    // text a variant of a word whose 9 or 18 variants all have star entries there.
+    QList<bool> inBuildBlock(model.lines.size(), false);
+    for (qsizetype i = 0; options.dropsFilterEntries() && i < model.lines.size(); ++i) {
+        if (!model.lines[i].empty)
+            continue;
+        qsizetype end = i + 1;
+        bool allFilter = true;
+        QSet<QString> masked;
+        for (; end < model.lines.size() && model.lines[end].entry; ++end) {
+            const ModelLine &line = model.lines[end];
+            if (goesAnyway(line))
+                continue;
+            allFilter = allFilter && line.filter != 0;
+            if (line.filter == 'm')
+                masked.insert(decodeWindows1252(line.text));
+        }
+        // The variants of a word are the variants harness's business; a text is covered when
+        // some word's whole set of them, holding it, is there.
+        const bool covered = std::all_of(masked.cbegin(), masked.cend(), [&](const QString &text) {
+            return std::any_of(masked.cbegin(), masked.cend(), [&](const QString &word) {
+                return std::any_of(kUsages, kUsages + 2, [&](bool maxUsage) {
+                    const QStringList variants = expandWord(word, maxUsage);
+                    return variants.contains(text) &&
+                           std::all_of(variants.cbegin(), variants.cend(),
+                                       [&](const QString &v) { return masked.contains(v); });
+                });
+            });
+        });
+        for (qsizetype j = i + 1; j < end; ++j)
+            inBuildBlock[j] = allFilter && covered;
+    }
+    const auto dropsFilter = [&](qsizetype i) {
+        const ModelLine &line = model.lines[i];
+        return selected(line) && (line.filter == 'c' || inBuildBlock[i]);
+    };
+    const auto kindOf = [&](qsizetype i) -> std::optional<Kind> {
+        if (const auto anyway = goesAnyway(model.lines[i]))
+            return anyway;
+        if (dropsFilter(i))
             return Kind::Filter;
         return std::nullopt;
     };
     QList<std::optional<Kind>> removal(model.lines.size());
     for (qsizetype i = 0; i < model.lines.size(); ++i)
-        removal[i] = model.lines[i].entry ? kindOf(model.lines[i]) : std::nullopt;
+        removal[i] = model.lines[i].entry ? kindOf(i) : std::nullopt;
     if (options.dropsFilterEntries()) {
         for (qsizetype i = 0; i < model.lines.size(); ++i) {
             if (!model.lines[i].empty)
@@ -314,7 +364,7 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
             bool filter = false;
             while (end < model.lines.size() && model.lines[end].entry) {
                 all = all && removal[end].has_value();
-                filter = filter || dropsFilter(model.lines[end]);
+                filter = filter || dropsFilter(end);
                 ++end;
             }
             if (end > i + 1 && all && filter)
@@ -366,8 +416,9 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
     FUZZ_CHECK(!options.dropDangerous || after.counts.dangerous == 0, shown);
     FUZZ_CHECK(after.counts.entries == model.counts.entries - counts[0] - counts[1] - counts[2],
                shown);
-    FUZZ_CHECK(!options.dropFilter || std::none_of(after.lines.cbegin(), after.lines.cend(),
-                                                   [](const ModelLine &l) { return l.filter; }),
+    FUZZ_CHECK(!options.dropFilter ||
+                   std::none_of(after.lines.cbegin(), after.lines.cend(),
+                                [](const ModelLine &l) { return l.filter == 'c'; }),
                shown);
     const EntryTidy again = tidyInMemory(tidy.bytes, options, !trickle);
     FUZZ_CHECK(again.bytes == tidy.bytes, shown);

@@ -132,7 +132,7 @@ void TestCipher::filterEntries()
     QFETCH(QString, text);
     QFETCH(QString, replacement);
     QFETCH(bool, filter);
-    QCOMPARE(isFilterEntry(text, replacement), filter);
+    QCOMPARE(filterStyleOf(text, replacement).has_value(), filter);
 }
 
 void TestCipher::lengthNeverChanges()

@@ -399,6 +399,8 @@ private slots:
     void linesAppendedWithoutTheLockAreKept_data();
     void linesAppendedWithoutTheLockAreKept();
     void tidyStoppedAfterTheReplacementSaysSo();
+    void starEntriesOfTheAdministratorStay_data();
+    void starEntriesOfTheAdministratorStay();
 };
 
 void CliTest::initTestCase()
@@ -710,6 +712,9 @@ void CliTest::refusedWords_data()
     QTest::newRow("longer than the new-word box")
         << "--words" << QByteArray(32767, 'b') + '\n' + QByteArray(32768, 'a') + "\nok\n"
         << QList<int>{2} << "at most 32767 characters";
+    QTest::newRow("words the cipher leaves unchanged")
+        << "--words" << QByteArray("1488\nfine\n\xC3\xBF\n") << QList<int>{1, 3}
+        << "The replacement of \"1488\" would equal it";
     QTest::newRow("overlong line skipped, the rest still read")
         << "--add" << QByteArray(kOverlong, 'x') + "\nok\nq\"\n" + QByteArray(kOverlong, 'y')
         << QList<int>{1, 3, 4} << "longer than 1048576 bytes";
@@ -1926,11 +1931,15 @@ void CliTest::expand_data()
         << QStringList{"expand", "BS"}
         << QStringList{"BS", "Bs", "bs", "BS!", "Bs!", "bs!", "BS.", "Bs.", "bs."};
     QTest::newRow("two words in one list")
-        << QStringList{"expand", "a", "42"}
-        << QStringList{"42", "42!", "42.", "A", "a", "A!", "a!", "A.", "a."};
+        << QStringList{"expand", "a", "42x"}
+        << QStringList{"42X", "42x", "42X!", "42x!", "42X.", "42x.",
+                       "A",   "a",   "A!",   "a!",   "A.",   "a."};
     QTest::newRow("outside ASCII")
         << QStringList{"expand", "CAFÉ"} << QStringList{"CAFÉ",  "Café",  "café",  "CAFÉ!", "Café!",
                                                         "café!", "CAFÉ.", "Café.", "café."};
+    // None: refused, as build refuses it.
+    QTest::newRow("a word the cipher leaves unchanged")
+        << QStringList{"expand", "gosh", "\u0178"} << QStringList{};
 }
 
 void CliTest::expand()
@@ -1941,6 +1950,14 @@ void CliTest::expand()
     QTemporaryDir dir;
     const ToolRun run = runTool(arguments, dir.path());
     QVERIFY(run.finished);
+    if (variants.isEmpty()) {
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.contains("\"\u0178\" is refused: The replacement of \"\u00ff\" would "
+                                  "equal it"),
+                 run.err);
+        return;
+    }
     QCOMPARE(run.exitCode, 0);
     QStringList expected;
     for (const QString &variant : variants)
@@ -2193,7 +2210,8 @@ void CliTest::profileOrder()
     QCOMPARE(build.out, block.data());
 }
 
-// --replace takes out exactly the filter entries, and the empty lines of blocks that go whole.
+// --replace takes out exactly the filter entries, and the empty lines of blocks that go whole;
+// the block it wrote itself, with the mask too.
 void CliTest::replaceKeepsEveryOtherByte_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -2210,8 +2228,9 @@ void CliTest::replaceKeepsEveryOtherByte_data()
     const QByteArray tail = "BYE \"last line\"\r\n";
     const QByteArray content =
         game + cipherBlock + "MIDDLE\r\n" + maskBlock + otherBlock + mixedBlock + "\n" + tail;
-    const QByteArray kept =
-        game + "MIDDLE\r\n" + otherBlock + "\r\n{ \"fudge\" \"f***e\" }\r\n" + "\n" + tail;
+    // Star entries that are not a Build's block (one that holds every variant of its words).
+    const QByteArray kept = game + "MIDDLE\r\n" + maskBlock + otherBlock +
+                            "\r\n{ \"fudge\" \"f***e\" }\r\n" + "\n" + tail;
     QTest::newRow("cipher") << QStringList{} << content << kept;
     QTest::newRow("mask, into localization.txt")
         << QStringList{"--mask", "--localization"} << content << kept;
@@ -2258,24 +2277,24 @@ void CliTest::tidyDropsFilterEntries_data()
     QTest::addColumn<QByteArray>("tidied");
     QTest::addColumn<QString>("summary");
 
+    // The lone star entry of line 5 is no Build's: it stays, and so does its empty line.
+    const QByteArray ours = "# ours\r\n{ \"gosh\" \"golly\" }\r\n\r\n{ \"gosh\" \"****\" }\r\n";
     QTest::newRow("--drop-word gosh")
         << QStringList{"--drop-word", "GOSH"}
-        << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
-                      "\r\n{ \"heck\" \"tw8r\" }\r\n")
+        << ours + "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n\r\n{ \"heck\" \"tw8r\" }\r\n"
+        << "repeats removed 1, dangerous removed 0, filter entries removed 2, empty lines "
+           "removed 1, lines kept 8";
+    QTest::newRow("--drop-words FILE")
+        << QStringList{"--drop-words", "drop.txt"} << ours + "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
         << "repeats removed 1, dangerous removed 0, filter entries removed 3, empty lines "
            "removed 2, lines kept 6";
-    QTest::newRow("--drop-words FILE")
-        << QStringList{"--drop-words", "drop.txt"}
-        << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n")
+    QTest::newRow("--drop-filter")
+        << QStringList{"--drop-filter"} << ours
         << "repeats removed 1, dangerous removed 0, filter entries removed 4, empty lines "
            "removed 3, lines kept 4";
-    QTest::newRow("--drop-filter")
-        << QStringList{"--drop-filter"} << QByteArray("# ours\r\n{ \"gosh\" \"golly\" }\r\n")
-        << "repeats removed 1, dangerous removed 0, filter entries removed 5, empty lines "
-           "removed 4, lines kept 2";
     QTest::newRow("dry run") << QStringList{"--drop-filter", "--dry-run"} << QByteArray()
                              << "repeats removed 1, dangerous removed 0, filter entries removed "
-                                "5, empty lines removed 4, lines kept 2 (dry run";
+                                "4, empty lines removed 3, lines kept 4 (dry run";
 }
 
 void CliTest::tidyDropsFilterEntries()
@@ -2302,11 +2321,11 @@ void CliTest::tidyDropsFilterEntries()
     QVERIFY2(printed.constLast().startsWith("Summary: " + summary), run.out);
     if (options.contains("--dry-run")) {
         QCOMPARE(fileBytes(path), content);
-        QCOMPARE(printed.size(), 11);
-        QCOMPARE(printed[0], "localization.txt:3: would remove: filter: the empty line that "
-                             "opened a block of which every entry goes.");
-        QCOMPARE(printed[1], "localization.txt:4: would remove: filter: the filter entry of "
+        QCOMPARE(printed.size(), 9);
+        QCOMPARE(printed[0], "localization.txt:4: would remove: filter: the filter entry of "
                              "\"Gosh\" (replaced with \"U0lt\").");
+        QCOMPARE(printed[1], "localization.txt:6: would remove: filter: the empty line that "
+                             "opened a block of which every entry goes.");
     } else {
         QCOMPARE(fileBytes(path), tidied);
     }
@@ -2435,6 +2454,67 @@ void CliTest::tidyStoppedAfterTheReplacementSaysSo()
     });
     QVERIFY2(child.passed(), child.text());
     QCOMPARE(fileBytes(path), entry);
+}
+
+// A star entry is the filter's only in a block that a Build wrote, with every variant of its
+// words; the administrator's own stay, wherever they are. Cipher entries go wherever they are.
+void CliTest::starEntriesOfTheAdministratorStay_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("withoutFilter"); // after --drop-filter; --replace adds its block
+    QTest::addColumn<QByteArray>("withoutNoob");   // after --drop-word noob
+
+    // A masked Build's block, from the writer.
+    const auto maskBlock = [](const QStringList &words, bool maxUsage) {
+        QBuffer block;
+        block.open(QIODevice::WriteOnly);
+        [&] {
+            QVERIFY(writeFilterBlock(block, variantsOf(listOf(words), maxUsage),
+                                     ReplacementStyle::Mask));
+        }();
+        return block.data();
+    };
+    const QByteArray game = "HELLO \"Welcome\"\r\n";
+    const QByteArray bye = "BYE\r\n";
+
+    QByteArray content = game + "\r\n{ \"noob\" \"****\" }\r\n";
+    QTest::newRow("a lone star entry after an empty line") << content << content << content;
+    content = game + "{ \"idiot\" \"*****\" }\r\n{ \"shit\" \"****\" }\r\n\r\n"
+                     "{ \"gosh\" \"golly\" }\r\n{ \"noob\" \"****\" }\r\n";
+    QTest::newRow("star entries among the administrator's own lines")
+        << content << content << content;
+    for (const bool maxUsage : {false, true})
+        QTest::addRow("a Build's block, %d variants a word", maxUsage ? 18 : 9)
+            << game + maskBlock({"noob", "idiot"}, maxUsage) + bye << game + bye
+            << game + maskBlock({"idiot"}, maxUsage) + bye;
+    content = game + maskBlock({"noob"}, false).replace("{ \"Noob.\" \"*****\" }\r\n", "");
+    QTest::newRow("a block without one variant of its word") << content << content << content;
+    content = game + "{ \"gosh\" \"u0lt\" }\r\n" +
+              model::block(variantsOf(listOf({"noob"}), false).items()) + bye;
+    QTest::newRow("cipher entries, alone and in a block")
+        << content << game + bye << game + "{ \"gosh\" \"u0lt\" }\r\n" + bye;
+}
+
+void CliTest::starEntriesOfTheAdministratorStay()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, withoutFilter);
+    QFETCH(QByteArray, withoutNoob);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("w.txt"), "drat\n"));
+    const ToolRun block = runTool({"build", "--words", "w.txt", "--stdout"}, dir.path());
+    QCOMPARE(block.exitCode, 0);
+    const QList<std::pair<QStringList, QByteArray>> runs = {
+        {{"tidy", "--drop-filter", "badnames.txt"}, withoutFilter},
+        {{"tidy", "--drop-word", "noob", "badnames.txt"}, withoutNoob},
+        {{"build", "--words", "w.txt", "--replace"}, withoutFilter + block.out}};
+    for (const auto &[arguments, expected] : runs) {
+        QVERIFY(writeFileBytes(dir.filePath("badnames.txt"), content));
+        const ToolRun run = runTool(arguments, dir.path());
+        QVERIFY2(run.exitCode == 0, run.err);
+        QCOMPARE(fileBytes(dir.filePath("badnames.txt")), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -1,3 +1,4 @@
+#include "builder/variants.h"
 #include "wordlists/casefold.h"
 #include "wordlists/windows1252.h"
 #include "wordlists/wordcheck.h"
@@ -14,6 +15,8 @@ private slots:
     void refusesUnsafeCharacters_data();
     void refusesUnsafeCharacters();
     void newWordIsLowerCasedThenChecked();
+    void wordsTheFilterLeavesUnchangedAreRefused_data();
+    void wordsTheFilterLeavesUnchangedAreRefused();
     void caseFormsKeepTheLength_data();
     void caseFormsKeepTheLength();
     void codePageRoundTrip();
@@ -72,6 +75,46 @@ void TestWordCheck::newWordIsLowerCasedThenChecked()
     const NewWord quoted = prepareNewWord(QStringLiteral("A\"B"));
     QCOMPARE(quoted.text, QStringLiteral("a\"b"));
     QVERIFY(quoted.checked.message().startsWith(QStringLiteral("Character 2 is a double quote")));
+}
+
+// A word goes into a Build only when its entries change it: the cipher and the mask replace the
+// letters A to Z and "$", ".", "-", "_"; a word without one would be replaced with itself.
+void TestWordCheck::wordsTheFilterLeavesUnchangedAreRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("refused"); // the text the message names; empty: accepted
+
+    QTest::newRow("normal word") << "Gosh"
+                                 << "";
+    QTest::newRow("digits and one table symbol") << "14-88"
+                                                 << "";
+    QTest::newRow("one letter among digits") << "1488x"
+                                             << "";
+    QTest::newRow("letter beyond the table with one in it") << QString::fromUtf8("\u00ffa") << "";
+    QTest::newRow("digits") << "1488"
+                            << "1488";
+    QTest::newRow("y with diaeresis, typed in capitals")
+        << QString::fromUtf8("\u0178") << QString::fromUtf8("\u00ff");
+    QTest::newRow("sharp s and signs")
+        << QString::fromUtf8("\u00df !?") << QString::fromUtf8("\u00df !?");
+}
+
+void TestWordCheck::wordsTheFilterLeavesUnchangedAreRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, refused);
+
+    const NewWord word = prepareWordToBuild(typed);
+    QCOMPARE(word.text, lowerCaseForm(typed));
+    QCOMPARE(word.checked.hasValue(), refused.isEmpty());
+    if (word.checked)
+        return;
+    QCOMPARE(word.checked.kind(), ErrorKind::Refused);
+    QCOMPARE(word.checked.message(),
+             QStringLiteral("The replacement of \"%1\" would equal it: a filter entry replaces "
+                            "only the letters A to Z, a to z and \"$\", \".\", \"-\" and "
+                            "\"_\", and it holds none of them.")
+                 .arg(refused));
 }
 
 void TestWordCheck::caseFormsKeepTheLength_data()

@@ -34,10 +34,11 @@ void WordFileTest::read_data()
                                                                      "a\n\xEF\xBB\xBF"
                                                                      "b\n")
                                                        << QStringList{"a"} << Lines{1} << Lines{2};
-    QTest::newRow("refused words") << QByteArray("a\"b\nok\nx\x7Fy\n\xCE\xA9\n\xE2\x82\xAC\n")
-                                   << QStringList{"ok", "€"} << Lines{2, 5} << Lines{1, 3, 4};
-    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\n\xFF\nok\n\xC3\xA9")
-                                   << QStringList{"ok", "é"} << Lines{3, 4} << Lines{1, 2};
+    QTest::newRow("refused words")
+        << QByteArray("a\"b\nok\nx\x7Fy\n\xCE\xA9\n\xE2\x82\xACx\n1488\n")
+        << QStringList{"ok", "€x"} << Lines{2, 5} << Lines{1, 3, 4, 6};
+    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\n\xFF\nok\nt\xC3\xA9")
+                                   << QStringList{"ok", "té"} << Lines{3, 4} << Lines{1, 2};
     QTest::newRow("lone CR is inside the word")
         << QByteArray("a\rb\n") << QStringList{} << Lines{} << Lines{1};
 }
