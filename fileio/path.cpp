@@ -2,12 +2,14 @@
 
 #include "common/showntext.h"
 #include "fileio/descriptor.h"
+#include "fileio/safepath.h"
 #include "fileio/tr.h"
 
 #include <QStringDecoder>
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,7 +154,18 @@ Result<void> checkUsableDirectory(const QString &path)
 
 Result<void> changeDirectory(const QString &path)
 {
-    if (::chdir(encodePath(path).constData()) == 0)
+    // The folder is found as a written file's folder is, so that the files written there later
+    // (by their names in it) are not sent elsewhere by a link of another account.
+    const Result<WritePlace> place = WritePlace::find(path);
+    if (!place && place.kind() == ErrorKind::Refused)
+        return Error{ErrorKind::Unreadable, place.message()};
+    const int fd = place ? ::openat(place->folder(), place->name().constData(),
+                                    O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)
+                         : -1;
+    const bool entered = fd >= 0 && ::fchdir(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (entered)
         return {};
     return Error{ErrorKind::Unreadable,
                  fileio::Tr::tr("The directory \"%1\" cannot be used: it cannot be entered.")

@@ -42,7 +42,9 @@ bool pathLeadsToFile(const QString &path);
 Result<void> checkUsableDirectory(const QString &path);
 
 // Makes the directory the process's working directory; fails (Unreadable) with the message
-// "The directory "PATH" cannot be used: it cannot be entered."
+// "The directory "PATH" cannot be used: it cannot be entered.", or with WritePlace's refusal of
+// a symbolic link of another account on the way: the files written there later by their names
+// are written where such a link would have sent them.
 Result<void> changeDirectory(const QString &path);
 
 } // namespace vantro

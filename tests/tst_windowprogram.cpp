@@ -236,6 +236,9 @@ void WindowProgramTest::failedStart_data()
            "profanity, insult, drug, other.";
     QTest::newRow("badword.txt cannot be written")
         << QStringList{"--dir", "{work}/blocked"} << 1 << "badword.txt";
+    QTest::newRow("--dir through a link of another account")
+        << QStringList{"--dir", "{work}/planted"} << 2
+        << "\"{work}/planted\" is a symbolic link of user ID 4321, another account";
 }
 
 void WindowProgramTest::failedStart()
@@ -246,6 +249,10 @@ void WindowProgramTest::failedStart()
     QDir work(m_work->path());
     QVERIFY(writeFileBytes(work.filePath(QStringLiteral("plain")), "x"));
     QVERIFY(work.mkpath(QStringLiteral("blocked/badword.txt")));
+    QVERIFY(work.mkpath(QStringLiteral("elsewhere")));
+    const QByteArray planted = QFile::encodeName(work.filePath(QStringLiteral("planted")));
+    QVERIFY(::symlink("elsewhere", planted.constData()) == 0 &&
+            ::lchown(planted.constData(), 4321, 4321) == 0);
     arguments.replaceInStrings(QStringLiteral("{work}"), m_work->path());
     named.replace(QStringLiteral("{work}"), m_work->path());
     const QStringList before = work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -259,8 +266,9 @@ void WindowProgramTest::failedStart()
     QVERIFY2(started.standardError.startsWith("vantro-filter-tool: ") &&
                  started.standardError.count(u'\n') == 1,
              qPrintable(started.standardError));
-    // Nothing was written where the program started.
+    // Nothing was written where the program started, nor where a link leads.
     QCOMPARE(work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    QCOMPARE(QDir(work.filePath(QStringLiteral("elsewhere"))).isEmpty(), true);
 }
 
 void WindowProgramTest::namesAreBytes()
