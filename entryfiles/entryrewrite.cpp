@@ -43,7 +43,10 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
         if (stopRequested && stopRequested())
             return stoppedUnchanged();
         QFile in;
-        if (Result<void> opened = openInputFile(in, path); !opened)
+        // Only a regular file can be replaced: anything else is refused before it is read.
+        if (Result<void> opened = openInputFile(
+                in, path, options.dryRun ? InputFiles::FifosToo : InputFiles::RegularOnly);
+            !opened)
             return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message()),
                          opened.error().cause};
         // Another writer appending while the file is read would lose its lines to the

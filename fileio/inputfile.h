@@ -19,10 +19,10 @@ enum class InputFiles
 
 // Opens a word file or an entry file for reading, as a QFile on its own descriptor; when it
 // cannot be, fails (Unreadable) with why not, a whole sentence, and the system's reason as its
-// cause where there is one. Opening never blocks: a FIFO is
-// read once a program writes to it (or opens it and closes it again, which reads as an empty file);
-// when no program does within kFifoWriterWaitSeconds, the FIFO is refused. A directory is refused.
-// With RegularOnly, anything but a regular file is refused at once, a device before it is opened.
+// cause where there is one. Opening never blocks: a FIFO is read once a program writes to it (or
+// opens it and closes it again, which reads as an empty file); when no program does within
+// kFifoWriterWaitSeconds, the FIFO is refused. A directory is refused. With RegularOnly, anything
+// but a regular file is refused at once, a device before it is opened.
 Result<void> openInputFile(QFile &file, const QString &path,
                            InputFiles accepted = InputFiles::FifosToo);
 

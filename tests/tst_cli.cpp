@@ -1183,8 +1183,10 @@ void CliTest::fifoInputsNeverBlock_data()
         << QStringList{"check", "fifo"} << QByteArray() << 2 << noWriter;
     QTest::newRow("build --words, no writer")
         << QStringList{"build", "--words", "fifo"} << QByteArray() << 2 << noWriter;
+    // A file to be replaced must be a regular one: refused at once.
     QTest::newRow("tidy, no writer")
-        << QStringList{"tidy", "fifo"} << QByteArray() << 2 << noWriter;
+        << QStringList{"tidy", "fifo"} << QByteArray() << 2
+        << "fifo: It is a FIFO (named pipe), not a regular file.";
     QTest::newRow("check, a writer") << QStringList{"check", "fifo"}
                                      << QByteArray("{ \"a\" \"bb\" }\n") << 1 << "fifo:1: danger";
     QTest::newRow("build --add, a writer")
