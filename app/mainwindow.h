@@ -188,8 +188,8 @@ private:
     ProfileEdits m_edits;
     QString m_profilePath;
     std::optional<WritePlace> m_profilePlace; // the profile's folder, as found when it was opened
-    qsizetype m_profileLineNotUtf8 = 0; // of the profile file: it is not written to (0: none)
-    QString m_lastBuild;                // what the last Build did; empty before the first
+    qsizetype m_profileLineNotUtf8 = 0;       // of the profile file: it is not written to (0: none)
+    QString m_lastBuild;                      // what the last Build did; empty before the first
     bool m_replacesPreviousFilter = false;
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back
