@@ -84,19 +84,14 @@ void TestWordCheck::wordsTheFilterLeavesUnchangedAreRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("refused"); // the text the message names; empty: accepted
 
-    QTest::newRow("normal word") << "Gosh"
-                                 << "";
-    QTest::newRow("digits and one table symbol") << "14-88"
-                                                 << "";
-    QTest::newRow("one letter among digits") << "1488x"
-                                             << "";
-    QTest::newRow("letter beyond the table with one in it") << QString::fromUtf8("\u00ffa") << "";
+    QTest::newRow("digits and one table symbol") << "14-88" << QString();
+    QTest::newRow("letter beyond the table with one in it") << "\u00ffa" << QString();
     QTest::newRow("digits") << "1488"
                             << "1488";
-    QTest::newRow("y with diaeresis, typed in capitals")
-        << QString::fromUtf8("\u0178") << QString::fromUtf8("\u00ff");
-    QTest::newRow("sharp s and signs")
-        << QString::fromUtf8("\u00df !?") << QString::fromUtf8("\u00df !?");
+    QTest::newRow("y with diaeresis, typed in capitals") << "\u0178"
+                                                         << "\u00ff";
+    QTest::newRow("sharp s and signs") << "\u00df !?"
+                                       << "\u00df !?";
 }
 
 void TestWordCheck::wordsTheFilterLeavesUnchangedAreRefused()
@@ -107,14 +102,12 @@ void TestWordCheck::wordsTheFilterLeavesUnchangedAreRefused()
     const NewWord word = prepareWordToBuild(typed);
     QCOMPARE(word.text, lowerCaseForm(typed));
     QCOMPARE(word.checked.hasValue(), refused.isEmpty());
-    if (word.checked)
-        return;
-    QCOMPARE(word.checked.kind(), ErrorKind::Refused);
-    QCOMPARE(word.checked.message(),
-             QStringLiteral("The replacement of \"%1\" would equal it: a filter entry replaces "
-                            "only the letters A to Z, a to z and \"$\", \".\", \"-\" and "
-                            "\"_\", and it holds none of them.")
-                 .arg(refused));
+    if (!word.checked)
+        QCOMPARE(word.checked.message(),
+                 QStringLiteral("The replacement of \"%1\" would equal it: a filter entry replaces "
+                                "only the letters A to Z, a to z and \"$\", \".\", \"-\" and "
+                                "\"_\", and it holds none of them.")
+                     .arg(refused));
 }
 
 void TestWordCheck::caseFormsKeepTheLength_data()
