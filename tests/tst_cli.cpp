@@ -68,6 +68,25 @@ enum class FailingStream
     None,
     Output,
     Error,
+    OutputStops, // its first write raises SIGTERM
+};
+
+// Standard output whose first write raises a stop signal when armed.
+class StoppingOutput : public QBuffer
+{
+public:
+    explicit StoppingOutput(bool armed) : m_armed(armed) {}
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (std::exchange(m_armed, false))
+            ::raise(SIGTERM);
+        return QBuffer::writeData(data, length);
+    }
+
+private:
+    bool m_armed;
 };
 
 // Runs the command line in this process, in the directory, on captured standard streams.
@@ -77,7 +96,7 @@ ToolRun runTool(const QStringList &arguments, const QString &workingDirectory,
     QBuffer in;
     in.setData(input);
     in.open(QIODevice::ReadOnly);
-    QBuffer out;
+    StoppingOutput out(failing == FailingStream::OutputStops);
     QBuffer err;
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
@@ -301,22 +320,6 @@ enum class Rewriter
     Tidy,
     BuildReplace,
     PacedBuild, // the window's replacing Build
-};
-
-// Standard output whose first write raises a stop signal: it comes as tidy writes its summary,
-// once the file is replaced.
-class StoppingOutput : public QBuffer
-{
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        if (!std::exchange(m_raised, true))
-            ::raise(SIGTERM);
-        return QBuffer::writeData(data, length);
-    }
-
-private:
-    bool m_raised = false;
 };
 
 // What the program meets as a process.
@@ -2310,32 +2313,24 @@ void CliTest::linesAppendedWithoutTheLockAreKept()
     plan.replacesPreviousFilter = true;
     BuildPolicy policy;
     policy.replaceHooks = hooks;
+    BuildWriter writer(plan, policy);
+    EntryRewriteOptions tidy;
+    tidy.hooks = hooks;
     Result<void> done;
-    QByteArray expected;
-    switch (rewriter) {
-    case Rewriter::Tidy: {
-        EntryRewriteOptions tidy;
-        tidy.hooks = hooks;
+    if (rewriter == Rewriter::Tidy) {
         const Result<EntryTidy> run = rewriteEntryFile(path, tidy);
         done = run ? Result<void>() : run.error();
-        expected = entry + appended;
-        break;
-    }
-    case Rewriter::BuildReplace: {
-        const Result<BuildOutcome> run = BuildWriter(plan, policy).write(variants);
+    } else if (rewriter == Rewriter::BuildReplace) {
+        const Result<BuildOutcome> run = writer.write(variants);
         done = run ? Result<void>() : run.error();
-        expected = entry + entry + appended + model::block(variants.items());
-        break;
+    } else if ((done = writer.begin())) {
+        done = writer.finish();
     }
-    case Rewriter::PacedBuild: {
-        BuildWriter writer(plan, policy);
-        done = writer.begin();
-        if (done)
-            done = writer.finish();
-        expected = entry + entry + appended + "\r\n";
-        break;
-    }
-    }
+    // Tidy takes out the repeated line; a Build appends its block, paced with no variant.
+    const QByteArray expected = rewriter == Rewriter::Tidy ? entry + appended
+                                : rewriter == Rewriter::BuildReplace
+                                    ? entry + entry + appended + model::block(variants.items())
+                                    : entry + entry + appended + "\r\n";
     if (!always) {
         QVERIFY2(done, qPrintable(done ? QString() : done.message()));
         QCOMPARE(appends, 1);
@@ -2360,23 +2355,16 @@ void CliTest::tidyStoppedAfterTheReplacementSaysSo()
     const QString path = dir.filePath(QStringLiteral("localization.txt"));
     const QByteArray entry = "{ \"a\" \"z\" }\r\n";
     QVERIFY(writeFileBytes(path, entry + entry));
+    // The stop comes as tidy writes its summary, once the file is replaced.
     const ChildOutcome child = runInChild([&] {
-        QBuffer in;
-        StoppingOutput out;
-        QBuffer err;
-        in.open(QIODevice::ReadOnly);
-        out.open(QIODevice::WriteOnly);
-        err.open(QIODevice::WriteOnly);
-        Console console(in, out, err);
-        const auto status = cli::runCommandLine(
-            console, {QStringLiteral("vantro-filter"), QStringLiteral("tidy"), path});
-        if (status != cli::ExitStatus::Success ||
-            !out.data().startsWith("Summary: repeats removed 1") ||
-            !err.data().contains("SIGTERM came too late to leave \"" + path.toUtf8() +
-                                 "\" as it was: it was replaced, and tidy finished."))
+        const ToolRun run =
+            runTool({"tidy", "localization.txt"}, dir.path(), {}, FailingStream::OutputStops);
+        if (run.exitCode != 0 || !run.out.startsWith("Summary: repeats removed 1") ||
+            !run.err.contains("SIGTERM came too late to leave \"localization.txt\" as it was: it "
+                              "was replaced, and tidy finished."))
             return QStringLiteral("status %1: %2%3")
-                .arg(int(status))
-                .arg(QString::fromUtf8(out.data()), QString::fromUtf8(err.data()));
+                .arg(run.exitCode)
+                .arg(QString::fromUtf8(run.out), QString::fromUtf8(run.err));
         ::raise(SIGTERM); // after the command, as the process ends
         return QString();
     });
