@@ -23,14 +23,15 @@ inline constexpr std::array<std::pair<char, char>, 56> kCipherTable = {{
     {'S', 'L'}, {'T', 'K'}, {'U', 'J'}, {'V', 'I'}, {'W', 'H'}, {'X', 'G'}, {'Y', 'F'}, {'Z', 'E'},
 }};
 
-inline QString replacement(const QString &variant)
+// The cipher's replacement, or the mask's: a star for every character the cipher replaces.
+inline QString replacement(const QString &variant, bool mask = false)
 {
     QString replaced;
     for (const QChar c : variant) {
         QChar out = c;
         for (const auto &[input, output] : kCipherTable) {
             if (c == QLatin1Char(input)) {
-                out = QLatin1Char(output);
+                out = QLatin1Char(mask ? '*' : output);
                 break;
             }
         }
@@ -60,18 +61,18 @@ inline QByteArray entryLine(const QString &text, const QString &replacement)
     return "{ \"" + codePage(text) + "\" \"" + codePage(replacement) + "\" }\r\n";
 }
 
-inline QByteArray entryLine(const QString &variant)
+inline QByteArray entryLine(const QString &variant, bool mask = false)
 {
-    return entryLine(variant, replacement(variant));
+    return entryLine(variant, replacement(variant, mask));
 }
 
 // The block of one Build: its opening line end, then an entry line for every non-empty variant.
-inline QByteArray block(const QStringList &variants)
+inline QByteArray block(const QStringList &variants, bool mask = false)
 {
     QByteArray bytes = "\r\n";
     for (const QString &variant : variants) {
         if (!variant.isEmpty())
-            bytes += entryLine(variant);
+            bytes += entryLine(variant, mask);
     }
     return bytes;
 }

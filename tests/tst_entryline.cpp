@@ -101,6 +101,9 @@ void EntryLineTest::fileLooksLikeUtf8_data()
     QTest::newRow("Windows-1252 in the last 64 KiB")
         << "Caf\xC3\xA9\r\n" + many + many + "Caf\xE9\r\n"
         << false;
+    // Nor is the rest read: any target costs the same.
+    QTest::newRow("Windows-1252 between the samples")
+        << "Caf\xC3\xA9\r\n" + many + "Caf\xE9\r\n" + many << true;
 }
 
 void EntryLineTest::fileLooksLikeUtf8()
