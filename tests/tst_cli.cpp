@@ -1815,14 +1815,14 @@ void CliTest::listChosenEntries_data()
     QTest::addColumn<qsizetype>("lineCount"); // the entries of the tables
 
     QTest::newRow("English slurs")
-        << QStringList{"list", "--category", "slur"} << "en/slur" << false << qsizetype(140);
+        << QStringList{"list", "--category", "slur"} << "en/slur" << false << qsizetype(174);
     QTest::newRow("German") << QStringList{"list", "--language", "de"} << "de/" << false
                             << qsizetype(282);
     QTest::newRow("long") << QStringList{"list", "--long"} << "en/" << true << qsizetype(1187);
     QTest::newRow("long, German and English slurs and sexual")
         << QStringList{"list",       "--long", "--language", "de,en",
                        "--category", "slur",   "--category", "sexual"}
-        << "de,en/slur,sexual" << true << qsizetype(140 + 458 + 46 + 52);
+        << "de,en/slur,sexual" << true << qsizetype(174 + 380 + 46 + 52);
 }
 
 void CliTest::listChosenEntries()

@@ -21,7 +21,7 @@ enum class WordCategory : unsigned char
     profanity, // swearing and its disguises
     insult,    // insults aimed at a person
     drug,      // drugs and their use
-    other,     // none of these, the harmless shapes such as "bs" among them
+    other,     // none of these
 };
 
 // The languages that have a built-in word list, by their ISO 639-1 codes.
