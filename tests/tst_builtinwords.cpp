@@ -136,6 +136,8 @@ private slots:
     void everyLanguageList();
     void categoriesInUse_data();
     void categoriesInUse();
+    void englishEntryCategory_data();
+    void englishEntryCategory();
     void sourceListOfLanguagesAndCategories_data();
     void sourceListOfLanguagesAndCategories();
     void variantsMakeSafeEntries_data();
@@ -368,6 +370,37 @@ void TestBuiltInWords::categoriesInUse()
     QVERIFY2(actual >= fewest,
              qPrintable(QStringLiteral("%1 entries, expected %2 or more")
                             .arg(QString::number(actual), QString::number(fewest))));
+}
+
+void TestBuiltInWords::englishEntryCategory_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("category");
+
+    // Forms that players type, and entries whose category a server owner would look for there.
+    const std::pair<const char *, const char *> entries[] = {
+        {"bs", "profanity"},       {"mother fucker", "insult"}, {"motherfucker", "insult"},
+        {"mofo", "insult"},        {"cunt", "insult"},          {"fags", "slur"},
+        {"hoes", "insult"},        {"fuckers", "insult"},       {"motherfuckers", "insult"},
+        {"cocksuckers", "insult"}, {"trannies", "slur"},        {"cucks", "insult"},
+        {"thots", "insult"},       {"chinks", "slur"},          {"spics", "slur"},
+        {"kikes", "slur"},         {"coons", "slur"},           {"skanks", "insult"},
+        {"nonce", "insult"},       {"troon", "slur"},           {"sh*t", "profanity"},
+        {"f_ck", "profanity"},     {"fuck u", "profanity"},     {"gas the jews", "slur"}};
+    for (const auto &[text, category] : entries)
+        QTest::newRow(text) << QString::fromUtf8(text) << QString::fromLatin1(category);
+}
+
+void TestBuiltInWords::englishEntryCategory()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, category);
+
+    const std::span<const BuiltInWord> words = builtInWords(WordLanguage::en);
+    const auto found = std::ranges::find_if(
+        words, [&](const BuiltInWord &word) { return QString::fromUtf8(word.text) == text; });
+    QVERIFY2(found != words.end(), qPrintable(QStringLiteral("\"%1\" is no entry").arg(text)));
+    QCOMPARE(wordCategoryCode(found->category), category);
 }
 
 void TestBuiltInWords::sourceListOfLanguagesAndCategories_data()
