@@ -41,7 +41,7 @@ inline QString replacement(const QString &variant, bool mask = false)
 }
 
 // The file's code page for the characters that the tests and the built-in words use: Latin-1,
-// the euro sign and the right single quotation mark.
+// the euro sign, the right single quotation mark and the oe ligature.
 inline QByteArray codePage(const QString &text)
 {
     QByteArray bytes;
@@ -50,6 +50,10 @@ inline QByteArray codePage(const QString &text)
             bytes += '\x80';
         else if (c == QChar(0x2019))
             bytes += '\x92';
+        else if (c == QChar(0x0152))
+            bytes += '\x8C';
+        else if (c == QChar(0x0153))
+            bytes += '\x9C';
         else
             bytes += char(c.unicode());
     }

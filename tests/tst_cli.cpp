@@ -1817,12 +1817,12 @@ void CliTest::listChosenEntries_data()
     QTest::newRow("English slurs")
         << QStringList{"list", "--category", "slur"} << "en/slur" << false << qsizetype(174);
     QTest::newRow("German") << QStringList{"list", "--language", "de"} << "de/" << false
-                            << qsizetype(282);
+                            << qsizetype(313);
     QTest::newRow("long") << QStringList{"list", "--long"} << "en/" << true << qsizetype(1187);
     QTest::newRow("long, German and English slurs and sexual")
         << QStringList{"list",       "--long", "--language", "de,en",
                        "--category", "slur",   "--category", "sexual"}
-        << "de,en/slur,sexual" << true << qsizetype(174 + 380 + 46 + 52);
+        << "de,en/slur,sexual" << true << qsizetype(174 + 380 + 53 + 61);
 }
 
 void CliTest::listChosenEntries()
