@@ -1,7 +1,8 @@
 // The figures of the English built-in word list that the product promises: its size, lengths,
 // word counts and character classes, and the sizes of the lists loaded from it; and the rules
 // every English entry keeps. Every language's list is stored in list order, each entry with a
-// category, and makes only safe filter entries in both variant sets.
+// category, and makes only safe filter entries in both variant sets; forms that Italian,
+// Portuguese and Dutch players type are entries, in the category a native speaker expects.
 
 #include "builder/cipher.h"
 #include "builder/entryformat.h"
