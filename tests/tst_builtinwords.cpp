@@ -1,7 +1,8 @@
 // The figures of the English built-in word list that the product promises: its size, lengths,
 // word counts and character classes, and the sizes of the lists loaded from it; and the rules
 // every English entry keeps. Every language's list is stored in list order, each entry with a
-// category, and makes only safe filter entries in both variant sets.
+// category, and makes only safe filter entries in both variant sets; forms that Italian,
+// Portuguese and Dutch players type are entries, in the category a native speaker expects.
 
 #include "builder/cipher.h"
 #include "builder/entryformat.h"
@@ -142,6 +143,8 @@ private slots:
     void sourceListOfLanguagesAndCategories();
     void variantsMakeSafeEntries_data();
     void variantsMakeSafeEntries();
+    void italianPortugueseDutchEntries_data();
+    void italianPortugueseDutchEntries();
 };
 
 void TestBuiltInWords::figures_data()
@@ -509,6 +512,54 @@ void TestBuiltInWords::variantsMakeSafeEntries()
     QVERIFY(buffer.open(QIODevice::ReadOnly));
     QVERIFY(readEntryFile(buffer, checker).hasValue());
     QCOMPARE(checker.counts().entries, variants.count());
+}
+
+void TestBuiltInWords::italianPortugueseDutchEntries_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("category");
+
+    // Forms that players type, and one category for the forms of one word.
+    const char *const rows[][3] = {{"it", "diocan", "profanity"},
+                                   {"it", "cazzone", "insult"},
+                                   {"it", "cagacazzi", "insult"},
+                                   {"it", "fregna", "sexual"},
+                                   {"it", "che palle", "profanity"},
+                                   {"it", "segaiolo", "insult"},
+                                   {"pt", "foder", "profanity"},
+                                   {"pt", "fuder", "profanity"},
+                                   {"pt", "tnc", "profanity"},
+                                   {"pt", "veado", "slur"},
+                                   {"pt", "viados", "slur"},
+                                   {"pt", "arrombados", "insult"},
+                                   {"pt", "otários", "insult"},
+                                   {"pt", "otarios", "insult"},
+                                   {"pt", "filhos da puta", "insult"},
+                                   {"nl", "fokking", "profanity"},
+                                   {"nl", "downie", "slur"},
+                                   {"nl", "kankerhomo", "slur"},
+                                   {"nl", "sloerie", "insult"},
+                                   {"nl", "teven", "insult"},
+                                   {"nl", "ik neuk je moeder", "insult"}};
+    for (const auto &[language, text, category] : rows) {
+        QTest::addRow("%s %s", language, text)
+            << QString::fromLatin1(language) << QString::fromUtf8(text)
+            << QString::fromLatin1(category);
+    }
+}
+
+void TestBuiltInWords::italianPortugueseDutchEntries()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, text);
+    QFETCH(QString, category);
+
+    const std::span<const BuiltInWord> words = builtInWords(*wordLanguageFromCode(language));
+    const auto word = std::ranges::find_if(
+        words, [&](const BuiltInWord &w) { return QString::fromUtf8(w.text) == text; });
+    QVERIFY2(word != words.end(), qPrintable(text));
+    QCOMPARE(wordCategoryCode(word->category), category);
 }
 
 QTEST_GUILESS_MAIN(TestBuiltInWords)
