@@ -49,7 +49,8 @@ struct Parser
         for (const QCommandLineOption &option :
              {buildOption(kDir), buildOption(kAdd), buildOption(kWords), profile,
               buildOption(kExcept), buildOption(kMask), buildOption(kReplace),
-              buildOption(kLanguage), buildOption(kCategory)})
+              buildOption(kLanguage), buildOption(kCategory), buildOption(kSeverity),
+              buildOption(kNoAmbiguous)})
             parser.addOption(option);
     }
 };

@@ -22,6 +22,17 @@ QCommandLineOption buildOption(const QString &name)
                        "given more than once; without it, every category.")
                     .arg(wordCategoryCodes().join(separator)),
                 Tr::tr("LIST")};
+    if (name == kSeverity)
+        return {name,
+                Tr::tr("Keep only the built-in entries of LEVEL and worse. The levels, from the "
+                       "mildest: %1; without it, mild (every entry).")
+                    .arg(wordSeverityCodes().join(separator)),
+                Tr::tr("LEVEL")};
+    if (name == kNoAmbiguous)
+        return {name,
+                Tr::tr("Leave out the ambiguous built-in entries. They have a common harmless "
+                       "meaning in one of the languages: English \"hoe\" is Dutch for "
+                       "\"how\".")};
     if (name == kMask)
         return {name, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way a "
                              "replacement is as long as its text.")};
@@ -60,13 +71,16 @@ Result<WordSourceNames> wordSourceNamesOf(const QCommandLineParser &parser, Word
             return Error{ErrorKind::Refused,
                          Tr::tr("Standard input (\"-\") can be read only once.")};
         // They choose built-in entries, of which --words takes none.
-        if (!names.wordFiles.isEmpty() && (parser.isSet(kLanguage) || parser.isSet(kCategory)))
+        const bool choosesBuiltIn = parser.isSet(kLanguage) || parser.isSet(kCategory) ||
+                                    parser.isSet(kSeverity) || parser.isSet(kNoAmbiguous);
+        if (!names.wordFiles.isEmpty() && choosesBuiltIn)
             return Error{ErrorKind::Refused,
-                         Tr::tr("--words replaces the built-in list; --language and --category "
-                                "do not go with it.")};
+                         Tr::tr("--words replaces the built-in list; --language, --category, "
+                                "--severity and --no-ambiguous do not go with it.")};
     }
     Result<BuiltInChoice> builtIn =
-        builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory));
+        builtInChoiceFrom(parser.values(kLanguage), parser.values(kCategory),
+                          parser.values(kSeverity), parser.isSet(kNoAmbiguous));
     if (!builtIn)
         return builtIn.error();
     names.builtIn = std::move(*builtIn);

@@ -17,6 +17,8 @@ inline const QString kProfile = QStringLiteral("profile");
 inline const QString kExcept = QStringLiteral("except");
 inline const QString kLanguage = QStringLiteral("language");
 inline const QString kCategory = QStringLiteral("category");
+inline const QString kSeverity = QStringLiteral("severity");
+inline const QString kNoAmbiguous = QStringLiteral("no-ambiguous");
 inline const QString kMask = QStringLiteral("mask");
 inline const QString kReplace = QStringLiteral("replace");
 inline const QString kDir = QStringLiteral("dir");
@@ -26,10 +28,10 @@ inline const QString kDir = QStringLiteral("dir");
 // program adds it to its parser where its help lists it.
 QCommandLineOption buildOption(const QString &name);
 
-// What a command line's word sources must hold beyond known language and category codes.
+// What a command line's word sources must hold beyond known language, category and severity codes.
 enum class WordSourceRules
 {
-    // The window's: "-" names a file, and --words leaves --language and --category unused.
+    // The window's: "-" names a file, and --words leaves the built-in choice's options unused.
     Lenient,
     // vantro-filter's: "-" is standard input, read once; --words goes with no built-in choice.
     Strict,

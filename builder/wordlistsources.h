@@ -14,9 +14,9 @@
 namespace vantro {
 
 // The word sources of a Build as a command line names them: the built-in entries chosen by
-// --language and --category, and the files of --words, --add, --profile and --except, each list
-// in the order given. Both programs read them from their command lines in one place (see
-// builder/buildoptions.h).
+// --language, --category, --severity and --no-ambiguous, and the files of --words, --add, --profile
+// and --except, each list in the order given. Both programs read them from their command lines in
+// one place (see builder/buildoptions.h).
 struct WordSourceNames
 {
     BuiltInChoice builtIn;

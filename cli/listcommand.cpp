@@ -17,10 +17,11 @@ const QString kCodes = QStringLiteral("codes");
 void addArguments(CommandOptions &options)
 {
     addWordSourceOptions(options);
-    options.add({kLong, Tr::tr("Print each entry with its language and category, "
-                               "tab-separated.")});
-    // For the bash completion, which offers the codes of --language and --category.
-    QCommandLineOption codes(kCodes, Tr::tr("Print the language and the category codes."));
+    options.add({kLong, Tr::tr("Print each entry with its language, category, severity and "
+                               "whether it is ambiguous, tab-separated.")});
+    // For the bash completion, which offers the codes of --language, --category and --severity.
+    QCommandLineOption codes(kCodes,
+                             Tr::tr("Print the language, the category and the severity codes."));
     codes.setFlags(QCommandLineOption::HiddenFromHelp);
     options.add(codes);
 }
@@ -33,9 +34,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                           Tr::tr("Unexpected argument \"%1\".").arg(shownText(arguments.first())));
     if (parser.isSet(kCodes)) {
         const QString separator = QStringLiteral(" ");
-        console.writeOut(
-            QStringLiteral("languages %1\ncategories %2\n")
-                .arg(wordLanguageCodes().join(separator), wordCategoryCodes().join(separator)));
+        console.writeOut(QStringLiteral("languages %1\ncategories %2\nseverities %3\n")
+                             .arg(wordLanguageCodes().join(separator),
+                                  wordCategoryCodes().join(separator),
+                                  wordSeverityCodes().join(separator)));
         return ExitStatus::Success;
     }
     const Result<WordSourceNames> sources = wordSourceNamesOf(parser, WordSourceRules::Strict);
@@ -76,14 +78,17 @@ Command listCommand()
     command.description =
         Tr::tr("Prints the built-in word list as every start of the window fills it and as build "
                "uses it without --words: lower-cased, in list order, one word a line, in UTF-8. "
-               "--language and --category choose its entries as they do for build and the window.\n"
+               "--language, --category, --severity and --no-ambiguous choose its entries as they "
+               "do for build and the window.\n"
                "\n"
                "With --words, --add, --profile or --except, it prints the word list that build "
                "would use with the same options (a refused word or unreadable file prints "
                "nothing and exits with status 1 or 2, as build does).\n"
                "\n"
-               "With --long, each line holds an entry, its language and its category, separated by "
-               "tabs; an entry that several languages or categories share has a line for each.");
+               "With --long, each line holds an entry, its language, its category, its severity "
+               "(mild, strong or severe) and \"ambiguous\" when it has a common harmless meaning "
+               "in one of the languages (\"-\" otherwise), separated by tabs; an entry that "
+               "several languages or categories share has a line for each.");
     command.addArguments = addArguments;
     command.run = run;
     return command;

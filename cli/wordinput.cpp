@@ -37,7 +37,8 @@ void addWordSourceOptions(CommandOptions &options)
     profile.setDescription(profile.description() + u' ' + Tr::tr("May be given more than once."));
     for (const QCommandLineOption &option :
          {buildOption(kWords), buildOption(kAdd), profile, buildOption(kExcept),
-          buildOption(kLanguage), buildOption(kCategory)})
+          buildOption(kLanguage), buildOption(kCategory), buildOption(kSeverity),
+          buildOption(kNoAmbiguous)})
         options.add(option);
 }
 

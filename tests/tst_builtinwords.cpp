@@ -9,6 +9,7 @@
 #include "builder/variants.h"
 #include "entryfiles/entrycheck.h"
 #include "entryfiles/entryline.h"
+#include "wordlists/builtinchoice.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/listorder.h"
 #include "wordlists/windows1252.h"
@@ -95,9 +96,11 @@ bool isWritableInFilterEntry(const QString &text)
     return checkWord(text).hasValue();
 }
 
-// The six categories and seven languages, listed here rather than taken from the header.
+// The six categories, three severities and seven languages, listed here rather than taken from
+// the header.
 const char *const kCategoryCodes[] = {"slur", "sexual", "profanity", "insult", "drug", "other"};
 const char *const kLanguageCodes[] = {"en", "de", "fr", "es", "it", "pt", "nl"};
+const char *const kSeverityCodes[] = {"mild", "strong", "severe"};
 constexpr int kCategoryCount = int(std::size(kCategoryCodes));
 constexpr int kLanguageCount = int(std::size(kLanguageCodes));
 
@@ -139,8 +142,10 @@ private slots:
     void categoriesInUse();
     void englishEntryCategory_data();
     void englishEntryCategory();
-    void sourceListOfLanguagesAndCategories_data();
-    void sourceListOfLanguagesAndCategories();
+    void chosenWord_data();
+    void chosenWord();
+    void sourceListOfChoice_data();
+    void sourceListOfChoice();
     void variantsMakeSafeEntries_data();
     void variantsMakeSafeEntries();
     void italianPortugueseDutchEntries_data();
@@ -406,58 +411,103 @@ void TestBuiltInWords::englishEntryCategory()
     QCOMPARE(wordCategoryCode(found->category), category);
 }
 
-void TestBuiltInWords::sourceListOfLanguagesAndCategories_data()
+
+// On made-up entries: the lists need not hold an ambiguous entry of every severity.
+void TestBuiltInWords::chosenWord_data()
+{
+    QTest::addColumn<int>("severity");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<int>("leastSeverity");
+    QTest::addColumn<bool>("noAmbiguous");
+    QTest::addColumn<bool>("chosen");
+
+    QTest::newRow("mild, strong and worse") << 0 << false << 1 << false << false;
+    QTest::newRow("ambiguous, kept") << 2 << true << 0 << false << true;
+    QTest::newRow("ambiguous, left out") << 2 << true << 0 << true << false;
+}
+
+void TestBuiltInWords::chosenWord()
+{
+    QFETCH(int, severity);
+    QFETCH(bool, ambiguous);
+    QFETCH(int, leastSeverity);
+    QFETCH(bool, noAmbiguous);
+    QFETCH(bool, chosen);
+
+    const BuiltInWord word{"gosh", WordCategory::insult, WordSeverity(severity), ambiguous};
+    const std::array categories = {WordCategory::insult};
+    QCOMPARE(isChosenWord(word, categories, WordSeverity(leastSeverity), noAmbiguous), chosen);
+}
+
+void TestBuiltInWords::sourceListOfChoice_data()
 {
     QTest::addColumn<QStringList>("languages");
     QTest::addColumn<QStringList>("categories");
+    QTest::addColumn<int>("leastSeverity"); // an index of kSeverityCodes
+    QTest::addColumn<bool>("noAmbiguous");
 
     const QStringList every = {QStringLiteral("slur"),      QStringLiteral("sexual"),
                                QStringLiteral("profanity"), QStringLiteral("insult"),
                                QStringLiteral("drug"),      QStringLiteral("other")};
-    QTest::newRow("English, every category") << QStringList{QStringLiteral("en")} << every;
     QTest::newRow("German slurs") << QStringList{QStringLiteral("de")}
-                                  << QStringList{QStringLiteral("slur")};
+                                  << QStringList{QStringLiteral("slur")} << 0 << false;
     QTest::newRow("French and Dutch, sexual and drug")
         << QStringList{QStringLiteral("fr"), QStringLiteral("nl")}
-        << QStringList{QStringLiteral("sexual"), QStringLiteral("drug")};
+        << QStringList{QStringLiteral("sexual"), QStringLiteral("drug")} << 0 << false;
     QTest::newRow("every language, every category")
         << QStringList{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
                        QStringLiteral("es"), QStringLiteral("it"), QStringLiteral("pt"),
                        QStringLiteral("nl")}
-        << every;
-    QTest::newRow("Spanish named twice") << QStringList{QStringLiteral("es"), QStringLiteral("es")}
-                                         << QStringList{QStringLiteral("insult")};
-    QTest::newRow("no language") << QStringList() << every;
-    QTest::newRow("no category") << QStringList{QStringLiteral("it")} << QStringList();
+        << every << 0 << false;
+    QTest::newRow("Spanish named twice, strong insults")
+        << QStringList{QStringLiteral("es"), QStringLiteral("es")}
+        << QStringList{QStringLiteral("insult")} << 1 << false;
+    QTest::newRow("no language") << QStringList() << every << 0 << false;
+    QTest::newRow("no category") << QStringList{QStringLiteral("it")} << QStringList() << 0
+                                 << false;
+    // Every language at every level, with and without its ambiguous entries.
+    for (int l = 0; l < kLanguageCount; ++l) {
+        for (int level = 0; level < int(std::size(kSeverityCodes)); ++level) {
+            for (const bool noAmbiguous : {false, true}) {
+                QTest::addRow("%s, %s and worse%s", kLanguageCodes[l], kSeverityCodes[level],
+                              noAmbiguous ? ", no ambiguous" : "")
+                    << QStringList{QString::fromLatin1(kLanguageCodes[l])} << every << level
+                    << noAmbiguous;
+            }
+        }
+    }
 }
 
-void TestBuiltInWords::sourceListOfLanguagesAndCategories()
+void TestBuiltInWords::sourceListOfChoice()
 {
     QFETCH(QStringList, languages);
     QFETCH(QStringList, categories);
+    QFETCH(int, leastSeverity);
+    QFETCH(bool, noAmbiguous);
 
-    std::vector<WordLanguage> chosenLanguages;
+    BuiltInChoice choice{{}, {}, WordSeverity(leastSeverity), noAmbiguous};
     for (const QString &code : languages)
-        chosenLanguages.push_back(*wordLanguageFromCode(code));
-    std::vector<WordCategory> chosenCategories;
+        choice.languages.append(*wordLanguageFromCode(code));
     for (const QString &code : categories)
-        chosenCategories.push_back(*wordCategoryFromCode(code));
+        choice.categories.append(*wordCategoryFromCode(code));
 
-    // The model: the distinct texts of the chosen tables' entries whose category code is chosen.
+    // The model: the distinct texts of the chosen tables' entries whose category code is chosen,
+    // at least as severe, and not ambiguous when those are left out.
     QSet<QString> expected;
-    for (const WordLanguage language : chosenLanguages) {
+    for (const WordLanguage language : std::as_const(choice.languages)) {
         for (const BuiltInWord &word : builtInWords(language)) {
-            if (categories.contains(wordCategoryCode(word.category)))
+            if (categories.contains(wordCategoryCode(word.category)) &&
+                int(word.severity) >= leastSeverity && !(noAmbiguous && word.ambiguous))
                 expected.insert(QString::fromUtf8(word.text));
         }
     }
 
-    const SortedTextList source = builtInSourceList(chosenLanguages, chosenCategories);
+    const SortedTextList source = builtInSourceList(choice);
     QCOMPARE(source.count(), expected.size());
     QCOMPARE(QSet<QString>(source.items().begin(), source.items().end()), expected);
     for (qsizetype i = 1; i < source.count(); ++i)
         QVERIFY(compareListOrder(source.at(i - 1), source.at(i)) < 0);
-    if (languages == QStringList{QStringLiteral("en")} && categories.size() == kCategoryCount)
+    if (choice == BuiltInChoice{})
         QCOMPARE(source, builtInSourceList());
 }
 

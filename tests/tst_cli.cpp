@@ -181,21 +181,30 @@ const QList<std::pair<QString, WordCategory>> kCategoryCodes = {
     {"profanity", WordCategory::profanity}, {"insult", WordCategory::insult},
     {"drug", WordCategory::drug},           {"other", WordCategory::other}};
 
-// The built-in entries of a choice, "LANGUAGES/CATEGORIES" as comma-separated codes (no
-// categories: every one), straight from the tables: "text TAB language TAB category" lines in
-// table order, each once.
+const QStringList kSeverityCodes = {"mild", "strong", "severe"};
+
+// The built-in entries of a choice, "LANGUAGES/CATEGORIES[/LEVEL[/no-ambiguous]]" as
+// comma-separated codes (no categories: every one; no level: mild), straight from the tables:
+// "text TAB language TAB category TAB severity TAB ambiguous-or-dash" lines in table order, each
+// once.
 QStringList modelEntryLines(const QString &choice)
 {
     const QStringList languages = choice.section(u'/', 0, 0).split(u',');
-    const QStringList categories = choice.section(u'/', 1).split(u',', Qt::SkipEmptyParts);
+    const QStringList categories = choice.section(u'/', 1, 1).split(u',', Qt::SkipEmptyParts);
+    const qsizetype leastSeverity =
+        std::max(kSeverityCodes.indexOf(choice.section(u'/', 2, 2)), qsizetype(0));
+    const bool noAmbiguous = choice.section(u'/', 3, 3) == QLatin1String("no-ambiguous");
     QStringList lines;
     for (const auto &[language, languageValue] : kLanguageCodes) {
         if (!languages.contains(language))
             continue;
         for (const BuiltInWord &word : builtInWords(languageValue)) {
+            if (int(word.severity) < leastSeverity || (noAmbiguous && word.ambiguous))
+                continue;
             for (const auto &[category, categoryValue] : kCategoryCodes) {
-                const QString line =
-                    QString::fromUtf8(word.text) + u'\t' + language + u'\t' + category;
+                const QString line = QString::fromUtf8(word.text) + u'\t' + language + u'\t' +
+                                     category + u'\t' + kSeverityCodes.at(int(word.severity)) +
+                                     (word.ambiguous ? "\tambiguous" : "\t-");
                 if (word.category == categoryValue &&
                     (categories.isEmpty() || categories.contains(category)) &&
                     !lines.contains(line))
@@ -430,14 +439,15 @@ void CliTest::helpAndVersion_data()
     // The short help is the usage, a sentence and one line per option; --help adds the prose.
     QTest::newRow("build -h, one line per option")
         << QStringList{"build", "-h"}
-        << "  --replace        Replace the filter that earlier Builds wrote.\n";
+        << "  --replace         Replace the filter that earlier Builds wrote.\n";
     QTest::newRow("build --help, the rule of --replace")
         << QStringList{"build", "--help"} << "those whose replacement is the cipher or the mask";
     QTest::newRow("list --help, categories")
         << QStringList{"list", "--help"} << "slur, sexual, profanity, insult";
     QTest::newRow("list --codes, for the completion")
         << QStringList{"list", "--codes"}
-        << "languages en de fr es it pt nl\ncategories slur sexual profanity insult drug other\n";
+        << "languages en de fr es it pt nl\ncategories slur sexual profanity insult drug other\n"
+           "severities mild strong severe\n";
 }
 
 void CliTest::helpAndVersion()
@@ -499,6 +509,13 @@ void CliTest::usageErrors_data()
         << QStringList{"build", "--category", "slur,"} << "Unknown category \"\"";
     QTest::newRow("build, --words with --language")
         << QStringList{"build", "--words", "w.txt", "--language", "de"} << "--words replaces";
+    QTest::newRow("list, --words with --no-ambiguous")
+        << QStringList{"list", "--words", "w.txt", "--no-ambiguous"} << "--words replaces";
+    QTest::newRow("build, unknown severity")
+        << QStringList{"build", "--severity", "strong", "--severity", "worst"}
+        << "Unknown severity \"worst\" in --severity. The severities are: mild, strong, severe.";
+    QTest::newRow("list, two severities") << QStringList{"list", "--severity", "strong,severe"}
+                                          << "Unknown severity \"strong,severe\"";
 }
 
 void CliTest::outputFailures_data()
@@ -628,6 +645,11 @@ void CliTest::buildWritesTheWindowsBytes_data()
     QTest::newRow("every language")
         << QStringList{"build", "--language", "en,de,fr,es,it,pt,nl", "--stdout"} << none << none
         << QStringList{} << "en,de,fr,es,it,pt,nl/" << false << QString() << none;
+    QTest::newRow("severe, no ambiguous, the words of a file kept")
+        << QStringList{"build",      "--severity", "SEVERE", "--no-ambiguous",
+                       "--language", "de,en",      "--add",  "words.txt"}
+        << kGoshWords << none << kGoshList << "de,en//severe/no-ambiguous" << false << badnames
+        << none;
 }
 
 void CliTest::buildWritesTheWindowsBytes()
@@ -1812,7 +1834,7 @@ void CliTest::listChosenEntries_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("choice"); // as modelEntryLines() takes it
     QTest::addColumn<bool>("longLines");
-    QTest::addColumn<qsizetype>("lineCount"); // the entries of the tables
+    QTest::addColumn<qsizetype>("lineCount"); // the entries of the tables; -1: the model's
 
     QTest::newRow("English slurs")
         << QStringList{"list", "--category", "slur"} << "en/slur" << false << qsizetype(174);
@@ -1823,6 +1845,17 @@ void CliTest::listChosenEntries_data()
         << QStringList{"list",       "--long", "--language", "de,en",
                        "--category", "slur",   "--category", "sexual"}
         << "de,en/slur,sexual" << true << qsizetype(174 + 380 + 53 + 61);
+    QTest::newRow("strong") << QStringList{"list", "--severity", "strong", "--language", "fr"}
+                            << "fr//strong" << false << qsizetype(-1);
+    QTest::newRow("long, every language, strong, no ambiguous")
+        << QStringList{"list",
+                       "--long",
+                       "--no-ambiguous",
+                       "--language",
+                       "en,de,fr,es,it,pt,nl",
+                       "--severity",
+                       "Strong"}
+        << "en,de,fr,es,it,pt,nl//strong/no-ambiguous" << true << qsizetype(-1);
 }
 
 void CliTest::listChosenEntries()
@@ -1838,8 +1871,9 @@ void CliTest::listChosenEntries()
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.endsWith('\n'));
     const QStringList printed = lines(run.out);
-    QCOMPARE(printed.size(), lineCount);
     const QStringList entries = modelEntryLines(choice);
+    if (lineCount >= 0)
+        QCOMPARE(printed.size(), lineCount);
     const QStringList words = modelWordList(choice).items();
     if (!longLines) {
         QCOMPARE(printed, words);

@@ -185,9 +185,9 @@ QString helpRow(const QString &help, const QString &option)
 void WindowProgramTest::sharedOptionsHaveOneHelp_data()
 {
     QTest::addColumn<QString>("option"); // as vantro-filter's help shows it
-    for (const char *option :
-         {"--words FILE", "--add FILE", "--profile FILE", "--except FILE", "--language LIST",
-          "--category LIST", "--dir DIR", "--mask", "--replace"})
+    for (const char *option : {"--words FILE", "--add FILE", "--profile FILE", "--except FILE",
+                               "--language LIST", "--category LIST", "--severity LEVEL",
+                               "--no-ambiguous", "--dir DIR", "--mask", "--replace"})
         QTest::newRow(option) << option;
 }
 
@@ -234,6 +234,9 @@ void WindowProgramTest::failedStart_data()
         << QStringList{"--category", "slur", "--category", "bogus"} << 2
         << "Unknown category \"bogus\" in --category. The categories are: slur, sexual, "
            "profanity, insult, drug, other.";
+    QTest::newRow("unknown severity")
+        << QStringList{"--severity", "bad"} << 2
+        << "Unknown severity \"bad\" in --severity. The severities are: mild, strong, severe.";
     QTest::newRow("badword.txt cannot be written")
         << QStringList{"--dir", "{work}/blocked"} << 1 << "badword.txt";
     QTest::newRow("--dir through a link of another account")
@@ -449,7 +452,8 @@ void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
     QTest::newRow("slurs only, with the words of a file")
         << QStringList{"--category", "slur", "--add", "{words}"};
     QTest::newRow("options repeated, codes in capitals")
-        << QStringList{"--language", "NL", "--language", "fr", "--category", "drug,Insult"};
+        << QStringList{"--language", "NL",     "--language",    "fr", "--category", "drug,Insult",
+                       "--severity", "Strong", "--no-ambiguous"};
     QTest::newRow("a profile and an allow-list, as stars") << QStringList{
         "--profile", "{profile}", "--except", "{except}", "--add", "{words}", "--mask"};
 }

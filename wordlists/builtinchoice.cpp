@@ -36,7 +36,8 @@ QString readCodes(const QStringList &values, std::optional<Value> (*fromCode)(QS
 } // namespace
 
 Result<BuiltInChoice> builtInChoiceFrom(const QStringList &languageValues,
-                                        const QStringList &categoryValues)
+                                        const QStringList &categoryValues,
+                                        const QStringList &severityValues, bool noAmbiguous)
 {
     using wordlists::Tr;
     BuiltInChoice choice;
@@ -49,6 +50,14 @@ Result<BuiltInChoice> builtInChoiceFrom(const QStringList &languageValues,
                           Tr::tr("Unknown category \"%1\" in --category. The categories "
                                  "are: %2."),
                           wordCategoryCodes(), choice.categories);
+    for (const QString &value : severityValues) {
+        const std::optional<WordSeverity> severity = wordSeverityFromCode(value.trimmed());
+        choice.leastSeverity = severity.value_or(choice.leastSeverity);
+        if (!severity && error.isEmpty())
+            error = Tr::tr("Unknown severity \"%1\" in --severity. The severities are: %2.")
+                        .arg(value, wordSeverityCodes().join(QLatin1String(", ")));
+    }
+    choice.noAmbiguous = noAmbiguous;
     if (!error.isEmpty())
         return Error{ErrorKind::Refused, error};
     return choice;
@@ -56,7 +65,8 @@ Result<BuiltInChoice> builtInChoiceFrom(const QStringList &languageValues,
 
 SortedTextList builtInSourceList(const BuiltInChoice &choice)
 {
-    return builtInSourceList(choice.languages, choice.categories);
+    return builtInSourceList(choice.languages, choice.categories, choice.leastSeverity,
+                             choice.noAmbiguous);
 }
 
 QStringList builtInEntryLines(const BuiltInChoice &choice)
@@ -66,10 +76,12 @@ QStringList builtInEntryLines(const BuiltInChoice &choice)
     QHash<QString, QStringList> tails;
     for (const WordLanguage language : choice.languages) {
         for (const BuiltInWord &word : builtInWords(language)) {
-            if (!choice.categories.contains(word.category))
+            if (!isChosenWord(word, choice.categories, choice.leastSeverity, choice.noAmbiguous))
                 continue;
             const QString tail =
-                u'\t' + wordLanguageCode(language) + u'\t' + wordCategoryCode(word.category);
+                u'\t' + wordLanguageCode(language) + u'\t' + wordCategoryCode(word.category) +
+                u'\t' + wordSeverityCode(word.severity) + u'\t' +
+                (word.ambiguous ? QStringLiteral("ambiguous") : QStringLiteral("-"));
             QStringList &ofText = tails[lowerCaseForm(QString::fromUtf8(word.text))];
             if (!ofText.contains(tail))
                 ofText.append(tail);

@@ -13,6 +13,11 @@ namespace {
 constexpr std::array<const char *, kWordCategories.size()> kCategoryCodes = {
     "slur", "sexual", "profanity", "insult", "drug", "other",
 };
+constexpr std::array<const char *, kWordSeverities.size()> kSeverityCodes = {
+    "mild",
+    "strong",
+    "severe",
+};
 constexpr std::array<const char *, kWordLanguages.size()> kLanguageCodes = {
     "en", "de", "fr", "es", "it", "pt", "nl",
 };
@@ -56,6 +61,25 @@ QStringList wordCategoryCodes()
     return allCodes(kCategoryCodes);
 }
 
+QString wordSeverityCode(WordSeverity severity)
+{
+    const auto index = std::size_t(severity);
+    return index < kSeverityCodes.size() ? QString(QLatin1StringView(kSeverityCodes[index]))
+                                         : QString();
+}
+
+std::optional<WordSeverity> wordSeverityFromCode(QStringView code)
+{
+    if (const auto index = indexOfCode(kSeverityCodes, code))
+        return kWordSeverities[*index];
+    return std::nullopt;
+}
+
+QStringList wordSeverityCodes()
+{
+    return allCodes(kSeverityCodes);
+}
+
 QString wordLanguageCode(WordLanguage language)
 {
     const auto index = std::size_t(language);
@@ -95,13 +119,21 @@ SortedTextList builtInSourceList()
     return source;
 }
 
+bool isChosenWord(const BuiltInWord &word, std::span<const WordCategory> categories,
+                  WordSeverity leastSeverity, bool noAmbiguous)
+{
+    return std::find(categories.begin(), categories.end(), word.category) != categories.end() &&
+           word.severity >= leastSeverity && !(noAmbiguous && word.ambiguous);
+}
+
 SortedTextList builtInSourceList(std::span<const WordLanguage> languages,
-                                 std::span<const WordCategory> categories)
+                                 std::span<const WordCategory> categories,
+                                 WordSeverity leastSeverity, bool noAmbiguous)
 {
     QStringList texts;
     for (const WordLanguage language : languages) {
         for (const BuiltInWord &word : builtInWords(language)) {
-            if (std::find(categories.begin(), categories.end(), word.category) != categories.end())
+            if (isChosenWord(word, categories, leastSeverity, noAmbiguous))
                 texts.append(QString::fromUtf8(word.text));
         }
     }
