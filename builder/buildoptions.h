@@ -18,6 +18,7 @@ inline const QString kExcept = QStringLiteral("except");
 inline const QString kLanguage = QStringLiteral("language");
 inline const QString kCategory = QStringLiteral("category");
 inline const QString kMask = QStringLiteral("mask");
+inline const QString kSpellings = QStringLiteral("spellings");
 inline const QString kReplace = QStringLiteral("replace");
 inline const QString kDir = QStringLiteral("dir");
 } // namespace optionname
