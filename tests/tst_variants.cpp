@@ -139,7 +139,7 @@ void TestVariants::spellingForms_data()
     QTest::newRow("look-alikes one at a time, and the common ones at once")
         << "shit" << QStringList{"sh1t", "5hit", "sh!t", "shi7", "$hit", "shi+", "5h1t"}
         << QStringList{"shit", "Shit", "SHIT", "5h17"};
-    QTest::newRow("two letters at least"
+    QTest::newRow("two letters at least")
         << "ass" << QStringList{"@ss", "4ss"} << QStringList{"@55", "a55", "a$$"};
     QTest::newRow("every word of a phrase capitalised")
         << "heil hitler" << QStringList{"Heil Hitler", "h3il hitl3r", "he1l h1tler"}
