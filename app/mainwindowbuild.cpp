@@ -65,6 +65,7 @@ void MainWindow::startBuild(bool replacing)
     BuildPlan plan;
     plan.words = m_wordList->list();
     plan.maxUsage = m_maxUsageBox->isChecked();
+    plan.spellings = spellings();
     plan.style = m_replacementStyle;
     plan.directory = currentDirectory();
     plan.target =

@@ -16,6 +16,7 @@ struct WindowOptions
     WordSourceNames sources; // the word files and the built-in entries; --profile at most once
     bool mask = false;       // --mask: entries replace their texts with stars
     bool replace = false;    // --replace: every Build takes the previous filter out first
+    bool spellings = false;  // --spellings: Builds also write the other ways players type words
 
     // --profile: additions and removals; Save profile writes it.
     std::optional<QString> profile() const

@@ -44,6 +44,18 @@ void MainWindow::createWordListMenu()
         &MainWindow::saveProfileAs);
     m_wordListMenu->addSeparator();
     add(tr("Build, replacing the previous filter"), {}, &MainWindow::buildReplacingPreviousFilter);
+    m_spellingsAction = m_wordListMenu->addAction(tr("Build the spellings players type too"));
+    m_spellingsAction->setCheckable(true);
+}
+
+void MainWindow::setSpellings(bool spellings)
+{
+    m_spellingsAction->setChecked(spellings);
+}
+
+bool MainWindow::spellings() const
+{
+    return m_spellingsAction->isChecked();
 }
 
 void MainWindow::showWordListMenu(const QPoint &position)

@@ -1,6 +1,7 @@
 // Times the unpaced Build: expansion, de-duplication, cipher, formatting and writing the block to a
 // temporary file, for the built-in list and for synthetic lists of 1k, 10k and 100k words, with and
-// without Max usage. Prints the median of several runs and the process's peak memory.
+// without Max usage; and every built-in language with and without --spellings. Prints the median
+// of several runs and the process's peak memory.
 #include "builder/filterfile.h"
 #include "builder/variants.h"
 #include "wordlists/builtinwords.h"
@@ -46,7 +47,8 @@ struct Timing
     qsizetype entries;
 };
 
-Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &path)
+Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &path,
+                 bool spellings = false)
 {
     const int runs = wordList.count() > 50000 ? 5 : 15;
     std::vector<double> times;
@@ -55,7 +57,8 @@ Timing timeBuild(const SortedTextList &wordList, bool maxUsage, const QString &p
         QFile::remove(path);
         QElapsedTimer timer;
         timer.start();
-        const SortedTextList variants = buildVariantList(sourceListFrom(wordList), maxUsage);
+        const SortedTextList variants =
+            buildVariantList(sourceListFrom(wordList), maxUsage, spellings);
         const Result<qsizetype> result = writeFilterFile(path, variants);
         times.push_back(timer.nsecsElapsed() / 1e6);
         if (!result) {
@@ -111,6 +114,20 @@ int main(int argc, char *argv[])
         const auto &t = perMax[maxUsage];
         std::printf("scaling, max usage %s: 10k/1k %.2fx, 100k/10k %.2fx (ten times the words)\n",
                     maxUsage ? "yes" : "no", t[1] / t[0], t[2] / t[1]);
+    }
+
+    std::printf("\n%-8s %10s %10s %10s %10s %7s\n", "language", "entries", "ms", "spellings", "ms",
+                "ratio");
+    for (const WordLanguage language : kWordLanguages) {
+        const WordLanguage languages[] = {language};
+        const SortedTextList words =
+            wordListFromSource(builtInSourceList(languages, kWordCategories));
+        const Timing without = timeBuild(words, false, path);
+        const Timing with = timeBuild(words, false, path, true);
+        std::printf("%-8s %10lld %10.2f %10lld %10.2f %7.3f\n",
+                    qPrintable(wordLanguageCode(language)), static_cast<long long>(without.entries),
+                    without.medianMs, static_cast<long long>(with.entries), with.medianMs,
+                    double(with.entries) / double(without.entries));
     }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -20,6 +20,7 @@ inline const QString kCategory = QStringLiteral("category");
 inline const QString kSeverity = QStringLiteral("severity");
 inline const QString kNoAmbiguous = QStringLiteral("no-ambiguous");
 inline const QString kMask = QStringLiteral("mask");
+inline const QString kSpellings = QStringLiteral("spellings");
 inline const QString kReplace = QStringLiteral("replace");
 inline const QString kDir = QStringLiteral("dir");
 } // namespace optionname

@@ -15,8 +15,9 @@ namespace vantro {
 // bytes by construction.
 struct BuildPlan
 {
-    SortedTextList words;  // the word list; its non-empty items are built
-    bool maxUsage = false; // 18 variants a word instead of 9
+    SortedTextList words;   // the word list; its non-empty items are built
+    bool maxUsage = false;  // 18 variants a word instead of 9
+    bool spellings = false; // also the other ways players type the words, within a budget
     ReplacementStyle style = ReplacementStyle::Cipher;
     bool toStandardOutput = false; // else the target file in the directory
     QString directory;
@@ -24,8 +25,11 @@ struct BuildPlan
     bool replacesPreviousFilter = false;
 
     QString targetPath() const { return filterTargetPath(directory, target); }
-    // Every variant of every non-empty word, in list order, each once.
-    SortedTextList variants() const { return buildVariantList(sourceListFrom(words), maxUsage); }
+    // Every variant of every non-empty word (and its spelling forms), in list order, each once.
+    SortedTextList variants() const
+    {
+        return buildVariantList(sourceListFrom(words), maxUsage, spellings);
+    }
 };
 
 } // namespace vantro

@@ -40,8 +40,7 @@ QString makeMask(const QString &word)
 {
     QString mask = word;
     for (QChar &c : mask) {
-        const char16_t code = c.unicode();
-        if (code < kLookup.size() && kLookup[code] != 0)
+        if (c != u' ')
             c = u'*';
     }
     return mask;
@@ -59,14 +58,17 @@ std::optional<ReplacementStyle> filterStyleOf(QStringView text, QStringView repl
     bool changed = false;
     bool cipher = true;
     bool mask = true;
-    for (qsizetype i = 0; i < text.size() && (cipher || mask); ++i) {
+    bool earlierMask = true;
+    for (qsizetype i = 0; i < text.size() && (cipher || mask || earlierMask); ++i) {
         const char16_t code = text[i].unicode();
         const bool inTable = code < kLookup.size() && kLookup[code] != 0;
         const char16_t replaced = replacement[i].unicode();
         changed = changed || inTable;
         cipher = cipher && replaced == (inTable ? char16_t(kLookup[code]) : code);
-        mask = mask && replaced == (inTable ? u'*' : code);
+        mask = mask && replaced == (code == u' ' ? u' ' : u'*');
+        earlierMask = earlierMask && replaced == (inTable ? u'*' : code);
     }
+    mask = mask || earlierMask;
     if (!changed || !(cipher || mask))
         return std::nullopt;
     return cipher ? ReplacementStyle::Cipher : ReplacementStyle::Mask;

@@ -1,6 +1,7 @@
 #include "builder/variants.h"
 
 #include "builder/cipher.h"
+#include "builder/spellings.h"
 #include "builder/tr.h"
 #include "common/showntext.h"
 #include "wordlists/casefold.h"
@@ -57,7 +58,7 @@ SortedTextList sourceListFrom(const SortedTextList &wordList)
     return source;
 }
 
-SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage)
+SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage, bool spellings)
 {
     QStringList all;
     all.reserve(sourceList.count() * (maxUsage ? 18 : 9));
@@ -68,7 +69,10 @@ SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage)
     // One sort of the whole set gives the list that adding the variants one by one would give.
     SortedTextList variants = SortedTextList::fromUnsorted(std::move(all));
     variants.removeEqualNeighbours();
-    return variants;
+    if (!spellings)
+        return variants;
+    // The spelling forms are none of the variants and each once: nothing to remove.
+    return SortedTextList::fromUnsorted(variants.items() + spellingVariants(sourceList, variants));
 }
 
 } // namespace vantro

@@ -21,7 +21,9 @@ NewWord prepareWordToBuild(const QString &typed);
 // The non-empty items of a word list, unchanged: the source list of a Build.
 SortedTextList sourceListFrom(const SortedTextList &wordList);
 
-// Every variant of every non-empty source word, in list order, each text once.
-SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage);
+// Every variant of every non-empty source word, in list order, each text once; with spellings
+// also the spelling forms that fit the budget (see spellingVariants()).
+SortedTextList buildVariantList(const SortedTextList &sourceList, bool maxUsage,
+                                bool spellings = false);
 
 } // namespace vantro

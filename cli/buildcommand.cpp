@@ -39,6 +39,7 @@ void addArguments(CommandOptions &options)
     options.add(
         {kSkipRefused, Tr::tr("Build without the refused words, listing them as warnings.")});
     options.add(buildOption(kMask));
+    options.add(buildOption(kSpellings));
     options.add(buildOption(kReplace));
 }
 
@@ -97,6 +98,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         return ExitStatus::Failure;
     }
     plan.maxUsage = parser.isSet(kMax);
+    plan.spellings = parser.isSet(kSpellings);
     plan.style = parser.isSet(kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
     plan.replacesPreviousFilter = parser.isSet(kReplace);
     plan.target = parser.isSet(kLocalization) ? FilterTarget::Localization : FilterTarget::BadNames;

@@ -1,4 +1,5 @@
 // expand: the variants of words with their replacements, as build would write them.
+#include "builder/buildoptions.h"
 #include "builder/cipher.h"
 #include "builder/variants.h"
 #include "cli/command.h"
@@ -16,6 +17,7 @@ void addArguments(CommandOptions &options)
 {
     options.add(
         {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
+    options.add(buildOption(optionname::kSpellings));
     options.setArguments(QStringLiteral("WORD..."));
 }
 
@@ -36,7 +38,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     }
 
     QByteArray out;
-    const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax));
+    const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax),
+                                                     parser.isSet(optionname::kSpellings));
     for (const QString &variant : variants.items())
         out += variant.toUtf8() + '\t' + makeReplacement(variant).toUtf8() + '\n';
     console.writeOut(out);

@@ -1,6 +1,7 @@
 #include "entryfiles/entrytidy.h"
 
 #include "builder/cipher.h"
+#include "builder/spellings.h"
 #include "builder/variants.h"
 #include "common/showntext.h"
 #include "entryfiles/entryline.h"
@@ -35,19 +36,24 @@ QString filterMessage(QStringView text, QStringView replacement)
 }
 
 // Whether every star entry's text is a variant of a word whose variants (9, or 18) all have star
-// entries: a Build writes every variant of every word. The word of a variant is among its
+// entries, or one of that word's spelling forms: a Build writes every variant of every word, and
+// with --spellings the spelling forms that fit its budget. The word of a variant is among its
 // variants (its plain form), so every text is tried as a word.
 bool holdsEveryVariant(const QSet<QString> &masked)
 {
+    const auto present = [&](const QString &text) { return masked.contains(text); };
     QSet<QString> covered;
     for (const QString &word : masked) {
-        for (const bool maxUsage : {false, true}) {
-            const QStringList variants = expandWord(word, maxUsage);
-            if (!std::all_of(variants.cbegin(), variants.cend(),
-                             [&](const QString &variant) { return masked.contains(variant); }))
-                break;
-            for (const QString &variant : variants)
-                covered.insert(variant);
+        const QStringList variants = expandWord(word, false);
+        if (!std::all_of(variants.cbegin(), variants.cend(), present))
+            continue;
+        const QStringList maxVariants = expandWord(word, true);
+        const bool max = std::all_of(maxVariants.cbegin(), maxVariants.cend(), present);
+        for (const QString &variant : max ? maxVariants : variants)
+            covered.insert(variant);
+        for (const SpellingForm &form : spellingFormsOf(word)) {
+            if (present(form.text))
+                covered.insert(form.text);
         }
     }
     return covered.size() == masked.size();
@@ -85,7 +91,8 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
     {
         EntryFinding finding;
         qsizetype heldAt = -1;
-        QString text; // held only
+        QString text; // held only, with its replacement
+        QString replacement;
     };
     struct OpenBlock
     {
@@ -131,7 +138,7 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
                 to += line.heldAt - from;
             }
             from = line.heldAt + line.finding.length;
-            line.finding.message = filterMessage(line.text, makeMask(line.text));
+            line.finding.message = filterMessage(line.text, line.replacement);
             line.heldAt = -1;
             ++tidy.removedFilter;
             --tidy.linesKept;
@@ -245,7 +252,8 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
                 ++block->held;
                 note({{EntryFinding::Kind::Filter, number, 0, lineStart, line.size(), {}},
                       bytesAt,
-                      entry.text.toString()});
+                      entry.text.toString(),
+                      entry.replacement.toString()});
             }
             if (dropsFilter && content.isEmpty() && !line.isEmpty()) {
                 block.emplace();
@@ -276,7 +284,7 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
             ++tidy.removedFilter;
             break;
         }
-        note({*removing, -1, {}});
+        note({*removing, -1, {}, {}});
         removing.reset();
     };
     const Result<void> read = readEntryFile(device, checker, afterLine);

@@ -7,6 +7,7 @@
 // only in a block that holds every variant of their words), every other
 // byte in order, and find nothing more to remove in what it
 // wrote. One tidy reads through a device that hands out a few bytes per read, as a pipe does.
+#include "builder/spellings.h"
 #include "builder/variants.h"
 #include "entryfiles/entrycheck.h"
 #include "entryfiles/entrytidy.h"
@@ -88,8 +89,9 @@ const char *const kCipherPairs[] = {
 };
 
 // A filter entry: as long as its text, at least one character of the text in the table, and
-// every character either ciphered ('c') or, with the mask, starred ('m'); characters off the
-// table copied. Zero for any other entry.
+// every character either ciphered ('c'), characters off the table copied, or starred ('m'): every
+// character but the space, or (the earlier mask) those of the table with the others copied. Zero
+// for any other entry.
 char modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
 {
     static const QMap<char, char> cipher = [] {
@@ -105,16 +107,18 @@ char modelFilterEntry(const QByteArray &text, const QByteArray &replacement)
     bool inTable = false;
     bool asCipher = true;
     bool asMask = true;
+    bool asStars = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const auto found = cipher.constFind(text[i]);
         const bool ciphered = found != cipher.cend();
         inTable = inTable || ciphered;
         asCipher = asCipher && replacement[i] == (ciphered ? *found : text[i]);
         asMask = asMask && replacement[i] == (ciphered ? '*' : text[i]);
+        asStars = asStars && replacement[i] == (text[i] == ' ' ? ' ' : '*');
     }
     if (!inTable)
         return 0;
-    return asCipher ? 'c' : asMask ? 'm' : 0;
+    return asCipher ? 'c' : (asMask || asStars) ? 'm' : 0;
 }
 
 // The file as the grammar reads it; the line numbers of a finding are those of the file.
@@ -327,15 +331,23 @@ void checkTidy(const QByteArray &bytes, const Model &model, const TidyCase &run,
                 masked.insert(decodeWindows1252(line.text));
         }
         // The variants of a word are the variants harness's business; a text is covered when
-        // some word's whole set of them, holding it, is there.
+        // some word's whole set of them, holding it, is there, or it is a spelling form of a word
+        // whose 9 variants are there.
+        const auto whole = [&](const QStringList &variants) {
+            return std::all_of(variants.cbegin(), variants.cend(),
+                               [&](const QString &v) { return masked.contains(v); });
+        };
         const bool covered = std::all_of(masked.cbegin(), masked.cend(), [&](const QString &text) {
             return std::any_of(masked.cbegin(), masked.cend(), [&](const QString &word) {
-                return std::any_of(kUsages, kUsages + 2, [&](bool maxUsage) {
-                    const QStringList variants = expandWord(word, maxUsage);
-                    return variants.contains(text) &&
-                           std::all_of(variants.cbegin(), variants.cend(),
-                                       [&](const QString &v) { return masked.contains(v); });
-                });
+                const QList<SpellingForm> forms = spellingFormsOf(word);
+                const bool spelling =
+                    std::any_of(forms.cbegin(), forms.cend(),
+                                [&](const SpellingForm &form) { return form.text == text; });
+                return (spelling && whole(expandWord(word, false))) ||
+                       std::any_of(kUsages, kUsages + 2, [&](bool maxUsage) {
+                           const QStringList variants = expandWord(word, maxUsage);
+                           return variants.contains(text) && whole(variants);
+                       });
             });
         });
         for (qsizetype j = i + 1; j < end; ++j)

@@ -23,21 +23,36 @@ inline constexpr std::array<std::pair<char, char>, 56> kCipherTable = {{
     {'S', 'L'}, {'T', 'K'}, {'U', 'J'}, {'V', 'I'}, {'W', 'H'}, {'X', 'G'}, {'Y', 'F'}, {'Z', 'E'},
 }};
 
-// The cipher's replacement, or the mask's: a star for every character the cipher replaces.
-inline QString replacement(const QString &variant, bool mask = false)
+// The cipher's replacement; or the mask's, a star for every character but the space; or the
+// mask that earlier versions wrote, a star for every character the cipher replaces.
+enum class Mask
+{
+    None,
+    Stars,
+    Earlier,
+};
+
+inline QString replacement(const QString &variant, Mask mask)
 {
     QString replaced;
     for (const QChar c : variant) {
         QChar out = c;
+        if (mask == Mask::Stars && c != u' ')
+            out = u'*';
         for (const auto &[input, output] : kCipherTable) {
-            if (c == QLatin1Char(input)) {
-                out = QLatin1Char(mask ? '*' : output);
+            if (c == QLatin1Char(input) && mask != Mask::Stars) {
+                out = QLatin1Char(mask == Mask::Earlier ? '*' : output);
                 break;
             }
         }
         replaced += out;
     }
     return replaced;
+}
+
+inline QString replacement(const QString &variant)
+{
+    return replacement(variant, Mask::None);
 }
 
 // The file's code page for the characters that the tests and the built-in words use: Latin-1,
@@ -65,13 +80,13 @@ inline QByteArray entryLine(const QString &text, const QString &replacement)
     return "{ \"" + codePage(text) + "\" \"" + codePage(replacement) + "\" }\r\n";
 }
 
-inline QByteArray entryLine(const QString &variant, bool mask = false)
+inline QByteArray entryLine(const QString &variant, Mask mask = Mask::None)
 {
     return entryLine(variant, replacement(variant, mask));
 }
 
 // The block of one Build: its opening line end, then an entry line for every non-empty variant.
-inline QByteArray block(const QStringList &variants, bool mask = false)
+inline QByteArray block(const QStringList &variants, Mask mask = Mask::None)
 {
     QByteArray bytes = "\r\n";
     for (const QString &variant : variants) {

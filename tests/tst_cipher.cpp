@@ -85,16 +85,17 @@ void TestCipher::masks_data()
     QTest::addColumn<QString>("word");
     QTest::addColumn<QString>("mask");
 
-    QTest::newRow("punctuation kept") << "Gosh!"
-                                      << "****!";
+    QTest::newRow("punctuation masked") << "Gosh!"
+                                        << "*****";
     QTest::newRow("space kept") << "your mom"
                                 << "**** ***";
     QTest::newRow("table symbols masked") << "_a$$-hole."
                                           << "**********";
-    QTest::newRow("digits and ? kept") << "c0ck?"
-                                       << "*0**?";
-    QTest::newRow("beyond the table kept")
-        << QString::fromUtf8("schädel") << QString::fromUtf8("***ä***");
+    QTest::newRow("digits and ? masked") << "c0ck?"
+                                         << "*****";
+    QTest::newRow("look-alikes masked") << "sh!t sh1t"
+                                        << "**** ****";
+    QTest::newRow("accents masked") << QString::fromUtf8("blöde kuh") << "***** ***";
 }
 
 void TestCipher::masks()
@@ -113,8 +114,14 @@ void TestCipher::filterEntries_data()
 
     QTest::newRow("the cipher's") << "Gosh."
                                   << "U0ltc" << true;
-    QTest::newRow("the mask's") << "Gosh."
+    QTest::newRow("the mask's") << "Gosh!"
                                 << "*****" << true;
+    QTest::newRow("the earlier mask's")
+        << QString::fromUtf8("blöde kuh!") << QString::fromUtf8("**ö** ***!") << true;
+    QTest::newRow("half the mask, half the earlier")
+        << QString::fromUtf8("blöde kuh!") << QString::fromUtf8("**ö** ****") << false;
+    QTest::newRow("the space masked") << "your mom"
+                                      << "********" << false;
     QTest::newRow("an administrator's own") << "Gosh."
                                             << "Golly" << false;
     QTest::newRow("half cipher, half mask") << "gosh"

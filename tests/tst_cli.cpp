@@ -2419,14 +2419,27 @@ void CliTest::starEntriesOfTheAdministratorStay_data()
                                   "{ \"gosh\" \"golly\" }\r\n{ \"dumb\" \"****\" }\r\n"
                                   "\r\n{ \"noob\" \"****\" }\r\n";
     QTest::newRow("star entries among the administrator's own lines") << own << own << own;
-    const auto masked = [](const QStringList &words, bool maxUsage) {
-        return model::block(variantsOf(listOf(words), maxUsage).items(), true);
+    // Masks star every character but spaces; those of earlier versions only the cipher's.
+    const auto masked = [](const QStringList &words, bool maxUsage, model::Mask mask,
+                           const QString &spelling = {}) {
+        SortedTextList variants = variantsOf(listOf(words), maxUsage);
+        if (!spelling.isEmpty())
+            variants.addItem(spelling);
+        return model::block(variants.items(), mask);
     };
-    for (const bool maxUsage : {false, true})
-        QTest::addRow("a Build's block, %d variants a word", maxUsage ? 18 : 9)
-            << game + masked({"noob", "idiot"}, maxUsage) + "BYE\r\n"
-            << game + "BYE\r\n"
-            << game + masked({"idiot"}, maxUsage) + "BYE\r\n";
+    for (const model::Mask mask : {model::Mask::Stars, model::Mask::Earlier}) {
+        for (const bool maxUsage : {false, true})
+            QTest::addRow("a Build's block, %d variants a word, %s", maxUsage ? 18 : 9,
+                          mask == model::Mask::Stars ? "masks" : "earlier masks")
+                << game + masked({"noob", "idiot"}, maxUsage, mask) + "BYE\r\n"
+                << game + "BYE\r\n"
+                << game + masked({"idiot"}, maxUsage, mask) + "BYE\r\n";
+    }
+    // With --spellings a block holds spelling forms of its words too, as many as fit.
+    QTest::newRow("a Build's block with a spelling form")
+        << game + masked({"noob", "idiot"}, false, model::Mask::Stars, "1d1ot") + "BYE\r\n"
+        << game + "BYE\r\n"
+        << game + masked({"idiot"}, false, model::Mask::Stars, "1d1ot") + "BYE\r\n";
 }
 
 void CliTest::starEntriesOfTheAdministratorStay()

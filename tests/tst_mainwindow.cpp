@@ -1244,6 +1244,18 @@ void MainWindowTest::buildReplacingPreviousFilter()
         QVERIFY(ended.wait(20000));
     QCOMPARE(m_warnings, QStringList());
     QCOMPARE(fileBytes("badnames.txt"), built);
+
+    // The menu's check item adds the spellings players type, half as many entries again.
+    triggerMenuItem("Build the spellings players type too");
+    setWords({"gosh"});
+    triggerMenuItem("Build, replacing the previous filter");
+    if (m_window->isBuilding())
+        QVERIFY(ended.wait(20000));
+    const QByteArray spelled = fileBytes("badnames.txt");
+    QVERIFY2(spelled.startsWith(own + "\r\n") &&
+                 spelled.contains("\r\n{ \"g0sh\" \"u0lt\" }\r\n") &&
+                 spelled.count('\n') == built.count('\n') + 4,
+             spelled.constData());
 }
 
 void MainWindowTest::exitDuringBuild_data()

@@ -1,4 +1,6 @@
+#include "builder/spellings.h"
 #include "builder/variants.h"
+#include "wordlists/builtinwords.h"
 #include "wordlists/listorder.h"
 
 #include <QTest>
@@ -17,6 +19,10 @@ private slots:
     void sourceListSkipsEmptyWords();
     void bulkBuildEqualsInsertingOneByOne();
     void largeListsAreNotCapped();
+    void spellingForms_data();
+    void spellingForms();
+    void spellingsKeepTheBudget_data();
+    void spellingsKeepTheBudget();
 };
 
 void TestVariants::rows_data()
@@ -122,6 +128,74 @@ void TestVariants::largeListsAreNotCapped()
         source.addItem(QStringLiteral("w%1x").arg(i));
     QCOMPARE(buildVariantList(source, false).count(), 36000);
     QCOMPARE(buildVariantList(source, true).count(), 72000);
+}
+
+void TestVariants::spellingForms_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("forms");   // among the word's spelling forms
+    QTest::addColumn<QStringList>("refused"); // never among them
+
+    QTest::newRow("look-alikes one at a time, and the common ones at once")
+        << "shit" << QStringList{"sh1t", "5hit", "sh!t", "shi7", "$hit", "shi+", "5h1t"}
+        << QStringList{"shit", "Shit", "SHIT", "5h17"};
+    QTest::newRow("two letters at least")
+        << "ass" << QStringList{"@ss", "4ss"} << QStringList{"@55", "a55", "a$$"};
+    QTest::newRow("every word of a phrase capitalised")
+        << "heil hitler" << QStringList{"Heil Hitler", "h3il hitl3r", "he1l h1tler"}
+        << QStringList{"Heil hitler"};
+    QTest::newRow("umlauts plain or spelled out")
+        << QString::fromUtf8("arschlöcher") << QStringList{"arschlocher", "arschloecher"}
+        << QStringList{};
+    QTest::newRow("sharp s and accents")
+        << QString::fromUtf8("mißgeburt") << QStringList{"missgeburt"} << QStringList{};
+    QTest::newRow("the other apostrophe")
+        << "je m'en fous" << QStringList{QString::fromUtf8("je m’en fous"), "Je M'en Fous"}
+        << QStringList{};
+    QTest::newRow("oe for the ligature")
+        << QString::fromUtf8("nique ta sœur") << QStringList{"nique ta soeur"} << QStringList{};
+}
+
+void TestVariants::spellingForms()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, forms);
+    QFETCH(QStringList, refused);
+    QStringList texts;
+    for (const SpellingForm &form : spellingFormsOf(word))
+        texts.append(form.text);
+    for (const QString &form : forms)
+        QVERIFY2(texts.contains(form),
+                 qPrintable(form + QStringLiteral(" not in ") + texts.join(QStringLiteral(", "))));
+    for (const QString &form : refused)
+        QVERIFY2(!texts.contains(form), qPrintable(form));
+}
+
+// With --spellings a Build writes at most half as many entries again, and every entry it writes
+// without.
+void TestVariants::spellingsKeepTheBudget_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &code : wordLanguageCodes())
+        QTest::newRow(qPrintable(code)) << code;
+}
+
+void TestVariants::spellingsKeepTheBudget()
+{
+    QFETCH(QString, language);
+    SortedTextList source;
+    for (const BuiltInWord &word : builtInWords(*wordLanguageFromCode(language)))
+        source.addItem(QString::fromUtf8(word.text));
+    for (const bool maxUsage : {false, true}) {
+        const QStringList without = buildVariantList(source, maxUsage).items();
+        const QStringList with = buildVariantList(source, maxUsage, true).items();
+        QVERIFY2(with.size() * 2 <= without.size() * 3,
+                 qPrintable(QStringLiteral("%1 / %2").arg(with.size()).arg(without.size())));
+        QVERIFY(with.size() > without.size());
+        const QSet<QString> written(with.cbegin(), with.cend());
+        QVERIFY(std::all_of(without.cbegin(), without.cend(),
+                            [&](const QString &text) { return written.contains(text); }));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestVariants)

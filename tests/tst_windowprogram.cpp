@@ -187,7 +187,7 @@ void WindowProgramTest::sharedOptionsHaveOneHelp_data()
     QTest::addColumn<QString>("option"); // as vantro-filter's help shows it
     for (const char *option : {"--words FILE", "--add FILE", "--profile FILE", "--except FILE",
                                "--language LIST", "--category LIST", "--severity LEVEL",
-                               "--no-ambiguous", "--dir DIR", "--mask", "--replace"})
+                               "--no-ambiguous", "--dir DIR", "--mask", "--spellings", "--replace"})
         QTest::newRow(option) << option;
 }
 
@@ -427,7 +427,7 @@ void WindowProgramTest::maskAndReplace()
     QCOMPARE(start(options + QStringList{"--mask"}, m_scratch->path(), true).status, 0);
     const QByteArray masked = fileBytes(target);
     QVERIFY2(masked.startsWith(serverLine + "\r\n{ ") &&
-                 masked.contains("{ \"gosh!\" \"****!\" }\r\n"),
+                 masked.contains("{ \"gosh!\" \"*****\" }\r\n"),
              masked.constData());
     const QByteArray block = masked.mid(serverLine.size());
 
@@ -456,6 +456,8 @@ void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
                        "--severity", "Strong", "--no-ambiguous"};
     QTest::newRow("a profile and an allow-list, as stars") << QStringList{
         "--profile", "{profile}", "--except", "{except}", "--add", "{words}", "--mask"};
+    QTest::newRow("the spellings players type, German")
+        << QStringList{"--language", "de", "--spellings"};
 }
 
 void WindowProgramTest::buildsTheBlockOfTheCommandLineTool()
