@@ -37,10 +37,10 @@ QCommandLineOption buildOption(const QString &name)
         return {name, Tr::tr("Replace with stars (\"***\"), not the cipher (\"t0w\"). Either way a "
                              "replacement is as long as its text.")};
     if (name == kSpellings)
-        return {name, Tr::tr("Also filter the other ways players type the words: look-alike "
+        return {name, Tr::tr("Also filter the other ways players type the words. Look-alike "
                              "characters (\"sh1t\", \"$hit\"), phrases With Each Word "
                              "Capitalised, accents as plain letters (\"arschlocher\", "
-                             "\"arschloecher\"), the other apostrophe. At most half as many "
+                             "\"arschloecher\"), the other apostrophe: at most half as many "
                              "entries again, the most typed forms first.")};
     if (name == kReplace)
         return {name, Tr::tr("Replace the filter that earlier Builds wrote. Its entries (those "
