@@ -1,12 +1,14 @@
 // What the window adds around its word list without changing its design: the context menu with
-// the number of words and the end of the last Build, the window's shortcuts, the list's tool tip,
-// and word files dropped onto the list.
+// the number of words and of the next Build's entries, the end of the last Build, the window's
+// shortcuts, the list's tool tip, and word files dropped onto the list.
 #include "app/mainwindow.h"
 #include "app/wordlistmodel.h"
+#include "builder/variants.h"
 #include "builder/wordfile.h"
 #include "fileio/path.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDropEvent>
 #include <QListView>
 #include <QMenu>
@@ -61,6 +63,12 @@ bool MainWindow::spellings() const
 void MainWindow::showWordListMenu(const QPoint &position)
 {
     updateWordListSummary();
+    // The entries of the next Build, counted as it makes them when the menu opens, not at every
+    // edit of the list: that takes a sort of all the variants.
+    const qsizetype entries =
+        buildVariantList(sourceListFrom(m_wordList->list()), m_maxUsageBox->isChecked()).count();
+    m_wordCountAction->setText(m_wordCountAction->text() + tr("; the next Build writes %n entries",
+                                                              nullptr, static_cast<int>(entries)));
     // popup(), not exec(): the menu runs in the window's own event loop.
     m_wordListMenu->popup(m_wordListView->viewport()->mapToGlobal(position));
 }

@@ -16,6 +16,9 @@ ComposedWordList composeWordSources(const WordSourceNames &names, const WordFile
             composed.unreadable.append({name, opened ? file.error() : opened.error()});
             return;
         }
+        if (kind != WordFileKind::TakeOut)
+            composed.fileWords.append(
+                {name, kind == WordFileKind::Profile, words.size(), file->words.size()});
         for (const WordFileWord &word : std::as_const(file->words))
             words.append(word.text);
         if (removals) {

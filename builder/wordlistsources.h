@@ -35,6 +35,16 @@ struct WordFileRefusals
     QList<WordFileProblem> problems;
 };
 
+// Where a word file's words are in a composed list: the first and the number of them in its
+// startWords (a profile's: in its additions).
+struct WordFileWords
+{
+    QString name;
+    bool profile = false;
+    qsizetype first = 0;
+    qsizetype count = 0;
+};
+
 // The word list of a Build, composed from its sources, with the pieces the window keeps to tell
 // the user's edits from the start.
 struct ComposedWordList
@@ -46,6 +56,7 @@ struct ComposedWordList
     QStringList exceptions; // the --except files' words
     QList<WordFileRefusals> refused;             // the files with refused lines, in reading order
     QList<std::pair<QString, Error>> unreadable; // the files that could not be read, and why
+    QList<WordFileWords> fileWords; // the --words, --add and profile files, in reading order
 };
 
 // Opens the word file of that name, hands it to read and closes it again; fails (Unreadable)

@@ -1,5 +1,8 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
 #include "builder/buildoptions.h"
+#include "builder/entrycounts.h"
+#include "builder/spellings.h"
+#include "builder/variants.h"
 #include "cli/command.h"
 #include "cli/commandoptions.h"
 #include "cli/tr.h"
@@ -22,6 +25,7 @@ const QString kMax = QStringLiteral("max");
 const QString kLocalization = QStringLiteral("localization");
 const QString kStdout = QStringLiteral("stdout");
 const QString kSkipRefused = QStringLiteral("skip-refused");
+const QString kDryRun = QStringLiteral("dry-run");
 
 // How long build waits at most for another Build of the same file to end.
 constexpr std::chrono::seconds kLockWait{30};
@@ -41,6 +45,8 @@ void addArguments(CommandOptions &options)
     options.add(buildOption(kMask));
     options.add(buildOption(kSpellings));
     options.add(buildOption(kReplace));
+    options.add({kDryRun, Tr::tr("Write nothing; print how many entries the Build would write, "
+                                 "in all, per language and by --spellings.")});
 }
 
 void reportWaiting(Console &console, const QString &path)
@@ -64,6 +70,33 @@ QString writtenMessage(const BuildPlan &plan, const BuildOutcome &written)
            Tr::tr(", replacing %n earlier filter entries", nullptr, int(written.removedEntries)) +
            Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
                   int(written.removedEmptyLines));
+}
+
+// What the Build would write, on standard output; nothing is opened for writing or locked.
+ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigins &origins)
+{
+    const EntryCounts counts = countEntries(plan.words, plan.maxUsage, origins);
+    // What --spellings adds, whether it was given or not: the user can tell whether it is worth it.
+    const SortedTextList source = sourceListFrom(plan.words);
+    const qsizetype spellings =
+        spellingVariants(source, buildVariantList(source, plan.maxUsage, false)).size();
+    const int total = int(counts.total + (plan.spellings ? spellings : 0));
+    QString out = (plan.toStandardOutput
+                       ? Tr::tr("Would write %n entries to standard output.", nullptr, total)
+                       : Tr::tr("Would write %n entries to %1.", nullptr, total)
+                             .arg(shownPath(plan.targetPath()))) +
+                  u'\n';
+    const auto line = [&out](const QString &what, qsizetype entries) {
+        out += QStringLiteral("  %1: %2\n").arg(what).arg(entries);
+    };
+    for (const auto &[language, entries] : counts.languages)
+        line(wordLanguageCode(language), entries);
+    if (counts.yourWords > 0 || counts.languages.isEmpty())
+        line(Tr::tr("your words"), counts.yourWords);
+    line(plan.spellings ? Tr::tr("spellings (--spellings)") : Tr::tr("--spellings would add"),
+         spellings);
+    console.writeOut(out);
+    return ExitStatus::Success;
 }
 
 ExitStatus run(Console &console, const QCommandLineParser &parser, const QStringList &arguments)
@@ -109,6 +142,9 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             return exitStatusOf(usable.error());
         }
     }
+
+    if (parser.isSet(kDryRun))
+        return reportDryRun(console, plan, WordOrigins(*sources, input.composed));
 
     BuildPolicy policy;
     policy.standardOutput = &console.output();
@@ -159,6 +195,11 @@ Command buildCommand()
         "--replace, the entries that earlier Builds wrote (those whose replacement is the cipher "
         "or the mask of their text) go out of the file, with the empty line of a block that "
         "goes whole, and the new block comes in, in one atomic step.\n"
+        "\n"
+        "With --dry-run, nothing is written and no file is locked: build prints the number "
+        "of entries it would write, then the entries of each language's words (a word that two "
+        "languages share counts in both) and of \"your words\", those that are no chosen "
+        "built-in entry.\n"
         "\n"
         "Exit status: 0 written; 1 a word refused, no words, or the file cannot be written; 2 "
         "a wrong command line or an unreadable word file; 129, 130, 143 stopped by a signal, "

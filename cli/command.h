@@ -30,6 +30,7 @@ Command checkCommand();
 Command tidyCommand();
 Command listCommand();
 Command expandCommand();
+Command explainCommand();
 
 // A wrong command line: the message and a pointer to the help, on standard error.
 ExitStatus usageError(Console &console, const QString &commandName, const QString &message);

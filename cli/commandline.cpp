@@ -14,7 +14,8 @@ namespace {
 
 QList<Command> allCommands()
 {
-    return {buildCommand(), checkCommand(), tidyCommand(), listCommand(), expandCommand()};
+    return {buildCommand(), checkCommand(),  tidyCommand(),
+            listCommand(),  expandCommand(), explainCommand()};
 }
 
 const Command *findCommand(const QList<Command> &commands, const QString &name)

@@ -21,6 +21,7 @@ WordListInput wordListFrom(Console &console, const WordSourceNames &names)
         });
     WordListInput input;
     input.words = composed.words;
+    input.composed = composed;
     for (const WordFileRefusals &file : composed.refused) {
         for (const WordFileProblem &problem : file.problems)
             input.refused.append(

@@ -28,7 +28,8 @@ struct WordListInput
 {
     SortedTextList words;
     QList<WordRefusal> refused;
-    QStringList unreadable; // "FILE: reason", one per word file that cannot be read
+    QStringList unreadable;    // "FILE: reason", one per word file that cannot be read
+    ComposedWordList composed; // where the words came from
 };
 
 // The word list of a Build from its sources (see composeWordSources()), the files named as

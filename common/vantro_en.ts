@@ -13,6 +13,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>; the next Build writes %n entries</source>
+        <translation>
+            <numerusform>; the next Build writes %n entry</numerusform>
+            <numerusform>; the next Build writes %n entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Last Build: %n entries appended to %1</source>
         <translation>
             <numerusform>Last Build: %n entry appended to %1</numerusform>
@@ -79,6 +86,27 @@
         <translation>
             <numerusform>Wrote %n entry to %1.</numerusform>
             <numerusform>Wrote %n entries to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Would write %n entries to %1.</source>
+        <translation>
+            <numerusform>Would write %n entry to %1.</numerusform>
+            <numerusform>Would write %n entries to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Would write %n entries to standard output.</source>
+        <translation>
+            <numerusform>Would write %n entry to standard output.</numerusform>
+            <numerusform>Would write %n entries to standard output.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more entries</source>
+        <translation>
+            <numerusform>and %n more entry</numerusform>
+            <numerusform>and %n more entries</numerusform>
         </translation>
     </message>
 </context>

@@ -393,6 +393,10 @@ private slots:
     void listChosenEntries();
     void expand_data();
     void expand();
+    void explain_data();
+    void explain();
+    void buildDryRun_data();
+    void buildDryRun();
     void endToEnd_data();
     void endToEnd();
     void profileOrder_data();
@@ -424,7 +428,7 @@ void CliTest::helpAndVersion_data()
     for (const QString &option : helpOptions) {
         if (option != QLatin1String("--help"))
             QTest::addRow("%s", qPrintable(option)) << QStringList{option} << "tidy";
-        for (const char *command : {"build", "check", "tidy", "list", "expand"}) {
+        for (const char *command : {"build", "check", "tidy", "list", "expand", "explain"}) {
             QTest::addRow("%s %s", command, qPrintable(option))
                 << QStringList{command, option} << command;
         }
@@ -1928,6 +1932,119 @@ void CliTest::expand()
     for (const QString &variant : variants)
         expected.append(variant + u'\t' + model::replacement(variant));
     QCOMPARE(lines(run.out), expected);
+}
+
+void CliTest::explain_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("wordFile"); // words.txt in the directory
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+
+    const QString hoeOut = "    take it out: the line \"-hoe\" in a profile, or vantro-filter tidy "
+                           "--drop-word hoe localization.txt\n";
+    QTest::newRow("plain") << QStringList{"explain", "hoe"} << QByteArray() << 0
+                           << "hoe\n  hoe (en, insult): as typed: \"hoe\"\n" + hoeOut;
+    QTest::newRow("capitals and punctuation")
+        << QStringList{"explain", "HOE!"} << QByteArray() << 0
+        << "HOE!\n  hoe (en, insult): as typed: \"HOE!\"\n" + hoeOut;
+    QTest::newRow("the cipher players see")
+        << QStringList{"explain", "t0w", "T5Wc"} << QByteArray() << 0
+        << "t0w\n  hoe (en, insult): the cipher of \"hoe\"\n" + hoeOut +
+               "T5Wc\n  hoe (en, insult): the cipher of \"HOE.\"\n" + hoeOut;
+    QTest::newRow("stars: every word of that length")
+        << QStringList{"explain", "--words", "words.txt", "****"}
+        << QByteArray("gosh\nmy gosh\ndrat\n") << 0
+        << "****\n"
+           "  drat (your words: words.txt): the mask (--mask) of \"drat\", \"DRAT\", \"Drat\"\n"
+           "    take it out: the line \"-drat\" in a profile, or vantro-filter tidy --drop-word "
+           "drat localization.txt\n"
+           "  gosh (your words: words.txt): the mask (--mask) of \"gosh\", \"GOSH\", \"Gosh\"\n"
+           "    take it out: the line \"-gosh\" in a profile, or vantro-filter tidy --drop-word "
+           "gosh localization.txt\n";
+    // 22 words of two letters: the first 20 are named.
+    QByteArray many;
+    QString manyOut = "**\n";
+    for (char second = 'a'; second < 'a' + 22; ++second) {
+        const QString word = QStringLiteral("q") + QChar(second);
+        many += word.toLatin1() + '\n';
+        if (second < 'a' + 20)
+            manyOut += QStringLiteral("  %1 (your words: words.txt): the mask (--mask) of \"%1\", "
+                                      "\"%2\", \"%3\"\n    take it out: the line \"-%1\" in a "
+                                      "profile, or vantro-filter tidy --drop-word %1 "
+                                      "localization.txt\n")
+                           .arg(word, word.toUpper(), word.left(1).toUpper() + word.mid(1));
+    }
+    QTest::newRow("stars of more than 20 entries")
+        << QStringList{"explain", "--words", "words.txt", "**"} << many << 0
+        << manyOut + "  and 2 more entries\n";
+    QTest::newRow("a word of --add, quoted for the shell")
+        << QStringList{"explain", "--add", "words.txt", "Its'drat!"} << QByteArray("its'drat\n")
+        << 0
+        << "Its'drat!\n  its'drat (your words: words.txt): as typed: \"Its'drat!\"\n"
+           "    take it out: the line \"-its'drat\" in a profile, or vantro-filter tidy "
+           "--drop-word 'its'\\''drat' localization.txt\n";
+    QTest::newRow("found nowhere") << QStringList{"explain", "xyzzy", "hoe"} << QByteArray() << 1
+                                   << "xyzzy\n  no entry of the word list makes this text\nhoe\n"
+                                      "  hoe (en, insult): as typed: \"hoe\"\n" +
+                                          hoeOut;
+}
+
+void CliTest::explain()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, wordFile);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("words.txt"), wordFile));
+    const ToolRun run = runTool(arguments, dir.path());
+    QVERIFY(run.finished);
+    QCOMPARE(QString::fromUtf8(run.out), out);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.err, QByteArray());
+}
+
+void CliTest::buildDryRun_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // {dir}: the working directory
+
+    QTest::newRow("built-in list and an --add file")
+        << QStringList{"build", "--dry-run", "--add", "words.txt"} << 0
+        << "Would write 10683 entries to {dir}/badnames.txt.\n  en: 10668\n  your words: 18\n";
+    // Four drug words are English and German: heroin, junkie, lsd, mdma.
+    QTest::newRow("two languages, --localization")
+        << QStringList{"build",      "--dry-run", "--language",    "en,de",
+                       "--category", "drug",      "--localization"}
+        << 0 << "Would write 225 entries to {dir}/localization.txt.\n  en: 81\n  de: 180\n";
+    QTest::newRow("word file alone, max usage, standard output")
+        << QStringList{"build", "--dry-run", "--words", "words.txt", "--max", "--stdout"} << 0
+        << "Would write 51 entries to standard output.\n  your words: 51\n";
+    QTest::newRow("a word refused")
+        << QStringList{"build", "--dry-run", "--add", "bad.txt"} << 1 << "";
+}
+
+void CliTest::buildDryRun()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+
+    QTemporaryDir dir;
+    // "hoe" is a built-in entry; "hoe." shares three variants with it.
+    QVERIFY(writeFileBytes(dir.filePath("words.txt"), "drat\nhoe\nhoe.\n"));
+    QVERIFY(writeFileBytes(dir.filePath("bad.txt"), "\xff\n"));
+    QVERIFY(writeFileBytes(dir.filePath("badnames.txt"), "x\r\n"));
+    const QStringList before = namesIn(dir.path());
+    const ToolRun run = runTool(arguments, dir.path());
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(QString::fromUtf8(run.out), QString(out).replace("{dir}", dir.path()));
+    QCOMPARE(namesIn(dir.path()), before);
+    QCOMPARE(fileBytes(dir.filePath("badnames.txt")), QByteArray("x\r\n"));
 }
 
 void CliTest::endToEnd_data()

@@ -147,6 +147,8 @@ private slots:
     void droppedFileInFolderNamedInBytes();
     void wordListSummary_data();
     void wordListSummary();
+    void menuCountsTheNextBuildsEntries_data();
+    void menuCountsTheNextBuildsEntries();
 
     void build_data();
     void build();
@@ -512,7 +514,8 @@ void MainWindowTest::clicksRemoveOneWordAtMost()
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
     auto *menu = control<QMenu>("wordListMenu");
     QVERIFY(menu->isVisible());
-    QCOMPARE(menu->actions().first()->text(), QStringLiteral("3 words"));
+    QCOMPARE(menu->actions().first()->text(),
+             QStringLiteral("3 words; the next Build writes 27 entries"));
     menu->close();
 }
 
@@ -962,6 +965,43 @@ void MainWindowTest::wordListSummary()
     QCOMPARE(menu.at(1)->isVisible(), lines.size() > 1);
     if (lines.size() > 1)
         QVERIFY2(menu.at(1)->text().startsWith(lines.at(1)), qPrintable(menu.at(1)->text()));
+}
+
+void MainWindowTest::menuCountsTheNextBuildsEntries_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<bool>("maxUsage");
+    QTest::addColumn<QString>("countLine");
+
+    QTest::newRow("one word") << QStringList{"gosh"} << false
+                              << "1 word; the next Build writes 9 entries";
+    QTest::newRow("max usage") << QStringList{"gosh", "heck"} << true
+                               << "2 words; the next Build writes 36 entries";
+    // "hoe." is a variant of "hoe" in each of its three case forms.
+    QTest::newRow("shared variants count once")
+        << QStringList{"hoe", "hoe."} << false << "2 words; the next Build writes 15 entries";
+    QTest::newRow("no words") << QStringList{} << false
+                              << "0 words; the next Build writes 0 entries";
+}
+
+void MainWindowTest::menuCountsTheNextBuildsEntries()
+{
+    QFETCH(QStringList, words);
+    QFETCH(bool, maxUsage);
+    QFETCH(QString, countLine);
+    setWords(words);
+    control<QCheckBox>("Check1")->setChecked(maxUsage);
+    // Nothing is written to count them.
+    const QStringList before = QDir().entryList(QDir::Files);
+
+    auto *text1 = control<QListView>("text1");
+    QTest::mouseClick(m_window->windowHandle(), Qt::RightButton, {},
+                      text1->mapTo(m_window.get(), text1->rect().bottomLeft() + QPoint(5, -5)));
+    auto *menu = control<QMenu>("wordListMenu");
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->actions().first()->text(), countLine);
+    menu->close();
+    QCOMPARE(QDir().entryList(QDir::Files), before);
 }
 
 void MainWindowTest::build_data()

@@ -1,0 +1,37 @@
+#include "builder/entrycounts.h"
+
+#include "builder/variants.h"
+
+#include <QHash>
+
+namespace vantro {
+
+EntryCounts countEntries(const SortedTextList &words, bool maxUsage, const WordOrigins &origins)
+{
+    // The words of each language, and those of none, each counted as a Build of them alone.
+    QHash<WordLanguage, QStringList> ofLanguage;
+    QStringList yours;
+    for (const QString &word : words.items()) {
+        if (word.isEmpty())
+            continue;
+        const QList<BuiltInEntry> entries = origins.builtInEntries(word);
+        if (entries.isEmpty())
+            yours.append(word);
+        for (const BuiltInEntry &entry : entries) {
+            QStringList &list = ofLanguage[entry.language];
+            if (list.isEmpty() || list.last() != word)
+                list.append(word);
+        }
+    }
+    const auto count = [maxUsage](const QStringList &some) {
+        return buildVariantList(SortedTextList::fromUnsorted(some), maxUsage).count();
+    };
+    EntryCounts counts;
+    counts.total = buildVariantList(sourceListFrom(words), maxUsage).count();
+    for (const WordLanguage language : origins.languages())
+        counts.languages.append({language, count(ofLanguage.value(language))});
+    counts.yourWords = count(yours);
+    return counts;
+}
+
+} // namespace vantro
