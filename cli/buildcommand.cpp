@@ -45,8 +45,8 @@ void addArguments(CommandOptions &options)
     options.add(buildOption(kMask));
     options.add(buildOption(kSpellings));
     options.add(buildOption(kReplace));
-    options.add({kDryRun, Tr::tr("Write nothing; print how many entries the Build would write, "
-                                 "in all, per language and by --spellings.")});
+    options.add({kDryRun, Tr::tr("Write nothing; print what the Build would write. The entries "
+                                 "in all and per language, and what --spellings adds.")});
 }
 
 void reportWaiting(Console &console, const QString &path)

@@ -65,8 +65,12 @@ QSet<QString> filterTextsOfWords(const QStringList &words)
 {
     QSet<QString> texts;
     for (const QString &word : words) {
-        for (const QString &variant : expandWord(lowerCaseForm(word), true))
+        const QString lower = lowerCaseForm(word);
+        for (const QString &variant : expandWord(lower, true))
             texts.insert(variant);
+        // And the other ways of typing it that a Build with --spellings wrote.
+        for (const SpellingForm &form : spellingFormsOf(lower))
+            texts.insert(form.text);
     }
     return texts;
 }

@@ -25,8 +25,8 @@ struct EntryTidyOptions
     bool dropsFilterEntries() const { return dropFilter || !dropFilterTexts.isEmpty(); }
 };
 
-// The texts of every variant of the words (all 18 forms of each, lower-cased first), whose
-// filter entries --drop-word takes out.
+// The texts of every variant of the words (all 18 forms of each, lower-cased first) and of every
+// spelling form of them (see spellingFormsOf()), whose filter entries --drop-word takes out.
 QSet<QString> filterTextsOfWords(const QStringList &words);
 
 struct EntryTidy

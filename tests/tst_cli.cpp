@@ -1944,14 +1944,19 @@ void CliTest::explain_data()
     const QString hoeOut = "    take it out: the line \"-hoe\" in a profile, or vantro-filter tidy "
                            "--drop-word hoe localization.txt\n";
     QTest::newRow("plain") << QStringList{"explain", "hoe"} << QByteArray() << 0
-                           << "hoe\n  hoe (en, insult): as typed: \"hoe\"\n" + hoeOut;
+                           << "hoe\n  hoe (en, insult, strong, ambiguous): as typed: \"hoe\"\n" +
+                                  hoeOut;
     QTest::newRow("capitals and punctuation")
         << QStringList{"explain", "HOE!"} << QByteArray() << 0
-        << "HOE!\n  hoe (en, insult): as typed: \"HOE!\"\n" + hoeOut;
+        << "HOE!\n  hoe (en, insult, strong, ambiguous): as typed: \"HOE!\"\n" + hoeOut;
     QTest::newRow("the cipher players see")
         << QStringList{"explain", "t0w", "T5Wc"} << QByteArray() << 0
-        << "t0w\n  hoe (en, insult): the cipher of \"hoe\"\n" + hoeOut +
-               "T5Wc\n  hoe (en, insult): the cipher of \"HOE.\"\n" + hoeOut;
+        << "t0w\n  hoe (en, insult, strong, ambiguous): the cipher of \"hoe\"\n" + hoeOut +
+               "T5Wc\n  hoe (en, insult, strong, ambiguous): the cipher of \"HOE.\"\n" + hoeOut;
+    QTest::newRow("a spelling form, with --spellings")
+        << QStringList{"explain", "--spellings", "sh1t"} << QByteArray() << 0
+        << "sh1t\n  shit (en, profanity, strong): as typed: \"sh1t\"\n    take it out: the line "
+           "\"-shit\" in a profile, or vantro-filter tidy --drop-word shit localization.txt\n";
     QTest::newRow("stars: every word of that length")
         << QStringList{"explain", "--words", "words.txt", "****"}
         << QByteArray("gosh\nmy gosh\ndrat\n") << 0
@@ -1986,7 +1991,7 @@ void CliTest::explain_data()
            "--drop-word 'its'\\''drat' localization.txt\n";
     QTest::newRow("found nowhere") << QStringList{"explain", "xyzzy", "hoe"} << QByteArray() << 1
                                    << "xyzzy\n  no entry of the word list makes this text\nhoe\n"
-                                      "  hoe (en, insult): as typed: \"hoe\"\n" +
+                                      "  hoe (en, insult, strong, ambiguous): as typed: \"hoe\"\n" +
                                           hoeOut;
 }
 
@@ -2014,15 +2019,20 @@ void CliTest::buildDryRun_data()
 
     QTest::newRow("built-in list and an --add file")
         << QStringList{"build", "--dry-run", "--add", "words.txt"} << 0
-        << "Would write 10683 entries to {dir}/badnames.txt.\n  en: 10668\n  your words: 18\n";
+        << "Would write 10683 entries to {dir}/badnames.txt.\n  en: 10668\n  your words: 18\n"
+           "  --spellings would add: 5341\n"; // the budget: half the entries
     // Four drug words are English and German: heroin, junkie, lsd, mdma.
-    QTest::newRow("two languages, --localization")
-        << QStringList{"build",      "--dry-run", "--language",    "en,de",
-                       "--category", "drug",      "--localization"}
-        << 0 << "Would write 225 entries to {dir}/localization.txt.\n  en: 81\n  de: 180\n";
+    QTest::newRow("two languages, --localization, --spellings")
+        << QStringList{"build",      "--dry-run", "--language",     "en,de",
+                       "--category", "drug",      "--localization", "--spellings"}
+        << 0
+        << "Would write 351 entries to {dir}/localization.txt.\n  en: 81\n  de: 189\n"
+           "  spellings (--spellings): 117\n";
     QTest::newRow("word file alone, max usage, standard output")
         << QStringList{"build", "--dry-run", "--words", "words.txt", "--max", "--stdout"} << 0
-        << "Would write 51 entries to standard output.\n  your words: 51\n";
+        << "Would write 51 entries to standard output.\n  your words: 51\n"
+           // dr@t dra7 dr4t dra+, h0e ho3, h0e. ho3. (h03 keeps one letter), each Capitalised too
+           "  --spellings would add: 16\n";
     QTest::newRow("a word refused")
         << QStringList{"build", "--dry-run", "--add", "bad.txt"} << 1 << "";
 }
