@@ -27,8 +27,9 @@ void addArguments(CommandOptions &options)
                                 "longer than their text, which can crash the server.")});
     options.add({kDropWord,
                  Tr::tr("Also remove the filter entries of WORD. They are those of its 18 "
-                        "variants, whichever Build wrote them, with the empty line of a block that "
-                        "goes whole. May be given more than once."),
+                        "variants and its spellings (--spellings), whichever Build wrote them, "
+                        "with the empty line of a block that goes whole. May be given more than "
+                        "once."),
                  Tr::tr("WORD")});
     options.add({kDropWords,
                  Tr::tr("Also remove the filter entries of the words of FILE. Each word goes as "

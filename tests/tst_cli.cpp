@@ -2361,8 +2361,8 @@ void CliTest::replaceKeepsEveryOtherByte()
     QCOMPARE(fileBytes(dir.filePath(target)), kept);
 }
 
-// --drop-word takes exactly the filter entries of the word's variants; --drop-filter every
-// filter entry; a dry run changes nothing.
+// --drop-word takes exactly the filter entries of the word's variants and spellings; --drop-filter
+// every filter entry; a dry run changes nothing.
 void CliTest::tidyDropsFilterEntries_data()
 {
     QTest::addColumn<QStringList>("options");
@@ -2374,19 +2374,19 @@ void CliTest::tidyDropsFilterEntries_data()
     QTest::newRow("--drop-word gosh")
         << QStringList{"--drop-word", "GOSH"}
         << ours + "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n\r\n{ \"heck\" \"tw8r\" }\r\n"
-        << "repeats removed 1, dangerous removed 0, filter entries removed 2, empty lines "
+        << "repeats removed 1, dangerous removed 0, filter entries removed 3, empty lines "
            "removed 1, lines kept 8";
     QTest::newRow("--drop-words FILE")
         << QStringList{"--drop-words", "drop.txt"} << ours + "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
-        << "repeats removed 1, dangerous removed 0, filter entries removed 3, empty lines "
+        << "repeats removed 1, dangerous removed 0, filter entries removed 4, empty lines "
            "removed 2, lines kept 6";
     QTest::newRow("--drop-filter")
         << QStringList{"--drop-filter"} << ours
-        << "repeats removed 1, dangerous removed 0, filter entries removed 4, empty lines "
+        << "repeats removed 1, dangerous removed 0, filter entries removed 5, empty lines "
            "removed 3, lines kept 4";
     QTest::newRow("dry run") << QStringList{"--drop-filter", "--dry-run"} << QByteArray()
                              << "repeats removed 1, dangerous removed 0, filter entries removed "
-                                "4, empty lines removed 3, lines kept 4 (dry run";
+                                "5, empty lines removed 3, lines kept 4 (dry run";
 }
 
 void CliTest::tidyDropsFilterEntries()
@@ -2396,7 +2396,8 @@ void CliTest::tidyDropsFilterEntries()
     QFETCH(QString, summary);
 
     const QByteArray content = "# ours\r\n{ \"gosh\" \"golly\" }\r\n"
-                               "\r\n{ \"Gosh\" \"U0lt\" }\r\n{ \"gosh\" \"****\" }\r\n"
+                               "\r\n{ \"Gosh\" \"U0lt\" }\r\n{ \"g0sh\" \"u0lt\" }\r\n"
+                               "{ \"gosh\" \"****\" }\r\n"
                                "\r\n{ \"goshawk\" \"u0ltzhr\" }\r\n"
                                "\r\n{ \"heck\" \"tw8r\" }\r\n"
                                "\r\n{ \"GOSH!\" \"U5LT!\" }\r\n{ \"gosh\" \"****\" }\r\n";
@@ -2413,10 +2414,10 @@ void CliTest::tidyDropsFilterEntries()
     QVERIFY2(printed.constLast().startsWith("Summary: " + summary), run.out);
     if (options.contains("--dry-run")) {
         QCOMPARE(fileBytes(path), content);
-        QCOMPARE(printed.size(), 9);
+        QCOMPARE(printed.size(), 10);
         QCOMPARE(printed[0], "localization.txt:4: would remove: filter: the filter entry of "
                              "\"Gosh\" (replaced with \"U0lt\").");
-        QCOMPARE(printed[1], "localization.txt:6: would remove: filter: the empty line that "
+        QCOMPARE(printed[2], "localization.txt:7: would remove: filter: the empty line that "
                              "opened a block of which every entry goes.");
     } else {
         QCOMPARE(fileBytes(path), tidied);
