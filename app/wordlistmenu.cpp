@@ -65,8 +65,9 @@ void MainWindow::showWordListMenu(const QPoint &position)
     updateWordListSummary();
     // The entries of the next Build, counted as it makes them when the menu opens, not at every
     // edit of the list: that takes a sort of all the variants.
-    const qsizetype entries =
-        buildVariantList(sourceListFrom(m_wordList->list()), m_maxUsageBox->isChecked()).count();
+    const qsizetype entries = buildVariantList(sourceListFrom(m_wordList->list()),
+                                               m_maxUsageBox->isChecked(), spellings())
+                                  .count();
     m_wordCountAction->setText(m_wordCountAction->text() + tr("; the next Build writes %n entries",
                                                               nullptr, static_cast<int>(entries)));
     // popup(), not exec(): the menu runs in the window's own event loop.

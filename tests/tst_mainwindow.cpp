@@ -982,6 +982,9 @@ void MainWindowTest::menuCountsTheNextBuildsEntries_data()
         << QStringList{"hoe", "hoe."} << false << "2 words; the next Build writes 15 entries";
     QTest::newRow("no words") << QStringList{} << false
                               << "0 words; the next Build writes 0 entries";
+    // Half as many again at most: g0sh, go5h, g05h and go$h.
+    QTest::newRow("spellings") << QStringList{"gosh", "+spellings"} << false
+                               << "1 word; the next Build writes 13 entries";
 }
 
 void MainWindowTest::menuCountsTheNextBuildsEntries()
@@ -989,6 +992,7 @@ void MainWindowTest::menuCountsTheNextBuildsEntries()
     QFETCH(QStringList, words);
     QFETCH(bool, maxUsage);
     QFETCH(QString, countLine);
+    m_window->setSpellings(words.removeAll(QStringLiteral("+spellings")) > 0);
     setWords(words);
     control<QCheckBox>("Check1")->setChecked(maxUsage);
     // Nothing is written to count them.
