@@ -411,7 +411,6 @@ void TestBuiltInWords::englishEntryCategory()
     QCOMPARE(wordCategoryCode(found->category), category);
 }
 
-
 // On made-up entries: the lists need not hold an ambiguous entry of every severity.
 void TestBuiltInWords::chosenWord_data()
 {
