@@ -57,6 +57,22 @@ void reportWaiting(Console &console, const QString &path)
                             .arg(shownPath(path)));
 }
 
+// What a replacing Build takes out of its target.
+QString replacingMessage(const BuildOutcome &outcome)
+{
+    return Tr::tr(", replacing %n earlier filter entries", nullptr, int(outcome.removedEntries)) +
+           Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
+                  int(outcome.removedEmptyLines));
+}
+
+// A replacing Build that leaves its target as it is says so in a line that scripts can look for.
+QString upToDateMessage(const BuildPlan &plan, const BuildOutcome &outcome)
+{
+    return Tr::tr("%1 is up to date: its filter is the one this Build writes (%n entries).",
+                  nullptr, int(outcome.entries))
+        .arg(shownPath(plan.targetPath()));
+}
+
 // What a written Build says on standard error.
 QString writtenMessage(const BuildPlan &plan, const BuildOutcome &written)
 {
@@ -66,15 +82,26 @@ QString writtenMessage(const BuildPlan &plan, const BuildOutcome &written)
     const QString target = shownPath(plan.targetPath());
     if (!plan.replacesPreviousFilter)
         return Tr::tr("Wrote %n entries to %1.", nullptr, entries).arg(target);
+    if (written.upToDate)
+        return upToDateMessage(plan, written);
     return Tr::tr("Wrote %n entries to %1", nullptr, entries).arg(target) +
-           Tr::tr(", replacing %n earlier filter entries", nullptr, int(written.removedEntries)) +
-           Tr::tr(" and %n empty lines that opened their blocks.", nullptr,
-                  int(written.removedEmptyLines));
+           replacingMessage(written);
 }
 
-// What the Build would write, on standard output; nothing is opened for writing or locked.
+// What the Build would write, on standard output, and, replacing, whether it would change the
+// file; nothing is opened for writing or locked.
 ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigins &origins)
 {
+    QString change;
+    if (plan.replacesPreviousFilter) {
+        const Result<BuildOutcome> tried = BuildWriter(plan, {}).tryReplacing(plan.variants());
+        if (!tried)
+            return reportFailure(console, tried.error());
+        change = tried->upToDate ? upToDateMessage(plan, *tried)
+                                 : Tr::tr("Would change %1").arg(shownPath(plan.targetPath())) +
+                                       replacingMessage(*tried);
+        change += u'\n';
+    }
     const EntryCounts counts = countEntries(plan.words, plan.maxUsage, origins);
     // What --spellings adds, whether it was given or not: the user can tell whether it is worth it.
     const SortedTextList source = sourceListFrom(plan.words);
@@ -95,7 +122,7 @@ ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigi
         line(Tr::tr("your words"), counts.yourWords);
     line(plan.spellings ? Tr::tr("spellings (--spellings)") : Tr::tr("--spellings would add"),
          spellings);
-    console.writeOut(out);
+    console.writeOut(out + change);
     return ExitStatus::Success;
 }
 
@@ -194,14 +221,18 @@ Command buildCommand()
         "A replacement always has its text's length: a longer one can crash the server. With "
         "--replace, the entries that earlier Builds wrote (those whose replacement is the cipher "
         "or the mask of their text) go out of the file, with the empty line of a block that "
-        "goes whole, and the new block comes in, in one atomic step.\n"
+        "goes whole, and the new block comes in, in one atomic step. When that would leave the "
+        "file as it is (the same Build run again), it is left untouched, its modification time "
+        "too, and build says that it \"is up to date\".\n"
         "\n"
         "With --dry-run, nothing is written and no file is locked: build prints the number "
         "of entries it would write, then the entries of each language's words (a word that two "
         "languages share counts in both) and of \"your words\", those that are no chosen "
-        "built-in entry.\n"
+        "built-in entry; with --replace, then \"Would change FILE\" or \"FILE is up to "
+        "date\".\n"
         "\n"
-        "Exit status: 0 written; 1 a word refused, no words, or the file cannot be written; 2 "
+        "Exit status: 0 written or up to date; 1 a word refused, no words, or the file cannot be "
+        "written; 2 "
         "a wrong command line or an unreadable word file; 129, 130, 143 stopped by a signal, "
         "the block taken back.");
     command.addArguments = addArguments;

@@ -89,6 +89,13 @@
         </translation>
     </message>
     <message numerus="yes">
+        <source>%1 is up to date: its filter is the one this Build writes (%n entries).</source>
+        <translation>
+            <numerusform>%1 is up to date: its filter is the one this Build writes (%n entry).</numerusform>
+            <numerusform>%1 is up to date: its filter is the one this Build writes (%n entries).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Would write %n entries to %1.</source>
         <translation>
             <numerusform>Would write %n entry to %1.</numerusform>

@@ -83,8 +83,17 @@ Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
     return BuildOutcome{*written, 0, 0};
 }
 
-// The old filter out and the new block in, in one atomic step.
-Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants)
+// A target that does not exist yet would be created.
+Result<BuildOutcome> BuildWriter::tryReplacing(const SortedTextList &variants)
+{
+    if (!pathLeadsToFile(m_path))
+        return BuildOutcome{variants.count(), 0, 0};
+    return replaceAtOnce(variants, true);
+}
+
+// The old filter out and the new block in, in one atomic step; nothing when that would leave the
+// file as it is.
+Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants, bool dryRun)
 {
     QByteArray block;
     QBuffer buffer(&block);
@@ -94,10 +103,13 @@ Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants)
         return Error{entries.kind(), entries.message() + u' ' + Tr::tr("Nothing was changed.")};
     EntryRewriteOptions options = filterRemoval(m_path, m_policy);
     options.appended = block;
+    options.leaveIfUnchanged = true;
+    options.dryRun = dryRun;
     const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
     if (!rewritten)
         return replacingFailed(m_path, rewritten.error());
-    return BuildOutcome{*entries, rewritten->removedFilter, rewritten->removedEmptyLines};
+    return BuildOutcome{*entries, rewritten->removedFilter, rewritten->removedEmptyLines,
+                        rewritten->upToDate};
 }
 
 Result<void> BuildWriter::begin()

@@ -31,6 +31,7 @@ struct BuildOutcome
     qsizetype entries = 0;
     qsizetype removedEntries = 0;    // a replacing Build's: the earlier filter entries that went
     qsizetype removedEmptyLines = 0; // and the empty lines that opened their blocks
+    bool upToDate = false; // the target already held exactly this filter: it was left untouched
 };
 
 // The one writer of a Build plan's block, for both programs.
@@ -38,7 +39,9 @@ struct BuildOutcome
 // write() writes the whole block at once: to standard output, appended to the target, or, when
 // the plan replaces the previous filter, in one atomic replacement of the target without the
 // filter entries of earlier Builds (with the empty line of a block that goes whole) and with
-// the new block at its end. A missing target is created.
+// the new block at its end. A missing target is created. A target that such a replacement would
+// leave byte for byte as it is (the same Build run again) is left untouched (upToDate).
+// tryReplacing() says what a replacing write() would do, with nothing locked or written.
 //
 // The window's paced Build writes entry by entry instead: begin() opens the target under its
 // lock and writes the block's empty line, after taking the previous filter out when the plan
@@ -52,6 +55,7 @@ public:
     BuildWriter(const BuildPlan &plan, BuildPolicy policy);
 
     Result<BuildOutcome> write(const SortedTextList &variants);
+    Result<BuildOutcome> tryReplacing(const SortedTextList &variants);
 
     Result<void> begin();
     Result<void> writeEntry(const QString &variant) { return m_block.writeEntry(variant); }
@@ -64,7 +68,7 @@ public:
     qsizetype entriesWritten() const { return m_block.entriesWritten(); }
 
 private:
-    Result<BuildOutcome> replaceAtOnce(const SortedTextList &variants);
+    Result<BuildOutcome> replaceAtOnce(const SortedTextList &variants, bool dryRun = false);
     void warnOfUtf8(const AppendFile &target) const;
 
     bool m_toStandardOutput;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace vantro {
@@ -30,6 +31,20 @@ Error unchanged(Error error)
     return error;
 }
 
+// Whether the open file holds exactly the bytes, read again from its start a piece at a time.
+bool holdsExactly(QFile &file, QByteArrayView bytes)
+{
+    if (file.size() != bytes.size() || !file.seek(0))
+        return false;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const QByteArray piece = file.read(std::min<qsizetype>(1 << 16, bytes.size() - at));
+        if (piece.isEmpty() || piece != bytes.sliced(at, piece.size()))
+            return false;
+        at += piece.size();
+    }
+    return true;
+}
+
 } // namespace
 
 Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOptions &options)
@@ -43,9 +58,11 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
         if (stopRequested && stopRequested())
             return stoppedUnchanged();
         QFile in;
-        // Only a regular file can be replaced: anything else is refused before it is read.
+        // Only a regular file can be replaced: anything else is refused before it is read. A dry
+        // run that only reports what would go reads pipes too.
+        const bool readsAnyFile = options.dryRun && !options.leaveIfUnchanged;
         if (Result<void> opened = openInputFile(
-                in, path, options.dryRun ? InputFiles::FifosToo : InputFiles::RegularOnly);
+                in, path, readsAnyFile ? InputFiles::FifosToo : InputFiles::RegularOnly);
             !opened)
             return Error{ErrorKind::Unreadable, Tr::tr("%1: %2").arg(shown, opened.message()),
                          opened.error().cause};
@@ -76,12 +93,16 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
         if (encoding.looksLikeUtf8() && options.looksLikeUtf8 && !std::exchange(warned, true))
             options.looksLikeUtf8();
         const bool keepOpen = options.keepOpenAs != nullptr;
-        if (options.dryRun || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
+        if (readsAnyFile || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
             return tidy; // nothing to change: the file is left untouched
         // A last line ended by a lone CR gets its LF, or the CR would run into what follows.
         if (!options.appended.isEmpty() && tidy.bytes.endsWith('\r'))
             tidy.bytes += '\n';
         tidy.bytes += options.appended;
+        if (options.leaveIfUnchanged && !keepOpen)
+            tidy.upToDate = holdsExactly(in, tidy.bytes);
+        if (tidy.upToDate || options.dryRun)
+            return tidy;
         const Result<void> replaced = target.replace(tidy.bytes, stopRequested, keepOpen);
         if (!replaced && target.changedMeanwhile() && reads++ < kReads)
             continue; // its new lines are read and kept

@@ -22,6 +22,10 @@ struct EntryRewriteOptions
     QByteArray appended;
     // Only reads and reports what would go; nothing is locked or written.
     bool dryRun = false;
+    // A file that already holds exactly the bytes this would write (a replacing Build run again)
+    // is left untouched, its modification time too, and the result is upToDate; with dryRun, the
+    // result tells whether it would be. Only a regular file is read then.
+    bool leaveIfUnchanged = false;
     // How to wait for another writer's lock; its stopRequested is also asked between the steps.
     LockWait lockWait;
     // The findings that remove lines, in line order, as they are found.
@@ -42,7 +46,8 @@ struct EntryRewriteOptions
 // step (see FileReplacement); a file replaced at its path while this waited for its lock is
 // opened again, and so is a file that a program taking no lock changed while it was read (its
 // lines are kept), a few times before this gives up (Failed: "changed while it was being
-// tidied; left as it was"). When nothing goes and nothing is added the file is left untouched.
+// tidied; left as it was"). When nothing goes and nothing is added the file is left untouched,
+// and so is, asked, a file that the new bytes would leave as it is.
 // Every failure leaves the file as it was, with a message that says so where the user needs to
 // hear it: the file cannot be opened or read, or holds a line too long to keep (Unreadable, named
 // as "NAME: ...", with the system's reason as the cause when it cannot be opened); it is not a

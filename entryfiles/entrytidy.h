@@ -38,6 +38,7 @@ struct EntryTidy
     qsizetype removedFilter = 0;     // filter entries removed as such (not as repeats)
     qsizetype removedEmptyLines = 0; // the empty lines that opened blocks that went whole
     qsizetype linesKept = 0;
+    bool upToDate = false; // see EntryRewriteOptions::leaveIfUnchanged
 
     qsizetype removedLines() const
     {

@@ -403,6 +403,8 @@ private slots:
     void profileOrder();
     void replaceKeepsEveryOtherByte_data();
     void replaceKeepsEveryOtherByte();
+    void replacingBuildRunAgainChangesNothing_data();
+    void replacingBuildRunAgainChangesNothing();
     void tidyDropsFilterEntries_data();
     void tidyDropsFilterEntries();
     void linesAppendedWithoutTheLockAreKept_data();
@@ -2205,7 +2207,7 @@ void CliTest::namesAreBytes()
                      QStringLiteral("--dir"), decodePath(named)};
         break;
     case ByteNamed::BuildReplacing:
-        QVERIFY(writeAt(named + "/badnames.txt", "// ours\r\n" + block));
+        QVERIFY(writeAt(named + "/badnames.txt", "// ours\r\n" + block + block));
         arguments = {QStringLiteral("build"),   QStringLiteral("--replace"),
                      QStringLiteral("--words"), decodePath(words),
                      QStringLiteral("--dir"),   decodePath(named)};
@@ -2359,6 +2361,93 @@ void CliTest::replaceKeepsEveryOtherByte()
     // Taking the filter out leaves the kept bytes alone.
     QCOMPARE(runTool({"tidy", "--drop-filter", target}, dir.path()).exitCode, 0);
     QCOMPARE(fileBytes(dir.filePath(target)), kept);
+}
+
+// What a configuration tool does on every run: copy the profile into place, build --replace with
+// it. Run again on the file it wrote, the Build leaves it untouched and says so; a file changed
+// meanwhile is rebuilt. --dry-run tells which, locking nothing.
+void CliTest::replacingBuildRunAgainChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("byHand"); // appended to the file between the two runs
+    QTest::addColumn<QString>("change");    // what the dry run and the second run say
+
+    const QString upToDate =
+        "{file} is up to date: its filter is the one this Build writes (%1 entries).";
+    // gosh and drat: 9 variants each, or 18.
+    QTest::newRow("run again") << QStringList{} << QByteArray() << upToDate.arg(18);
+    QTest::newRow("mask, max usage, run again")
+        << QStringList{"--mask", "--max"} << QByteArray() << upToDate.arg(36);
+    // The hand-made entry stays in the block, and so does its empty line.
+    QTest::newRow("an entry appended by hand meanwhile")
+        << QStringList{} << QByteArray("{ \"heck\" \"darn\" }\r\n")
+        << "{changes}, replacing 18 earlier filter entries and 0 empty lines that opened their "
+           "blocks.";
+}
+
+void CliTest::replacingBuildRunAgainChangesNothing()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, byHand);
+    QFETCH(QString, change);
+
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("game"));
+    const QByteArray profile = "drat\n-heck\n";
+    const QByteArray server = "HELLO \"Welcome\"\r\n{ \"gosh\" \"golly\" }\r\n";
+    const QString target = dir.filePath("game/localization.txt");
+    const QByteArray path = QFile::encodeName(target);
+    QVERIFY(writeFileBytes(dir.filePath("w.txt"), "gosh\nheck\n"));
+    QVERIFY(writeFileBytes(target, server));
+    const QStringList build =
+        QStringList{"build",          "--words",   "w.txt", "--profile", "game/p.txt",
+                    "--localization", "--replace", "--dir", "game"} +
+        options;
+    const auto runBoth = [&] {
+        return writeFileBytes(dir.filePath("game/p.txt"), profile) ? runTool(build, dir.path())
+                                                                   : ToolRun();
+    };
+    QCOMPARE(runBoth().exitCode, 0);
+    const QByteArray block =
+        runTool(build.mid(0, 5) + options + QStringList{"--stdout"}, dir.path()).out;
+    QVERIFY(block.startsWith("\r\n{ "));
+    QCOMPARE(fileBytes(target), server + block);
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::Append));
+    QCOMPARE(file.write(byHand), byHand.size());
+    file.flush();
+    // An old modification time, which any write would change.
+    const timespec times[2] = {{0, UTIME_OMIT}, {978307200, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    struct stat before = {};
+    QCOMPARE(::stat(path.constData(), &before), 0);
+    const QByteArray written = fileBytes(target);
+    const QString shown = change.replace("{file}", "game/localization.txt")
+                              .replace("{changes}", "Would change game/localization.txt");
+
+    // The dry run, with the file locked by another writer.
+    QCOMPARE(::flock(file.handle(), LOCK_EX | LOCK_NB), 0);
+    const ToolRun dryRun = runTool(build + QStringList{"--dry-run"}, dir.path());
+    QCOMPARE(dryRun.exitCode, 0);
+    QVERIFY2(dryRun.out.endsWith((shown + u'\n').toUtf8()), dryRun.out);
+    file.close();
+
+    const ToolRun again = runBoth();
+    QCOMPARE(again.exitCode, 0);
+    struct stat after = {};
+    QCOMPARE(::stat(path.constData(), &after), 0);
+    if (byHand.isEmpty()) {
+        QCOMPARE(QString::fromUtf8(again.err), shown + u'\n');
+        QCOMPARE(fileBytes(target), written);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    } else {
+        QCOMPARE(QString::fromUtf8(again.err),
+                 QString(shown).replace("Would change", "Wrote 18 entries to") + u'\n');
+        QCOMPARE(fileBytes(target), server + "\r\n" + byHand + block);
+        QVERIFY(after.st_mtim.tv_sec != before.st_mtim.tv_sec);
+    }
 }
 
 // --drop-word takes exactly the filter entries of the word's variants and spellings; --drop-filter
