@@ -232,9 +232,8 @@ Command buildCommand()
         "date\".\n"
         "\n"
         "Exit status: 0 written or up to date; 1 a word refused, no words, or the file cannot be "
-        "written; 2 "
-        "a wrong command line or an unreadable word file; 129, 130, 143 stopped by a signal, "
-        "the block taken back.");
+        "written; 2 a wrong command line or an unreadable word file; 129, 130, 143 stopped by a "
+        "signal, the block taken back.");
     command.addArguments = addArguments;
     command.run = run;
     return command;
