@@ -139,6 +139,7 @@ void MainWindow::createControls()
         "Check1", QRect(240, 600, 337, 25));
     m_exitButton = placed(new QPushButton(tr("Exit"), this), "Command2", QRect(568, 600, 49, 25));
     m_buildButton = placed(new QPushButton(tr("Build"), this), "Command1", QRect(632, 600, 57, 25));
+    createNotice(); // last: it lies over the instructions box
 }
 
 void MainWindow::placeContentInScrollArea()
@@ -220,10 +221,19 @@ void MainWindow::connectHandlers()
     connect(m_wordList, &WordListModel::rowsRemoved, this, &MainWindow::updateWordListSummary);
     connect(m_wordList, &WordListModel::modelReset, this, &MainWindow::updateWordListSummary);
     connect(m_localizationBox, &QCheckBox::toggled, this, &MainWindow::updateBuildToolTip);
+    // Each control's clicks and keys end the notice (see eventFilter).
+    for (QWidget *control : findChildren<QWidget *>()) {
+        if (!control->isWindow())
+            control->installEventFilter(this);
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The user's next action ends the notice; the action may then show one of its own.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress ||
+        event->type() == QEvent::ShortcutOverride)
+        showNotice({});
     if (watched == m_wordListView->viewport()) {
         if (event->type() == QEvent::MouseButtonDblClick)
             return true;

@@ -23,6 +23,7 @@ class QListView;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QSystemTrayIcon;
 
 namespace vantro {
 
@@ -77,9 +78,12 @@ public:
     void exitProgram();
     void addWord();
     void removeSelectedWord(); // the word that has just been selected
-    // Puts the word removed last back into the word list; again, the one before it, and so on
-    // back to the start or the last Build.
+    // Puts the word removed last (or all the words of the file taken out last) back into the word
+    // list; again, the removal before it, and so on back to the start or the last Build.
     void undoRemoval();
+    // After a Build, gives the word list back its words: the list as the first of the Builds
+    // since the last edit of the words found it, with the words the user added since.
+    void backToTheWords();
     // Adds the words of a word file's text (as vantro-filter --add reads it); the refused lines
     // are listed in one message. The name is the file's, as the user gave it.
     void addWordsOfFile(const QString &fileName, const WordFile &file);
@@ -107,6 +111,9 @@ public:
     const ProfileEdits &profileEdits() const { return m_edits; }
     // The word list's tool tip: the number of words and what the last Build did.
     QString wordListSummary() const;
+    // The notice over the bottom of the instructions box: what the latest action did (empty:
+    // hidden). It stays until the user's next click or key press in the window.
+    QString notice() const;
 
     // Replaces the message box through which failures and refusals reach the user.
     void setWarningReporter(WarningReporter reporter);
@@ -146,6 +153,7 @@ private:
     // The file Save profile writes, and its folder as found now (empty: none).
     void setProfilePath(const QString &path);
     void createControls();
+    void createNotice();
     void placeContentInScrollArea();
     void setTabOrder();
     void connectHandlers();
@@ -165,7 +173,9 @@ private:
     void endBuild();
     void showWrittenVariants();
     void recoverFromFailedBuild(const Error &error);
-    void announceBuildEnd(const QString &outcome);
+    void announceBuildEnd(const QString &outcome, const QString &notice);
+    void showNotice(const QString &text);
+    void notifyDesktop(const QString &text);
 
     QLabel *m_listHeading = nullptr;
     QListView *m_wordListView = nullptr;
@@ -180,6 +190,10 @@ private:
     QCheckBox *m_maxUsageBox = nullptr;
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_buildButton = nullptr;
+    QLabel *m_notice = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr; // made for the first desktop notification
+    QPointer<QWidget> m_focusFromBuild; // where the focus went when the Build button was disabled
+    PaceClock::Clock::time_point m_buildStart;
     QMenu *m_wordListMenu = nullptr;
     QAction *m_wordCountAction = nullptr;
     QAction *m_lastBuildAction = nullptr;
@@ -204,18 +218,20 @@ private:
     qsizetype m_entriesWritten = 0;
     QStringList m_variantsToShow; // written, not yet in the word list
     // What a failed Build gives back: the word list as the Build found it, and the words the user
-    // added while it was writing.
+    // added since it started. Back to the words gives back the words before the first Build
+    // since the list last held words, with those added since.
     SortedTextList m_wordsBeforeBuild;
-    QStringList m_wordsAddedDuringBuild;
-    // The words removed since the start or the last Build, the last one at the end, each with
-    // whether the user had added it during the running Build.
+    SortedTextList m_wordsBeforeVariants;
+    QStringList m_wordsAddedSinceBuild;
+    // The words removed since the start or the last Build, each with whether the user had added
+    // it since the last Build; one Undo puts back the last group (a word, or a file's words).
     struct RemovedWord
     {
         QString text;
-        bool addedDuringBuild = false;
+        bool addedSinceBuild = false;
         bool edit = false; // a removal the profile records (see ProfileEdits::wordRemoved)
     };
-    QList<RemovedWord> m_removedWords;
+    QList<QList<RemovedWord>> m_removedWords;
 };
 
 } // namespace vantro

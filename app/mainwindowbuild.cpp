@@ -15,6 +15,22 @@
 
 namespace vantro {
 
+namespace {
+
+// How long a Build took: seconds to a tenth below a minute, else minutes and whole seconds.
+QString durationText(PaceClock::Clock::duration took)
+{
+    using namespace std::chrono;
+    const auto tenths = round<duration<qint64, std::deci>>(took).count();
+    if (tenths < 600)
+        return MainWindow::tr("%1 s").arg(QString::number(tenths / 10.0, 'f', 1));
+    const qint64 seconds = tenths / 10;
+    return MainWindow::tr("%1 min %2 s")
+        .arg(QString::number(seconds / 60), QString::number(seconds % 60));
+}
+
+} // namespace
+
 QString MainWindow::nextFilterTarget() const
 {
     return filterTargetPath(currentDirectory(), m_localizationBox->isChecked()
@@ -72,9 +88,16 @@ void MainWindow::startBuild(bool replacing)
         m_localizationBox->isChecked() ? FilterTarget::Localization : FilterTarget::BadNames;
     plan.replacesPreviousFilter = replacing;
     m_removedWords.clear();
-    m_wordsAddedDuringBuild.clear();
+    // A second Build expands the variants of the first; Back to the words goes back to the words
+    // before the first, with those added since.
+    m_wordsBeforeVariants =
+        m_listHoldsVariants
+            ? SortedTextList::fromUnsorted(m_wordsBeforeVariants.items() + m_wordsAddedSinceBuild)
+            : plan.words;
+    m_wordsAddedSinceBuild.clear();
     m_variantsToShow.clear();
     m_entriesWritten = 0;
+    showNotice({});
 
     m_wordsBeforeBuild = plan.words;
     m_sourceList = sourceListFrom(m_wordsBeforeBuild);
@@ -88,17 +111,31 @@ void MainWindow::startBuild(bool replacing)
     // A UTF-8 file would get Windows-1252 bytes: the user hears of it, and the Build goes on.
     BuildPolicy policy;
     policy.warn = m_reporter;
-    // The busy pointer stays for the Build's whole length, until endBuild().
+    // The busy pointer and the disabled button stay for the Build's whole length, until
+    // endBuild(). The focus comes back to the button if it is still where it moved to.
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    const bool buildHadFocus = m_buildButton->hasFocus();
+    m_buildButton->setEnabled(false);
+    m_focusFromBuild = buildHadFocus ? QApplication::focusWidget() : nullptr;
+    m_buildStart = m_paceClock.now();
     const QString target = plan.targetPath();
     m_build = new PacedBuild(plan, m_variantList, m_paceClock, std::move(policy), this);
     connect(m_build, &PacedBuild::stepTaken, this, &MainWindow::afterBuildStep);
-    connect(m_build, &PacedBuild::finished, this, [this, target] {
+    connect(m_build, &PacedBuild::finished, this, [this, target, replacing] {
+        const int entries = static_cast<int>(m_entriesWritten);
+        const QString outcome =
+            replacing ? tr("%n entries written to %1", nullptr, entries).arg(shownPath(target)) +
+                            tr(", replacing %n earlier filter entries,", nullptr,
+                               static_cast<int>(m_build->removedEntries()))
+                      : tr("%n entries appended to %1", nullptr, entries).arg(shownPath(target));
+        const QString took = tr("in %1").arg(durationText(m_paceClock.now() - m_buildStart));
         endBuild();
         showWrittenVariants();
-        announceBuildEnd(
-            tr("Last Build: %n entries appended to %1", nullptr, static_cast<int>(m_entriesWritten))
-                .arg(shownPath(target)));
+        announceBuildEnd(tr("Last Build: %1 %2").arg(outcome, took),
+                         tr("Build done: %1 %2. The word list now shows the variants written; a "
+                            "second Build would expand them again. Back to the words (Ctrl+R) "
+                            "brings back the words.")
+                             .arg(outcome, took));
     });
     connect(m_build, &PacedBuild::failed, this, &MainWindow::recoverFromFailedBuild);
     if (const Result<void> started = m_build->start(); !started)
@@ -134,6 +171,9 @@ void MainWindow::endBuild()
     m_build = nullptr;
     m_progressLabel->setUpdatesEnabled(true);
     QGuiApplication::restoreOverrideCursor();
+    m_buildButton->setEnabled(true);
+    if (m_focusFromBuild && QApplication::focusWidget() == m_focusFromBuild)
+        m_buildButton->setFocus();
     emit buildEnded();
 }
 
@@ -153,30 +193,36 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
     endBuild();
     m_variantsToShow.clear();
     SortedTextList restored = m_wordsBeforeBuild;
-    for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
+    for (const QString &word : std::as_const(m_wordsAddedSinceBuild))
         restored.addItem(word);
-    m_wordsAddedDuringBuild.clear();
     m_removedWords.clear();
     m_wordList->setList(std::move(restored));
     m_listHoldsVariants = m_listHeldVariantsBeforeBuild;
+    // Back to the words still gives back the words before the earlier Build, and those added.
+    if (!m_listHoldsVariants)
+        m_wordsAddedSinceBuild.clear();
     m_progressLabel->setText(tr("Build failed"));
     QString message = error.message;
     if (!filterTakenOutOf.isEmpty())
         message += u' ' + tr("The filter of earlier Builds had already been taken out of %1; the "
                              "next Build that replaces the previous filter puts it right.")
                               .arg(shownPath(filterTakenOutOf));
-    announceBuildEnd(tr("Last Build failed: %1").arg(message));
+    announceBuildEnd(tr("Last Build failed: %1").arg(message), tr("Build failed: %1").arg(message));
     m_reporter(message);
 }
 
-// The progress label stays as the Build left it; the word list's tool tip and context menu say
-// how it ended, and the window system draws the user's eye to a window in the background.
-void MainWindow::announceBuildEnd(const QString &outcome)
+// The progress label stays as the Build left it; the notice, the word list's tool tip and its
+// context menu say how it ended, and the window system and the desktop draw the user's eye to a
+// window in the background.
+void MainWindow::announceBuildEnd(const QString &outcome, const QString &notice)
 {
     m_lastBuild = outcome;
     updateWordListSummary();
-    if (!isActiveWindow())
+    showNotice(notice);
+    if (!isActiveWindow()) {
         QApplication::alert(this);
+        notifyDesktop(notice);
+    }
 }
 
 } // namespace vantro

@@ -45,6 +45,7 @@ public:
     Result<void> start();
     // Whether the previous filter has been taken out of the target.
     bool tookOutPreviousFilter() const { return m_writer.tookOutPreviousFilter(); }
+    qsizetype removedEntries() const { return m_writer.removedEntries(); }
     const QString &target() const { return m_writer.path(); }
 
     // Ends the job where it stands: no further step, and the file closed with the entries written

@@ -29,8 +29,8 @@ void MainWindow::addWord()
         return;
     }
     const qsizetype row = m_wordList->addItem(word.text);
-    if (isBuilding())
-        m_wordsAddedDuringBuild.append(word.text);
+    if (m_listHoldsVariants)
+        m_wordsAddedSinceBuild.append(word.text);
     m_edits.wordAdded(word.text);
     m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
     m_newWordBox->clear();
@@ -44,8 +44,12 @@ void MainWindow::removeSelectedWord()
         return;
     const int row = selected.first().row();
     const QString word = m_wordList->list().at(row);
-    const bool addedDuringBuild = isBuilding() && m_wordsAddedDuringBuild.removeOne(word);
-    m_removedWords.append({word, addedDuringBuild, m_edits.wordRemoved(word, m_listHoldsVariants)});
+    const bool addedSinceBuild = m_listHoldsVariants && m_wordsAddedSinceBuild.removeOne(word);
+    m_removedWords.append(
+        {{word, addedSinceBuild, m_edits.wordRemoved(word, m_listHoldsVariants)}});
+    // A click or a key that moves through the list removes a word: the user sees which.
+    showNotice(
+        tr("\"%1\" was removed from the word list; Ctrl+Z puts it back.").arg(shownText(word)));
 
     // The keyboard cursor moves to the word that takes the removed one's place, unselected. Left
     // on the removed row, the view would move it itself and select that word too.
@@ -60,15 +64,40 @@ void MainWindow::undoRemoval()
 {
     if (m_removedWords.isEmpty())
         return;
-    // A word the user had added during the running Build is again one that a failed Build gives
-    // back; a variant that the Build wrote is not.
-    const RemovedWord word = m_removedWords.takeLast();
-    const qsizetype row = m_wordList->addItem(word.text);
-    if (word.addedDuringBuild && isBuilding())
-        m_wordsAddedDuringBuild.append(word.text);
-    if (word.edit)
-        m_edits.wordAdded(word.text);
-    m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
+    // A word the user had added since the last Build is again one that a failed Build and Back
+    // to the words give back; a variant that the Build wrote is not.
+    const QList<RemovedWord> words = m_removedWords.takeLast();
+    QStringList entries;
+    for (const RemovedWord &word : words) {
+        entries.append(word.text);
+        if (word.addedSinceBuild && m_listHoldsVariants)
+            m_wordsAddedSinceBuild.append(word.text);
+        if (word.edit)
+            m_edits.wordAdded(word.text);
+    }
+    if (words.size() == 1) {
+        const qsizetype row = m_wordList->addItem(words.first().text);
+        m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
+        showNotice(tr("\"%1\" is back in the word list.").arg(shownText(words.first().text)));
+        return;
+    }
+    // A file's words in one sort, as they are added.
+    m_wordList->setList(SortedTextList::fromUnsorted(m_wordList->list().items() + entries));
+    showNotice(
+        tr("%n entries are back in the word list.", nullptr, static_cast<int>(words.size())));
+}
+
+void MainWindow::backToTheWords()
+{
+    if (!m_listHoldsVariants || isBuilding())
+        return;
+    m_wordList->setList(
+        SortedTextList::fromUnsorted(m_wordsBeforeVariants.items() + m_wordsAddedSinceBuild));
+    m_wordsAddedSinceBuild.clear();
+    m_removedWords.clear();
+    m_listHoldsVariants = false;
+    showNotice(tr("The word list holds the words again, as before the Build, with those added "
+                  "since; the next Build expands them."));
 }
 
 void MainWindow::startWith(const ComposedWordList &start, const QString &profilePath,
@@ -83,14 +112,21 @@ void MainWindow::addWordsOfFile(const QString &fileName, const WordFile &file)
 {
     // All in one sort: a large file inserted word by word would take quadratic time.
     QStringList words = m_wordList->list().items();
+    const QSet<QString> there(words.begin(), words.end());
+    qsizetype alreadyThere = 0;
     words.reserve(words.size() + file.words.size());
     for (const WordFileWord &word : file.words) {
         words.append(word.text);
+        alreadyThere += there.contains(word.text);
         m_edits.wordAdded(word.text);
-        if (isBuilding())
-            m_wordsAddedDuringBuild.append(word.text);
+        if (m_listHoldsVariants)
+            m_wordsAddedSinceBuild.append(word.text);
     }
     m_wordList->setList(SortedTextList::fromUnsorted(std::move(words)));
+    showNotice(
+        tr("%n words added from \"%1\"", nullptr, static_cast<int>(file.words.size()))
+            .arg(shownText(fileName)) +
+        tr("; %n of them were in the list already.", nullptr, static_cast<int>(alreadyThere)));
     reportRefusedLines(fileName, file.problems);
 }
 
@@ -101,32 +137,37 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
         takenOut.insert(word.text);
         m_edits.wordTakenOut(word.text);
     }
-    // The entries of each word that the user added during the running Build, counted once: an
+    // The entries of each word that the user added since the last Build, counted once: an
     // entry taken out is one of them while its word has some left.
-    QHash<QString, qsizetype> addedDuringBuild;
-    if (isBuilding()) {
-        for (const QString &word : std::as_const(m_wordsAddedDuringBuild))
-            ++addedDuringBuild[word];
-    }
+    QHash<QString, qsizetype> addedSinceBuild;
+    for (const QString &word : std::as_const(m_wordsAddedSinceBuild))
+        ++addedSinceBuild[word];
     QHash<QString, qsizetype> addedTakenOut;
     // As a profile's "-" lines do: every entry equal to one of the words after lower-casing.
-    // Each entry can be put back by Undo, the last one first.
+    // One Undo puts them all back.
     QStringList kept;
+    QList<RemovedWord> removed;
     for (const QString &entry : m_wordList->list().items()) {
         if (!takenOut.contains(lowerCaseForm(entry))) {
             kept.append(entry);
             continue;
         }
-        const bool added = addedDuringBuild.value(entry) > addedTakenOut.value(entry);
+        const bool added = addedSinceBuild.value(entry) > addedTakenOut.value(entry);
         if (added)
             ++addedTakenOut[entry];
-        m_removedWords.append({entry, added, true});
+        removed.append({entry, added, true});
     }
     // A failed Build no longer gives those back: the first ones of each word go.
-    m_wordsAddedDuringBuild.removeIf([&addedTakenOut](const QString &word) {
+    m_wordsAddedSinceBuild.removeIf([&addedTakenOut](const QString &word) {
         const auto left = addedTakenOut.find(word);
         return left != addedTakenOut.end() && (*left)-- > 0;
     });
+    showNotice(tr("%n entries taken out of the word list (the words of \"%1\"); Ctrl+Z puts "
+                  "them back.",
+                  nullptr, static_cast<int>(removed.size()))
+                   .arg(shownText(fileName)));
+    if (!removed.isEmpty())
+        m_removedWords.append(std::move(removed));
     m_wordList->setList(SortedTextList::fromUnsorted(std::move(kept)));
     reportRefusedLines(fileName, file.problems, true);
 }
@@ -137,8 +178,10 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile,
     WordFile part;
     part.words = profile.words;
     addWordsOfFile(fileName, part);
+    const QString added = notice();
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
+    showNotice(profile.removals.isEmpty() ? added : added + u' ' + notice());
     reportRefusedLines(fileName, profile.problems);
     keepProfileLines(fileName, bytes, profile);
 }

@@ -37,6 +37,7 @@ void MainWindow::createWordListMenu()
         return action;
     };
     add(tr("Undo removal"), QKeySequence::Undo, &MainWindow::undoRemoval);
+    add(tr("Back to the words"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::backToTheWords);
     add(tr("Add words from a file..."), {}, &MainWindow::addWordsFromFile);
     add(tr("Take out the words of a file..."), {}, &MainWindow::takeOutWordsFromFile);
     m_wordListMenu->addSeparator();

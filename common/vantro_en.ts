@@ -20,10 +20,52 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last Build: %n entries appended to %1</source>
+        <source>%n entries appended to %1</source>
         <translation>
-            <numerusform>Last Build: %n entry appended to %1</numerusform>
-            <numerusform>Last Build: %n entries appended to %1</numerusform>
+            <numerusform>%n entry appended to %1</numerusform>
+            <numerusform>%n entries appended to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries written to %1</source>
+        <translation>
+            <numerusform>%n entry written to %1</numerusform>
+            <numerusform>%n entries written to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, replacing %n earlier filter entries,</source>
+        <translation>
+            <numerusform>, replacing %n earlier filter entry,</numerusform>
+            <numerusform>, replacing %n earlier filter entries,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries are back in the word list.</source>
+        <translation>
+            <numerusform>%n entry is back in the word list.</numerusform>
+            <numerusform>%n entries are back in the word list.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n words added from &quot;%1&quot;</source>
+        <translation>
+            <numerusform>%n word added from &quot;%1&quot;</numerusform>
+            <numerusform>%n words added from &quot;%1&quot;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n of them were in the list already.</source>
+        <translation>
+            <numerusform>; %n of them was in the list already.</numerusform>
+            <numerusform>; %n of them were in the list already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries taken out of the word list (the words of &quot;%1&quot;); Ctrl+Z puts them back.</source>
+        <translation>
+            <numerusform>%n entry taken out of the word list (the words of &quot;%1&quot;); Ctrl+Z puts it back.</numerusform>
+            <numerusform>%n entries taken out of the word list (the words of &quot;%1&quot;); Ctrl+Z puts them back.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -122,6 +122,7 @@ Result<void> BuildWriter::begin()
         if (!rewritten)
             return replacingFailed(m_path, rewritten.error());
         m_tookOut = true;
+        m_removedEntries = rewritten->removedFilter;
         begun = m_block.begin();
     } else {
         begun = m_block.open([this](const AppendFile &target) { warnOfUtf8(target); });

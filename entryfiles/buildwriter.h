@@ -65,6 +65,8 @@ public:
     const QString &path() const { return m_path; }
     // Whether begin() took the previous filter out (it stays out when the block fails).
     bool tookOutPreviousFilter() const { return m_tookOut; }
+    // The earlier filter entries that begin() took out.
+    qsizetype removedEntries() const { return m_removedEntries; }
     qsizetype entriesWritten() const { return m_block.entriesWritten(); }
 
 private:
@@ -78,6 +80,7 @@ private:
     BuildPolicy m_policy;
     BlockWriter m_block;
     bool m_tookOut = false;
+    qsizetype m_removedEntries = 0;
 };
 
 } // namespace vantro

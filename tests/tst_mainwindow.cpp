@@ -156,7 +156,10 @@ private slots:
     void dialogDoesNotStallBuild();
     void buildToolTipNamesTarget();
     void secondBuildExpandsVariants();
-    void buildKeepsEditsAndIgnoresSecondBuild();
+    void buildKeepsEditsWithBuildDisabled();
+    void buildEndNotice_data();
+    void buildEndNotice();
+    void backToTheWords();
     void failedBuild_data();
     void failedBuild();
     void buildReplacingPreviousFilter();
@@ -466,13 +469,17 @@ void MainWindowTest::removeSelectedWord_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<bool>("byKeyboard");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("removed");
 
     const QStringList words = {"one", "three", "two", "zero"};
-    QTest::newRow("click the third") << words << 2 << false << QStringList{"one", "three", "zero"};
+    QTest::newRow("click the third")
+        << words << 2 << false << QStringList{"one", "three", "zero"} << "two";
     QTest::newRow("arrow onto the third")
-        << words << 2 << true << QStringList{"one", "three", "zero"};
-    QTest::newRow("click the first") << words << 0 << false << QStringList{"three", "two", "zero"};
-    QTest::newRow("click the last one left") << QStringList{"only"} << 0 << false << QStringList{};
+        << words << 2 << true << QStringList{"one", "three", "zero"} << "two";
+    QTest::newRow("click the first")
+        << words << 0 << false << QStringList{"three", "two", "zero"} << "one";
+    QTest::newRow("click the last one left")
+        << QStringList{"only"} << 0 << false << QStringList{} << "only";
 }
 
 void MainWindowTest::removeSelectedWord()
@@ -481,6 +488,7 @@ void MainWindowTest::removeSelectedWord()
     QFETCH(int, row);
     QFETCH(bool, byKeyboard);
     QFETCH(QStringList, expected);
+    QFETCH(QString, removed);
     setWords(words);
 
     auto *text1 = control<QListView>("text1");
@@ -496,6 +504,14 @@ void MainWindowTest::removeSelectedWord()
 
     QCOMPARE(m_window->wordList()->list().items(), expected);
     QVERIFY(text1->selectionModel()->selectedIndexes().isEmpty());
+    // Every removal is seen, until the next action.
+    QCOMPARE(
+        m_window->notice(),
+        QStringLiteral("\"%1\" was removed from the word list; Ctrl+Z puts it back.").arg(removed));
+    QVERIFY(control<QLabel>("noticeLabel")->isVisible());
+    QTest::mouseClick(control<QLineEdit>("Text3"), Qt::LeftButton);
+    QCOMPARE(m_window->notice(), QString());
+    QVERIFY(!control<QLabel>("noticeLabel")->isVisible());
 }
 
 void MainWindowTest::clicksRemoveOneWordAtMost()
@@ -537,6 +553,7 @@ void MainWindowTest::undoPutsRemovedWordsBack()
 
     undo();
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"one", "two", "zero"}));
+    QCOMPARE(m_window->notice(), QStringLiteral("\"one\" is back in the word list."));
     undo();
     QCOMPARE(m_window->wordList()->list().items(), words);
     undo(); // nothing more to put back
@@ -603,21 +620,27 @@ void MainWindowTest::wordListMenuFiles_data()
     QTest::addColumn<FileAction>("action");
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QByteArray>("profile"); // after its first line
+    QTest::addColumn<QString>("notice");     // {file}: the file's path
 
+    const QString added = "2 words added from \"{file}\"; 1 of them was in the list already.";
     QTest::newRow("Add words from a file...")
         << FileAction::AddFromMenu
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("beta\ndelta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n") << added;
     QTest::newRow("dropped word file")
         << FileAction::DropOnList
         << QStringList{"alpha", "beta", "delta", "gamma", "gamma", "gamma"}
-        << QByteArray("beta\ndelta\ngamma\n");
+        << QByteArray("beta\ndelta\ngamma\n") << added;
     QTest::newRow("Take out the words of a file...")
-        << FileAction::TakeOutFromMenu << QStringList{"alpha", "beta"} << QByteArray();
+        << FileAction::TakeOutFromMenu << QStringList{"alpha", "beta"} << QByteArray()
+        << "2 entries taken out of the word list (the words of \"{file}\"); Ctrl+Z puts them "
+           "back.";
     // The opened profile's lines as they stand, then the edits they do not say.
     QTest::newRow("Open profile...")
         << FileAction::OpenProfile << QStringList{"beta", "gamma", "gamma", "zeta"}
-        << QByteArray("+zeta\n-Alpha\nbeta\n");
+        << QByteArray("+zeta\n-Alpha\nbeta\n")
+        << "1 word added from \"{file}\"; 0 of them were in the list already. 1 entry taken "
+           "out of the word list (the words of \"{file}\"); Ctrl+Z puts it back.";
 }
 
 void MainWindowTest::wordListMenuFiles()
@@ -625,6 +648,7 @@ void MainWindowTest::wordListMenuFiles()
     QFETCH(FileAction, action);
     QFETCH(QStringList, words);
     QFETCH(QByteArray, profile);
+    QFETCH(QString, notice);
     vantro::ComposedWordList start;
     start.startWords = {"alpha", "gamma", "gamma"};
     start.additions = {"beta"};
@@ -657,16 +681,16 @@ void MainWindowTest::wordListMenuFiles()
     }
     QCOMPARE(m_window->wordList()->list().items(), words);
     QVERIFY(m_warnings.isEmpty());
+    QCOMPARE(m_window->notice(), notice.replace(QStringLiteral("{file}"), chosenFile));
 
-    // Undo puts back what the last edit took out, one entry at a time.
+    // One Undo puts back everything the file took out.
     if (action == FileAction::TakeOutFromMenu) {
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(m_window->wordList()->list().items(), QStringList({"alpha", "beta", "gamma"}));
-        QTest::keyClick(m_window.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(m_window->wordList()->list().items(),
                  QStringList({"alpha", "beta", "gamma", "gamma"}));
+        QCOMPARE(m_window->notice(), QStringLiteral("2 entries are back in the word list."));
         return;
     }
 
@@ -1161,11 +1185,12 @@ void MainWindowTest::secondBuildExpandsVariants()
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 14 of 14"));
 }
 
-void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
+void MainWindowTest::buildKeepsEditsWithBuildDisabled()
 {
     setWords({"darn", "frick", "gosh", "heck"}); // 36 entries; GOSH is among the first 32
     // By then the first entries' variants are in the word list.
     afterEntries(m_window.get(), MainWindow::kEntriesShownTogether, [this] {
+        QVERIFY(!control<QPushButton>("Command1")->isEnabled());
         QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
         control<QLineEdit>("Text3")->setText(QStringLiteral("Added"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
@@ -1184,7 +1209,105 @@ void MainWindowTest::buildKeepsEditsAndIgnoresSecondBuild()
     expected.append(QStringLiteral("added"));
     QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 36 of 36"));
+    QVERIFY(control<QPushButton>("Command1")->isEnabled());
     QVERIFY(m_warnings.isEmpty());
+}
+
+// A clock that stands still unless the Build sleeps on it: a Build takes exactly its pauses.
+static void setPausesOnlyClock(MainWindow *window)
+{
+    using Clock = vantro::PaceClock::Clock;
+    auto now = std::make_shared<Clock::time_point>();
+    window->setPaceClock(
+        {[now] { return *now; }, [now](Clock::time_point until) { *now = std::max(*now, until); }});
+}
+
+void MainWindowTest::buildEndNotice_data()
+{
+    QTest::addColumn<QByteArray>("before"); // of badnames.txt; empty: absent
+    QTest::addColumn<bool>("replacing");
+    QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<QString>("notice"); // its start; {dir}: the working directory
+
+    const QString variants = " The word list now shows the variants written; a second Build would "
+                             "expand them again. Back to the words (Ctrl+R) brings back the words.";
+    // Nine entries and a pause of 11 ms after each: 0.1 s.
+    QTest::newRow("appended") << QByteArray() << false << Obstacle::None
+                              << "Build done: 9 entries appended to {dir}/badnames.txt in 0.1 s." +
+                                     variants;
+    QTest::newRow("replacing") << "// own\r\n\r\n" + entryLines(kGoshBasic) << true
+                               << Obstacle::None
+                               << "Build done: 9 entries written to {dir}/badnames.txt, replacing "
+                                  "9 earlier filter entries, in 0.1 s." +
+                                      variants;
+    QTest::newRow("failed") << QByteArray() << false << Obstacle::Directory
+                            << "Build failed: \"{dir}/badnames.txt\" is a directory";
+}
+
+void MainWindowTest::buildEndNotice()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, replacing);
+    QFETCH(Obstacle, obstacle);
+    QFETCH(QString, notice);
+    notice.replace(QStringLiteral("{dir}"), QDir::currentPath());
+    if (!before.isEmpty())
+        QVERIFY(writeFileBytes(QStringLiteral("badnames.txt"), before));
+    if (obstacle == Obstacle::Directory)
+        QVERIFY(QDir().mkdir(QStringLiteral("badnames.txt")));
+    setPausesOnlyClock(m_window.get());
+    m_window->setReplacesPreviousFilter(replacing);
+    setWords({"gosh"});
+
+    // While the Build writes, its button is disabled and the notice waits for its end.
+    auto *build = control<QPushButton>("Command1");
+    QStringList during;
+    afterEntries(m_window.get(), 1,
+                 [&] { during << QVariant(build->isEnabled()).toString() << m_window->notice(); });
+    QVERIFY(pressBuild(m_window.get()));
+    const QStringList disabledWithoutNotice = {"false", ""};
+    QCOMPARE(during, obstacle == Obstacle::None ? disabledWithoutNotice : QStringList());
+    QVERIFY(build->isEnabled());
+
+    QVERIFY2(m_window->notice().startsWith(notice), qPrintable(m_window->notice()));
+    auto *label = control<QLabel>("noticeLabel");
+    QVERIFY(label->isVisible());
+    QVERIFY(control<QWidget>("Text2")->geometry().contains(label->geometry()));
+    // The next action ends it.
+    QTest::mouseClick(control<QLineEdit>("Text3"), Qt::LeftButton);
+    QCOMPARE(m_window->notice(), QString());
+}
+
+void MainWindowTest::backToTheWords()
+{
+    // A profile's start: the words before the Build are the profile's.
+    vantro::ComposedWordList start;
+    start.startWords = {"gosh"};
+    start.additions = {"heck"};
+    start.words = SortedTextList::fromUnsorted({"gosh", "heck"});
+    m_window->startWith(start, QString());
+    setPausesOnlyClock(m_window.get());
+    QVERIFY(pressBuild(m_window.get()));
+    QCOMPARE(m_window->wordList()->rowCount(), 18);
+    // A word added after the Build, and a second Build, which expands the variants again.
+    control<QLineEdit>("Text3")->setText(QStringLiteral("Darn"));
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
+    QVERIFY(pressBuild(m_window.get()));
+    QVERIFY(m_window->wordList()->rowCount() > 27);
+
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_R, Qt::ControlModifier);
+    const QStringList words = {"darn", "gosh", "heck"};
+    QCOMPARE(m_window->wordList()->list().items(), words);
+    QCOMPARE(m_window->notice(),
+             QStringLiteral("The word list holds the words again, as before the Build, with those "
+                            "added since; the next Build expands them."));
+    // The words stay the words; the next Build expands them.
+    triggerMenuItem("Back to the words");
+    QCOMPARE(m_window->wordList()->list().items(), words);
+    QVERIFY(pressBuild(m_window.get()));
+    QCOMPARE(m_window->variantList().count(), 27);
 }
 
 void MainWindowTest::failedBuild_data()
@@ -1224,7 +1347,7 @@ void MainWindowTest::failedBuild()
         QVERIFY(other.open(QIODevice::ReadOnly));
         QCOMPARE(::flock(other.handle(), LOCK_EX | LOCK_NB), 0);
     }
-    // Words added during the Build come back after it; of those taken out, only the one undone.
+    // Words added during the Build come back after it; those taken out come back with their Undo.
     afterEntries(m_window.get(), 1, [this] {
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
@@ -1257,7 +1380,7 @@ void MainWindowTest::failedBuild()
         QCOMPARE(fileBytes("badnames.txt"), earlier);
     QStringList expected = words;
     if (fileSizeLimit > 0 || obstacle == Obstacle::RemovedMidway)
-        expected.append({"typed", "a", "b"});
+        expected.append({"typed", "a", "b", "b"});
     QCOMPARE(m_window->wordList()->list().items(), SortedTextList::fromUnsorted(expected).items());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Build failed"));
     QVERIFY(!m_window->isBuilding());
