@@ -71,6 +71,8 @@ public:
     void buildReplacingPreviousFilter();
     // Makes every Build (the button's too) take the previous filter out first.
     void setReplacesPreviousFilter(bool replaces);
+    // Makes Builds append also to a file that looks like UTF-8, with a warning, not refuse it.
+    void setForceEncoding(bool force) { m_forceEncoding = force; }
     // Makes the next Builds also write the other ways players type the words (the context
     // menu's check item).
     void setSpellings(bool spellings);
@@ -209,6 +211,7 @@ private:
     qsizetype m_profileLineNotUtf8 = 0;       // of the profile file: it is not written to (0: none)
     QString m_lastBuild;                      // what the last Build did; empty before the first
     bool m_replacesPreviousFilter = false;
+    bool m_forceEncoding = false;
     QAction *m_spellingsAction = nullptr;       // the context menu's check item
     bool m_listHoldsVariants = false;           // a Build has put its variants into the word list
     bool m_listHeldVariantsBeforeBuild = false; // what a failed Build gives back

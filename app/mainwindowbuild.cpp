@@ -108,8 +108,10 @@ void MainWindow::startBuild(bool replacing)
     m_progressLabel->show();
     m_progressCounter->setText(QStringLiteral("0"));
 
-    // A UTF-8 file would get Windows-1252 bytes: the user hears of it, and the Build goes on.
+    // A UTF-8 file would get Windows-1252 bytes: the Build refuses it, or, forced, goes on and the
+    // user hears of it.
     BuildPolicy policy;
+    policy.forceEncoding = m_forceEncoding;
     policy.warn = m_reporter;
     // The busy pointer and the disabled button stay for the Build's whole length, until
     // endBuild(). The focus comes back to the button if it is still where it moved to.

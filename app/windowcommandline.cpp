@@ -49,8 +49,8 @@ struct Parser
         for (const QCommandLineOption &option :
              {buildOption(kDir), buildOption(kAdd), buildOption(kWords), profile,
               buildOption(kExcept), buildOption(kMask), buildOption(kSpellings),
-              buildOption(kReplace), buildOption(kLanguage), buildOption(kCategory),
-              buildOption(kSeverity), buildOption(kNoAmbiguous)})
+              buildOption(kReplace), buildOption(kForceEncoding), buildOption(kLanguage),
+              buildOption(kCategory), buildOption(kSeverity), buildOption(kNoAmbiguous)})
             parser.addOption(option);
     }
 };
@@ -130,6 +130,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     }
     result.options.mask = parser.parser.isSet(kMask);
     result.options.replace = parser.parser.isSet(kReplace);
+    result.options.forceEncoding = parser.parser.isSet(kForceEncoding);
     result.options.spellings = parser.parser.isSet(kSpellings);
     Result<WordSourceNames> sources = wordSourceNamesOf(parser.parser, WordSourceRules::Lenient);
     if (sources)

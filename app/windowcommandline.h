@@ -13,10 +13,11 @@ namespace vantro {
 struct WindowOptions
 {
     std::optional<QString> directory; // --dir: the working directory to enter before start-up
-    WordSourceNames sources; // the word files and the built-in entries; --profile at most once
-    bool mask = false;       // --mask: entries replace their texts with stars
-    bool replace = false;    // --replace: every Build takes the previous filter out first
-    bool spellings = false;  // --spellings: Builds also write the other ways players type words
+    WordSourceNames sources;    // the word files and the built-in entries; --profile at most once
+    bool mask = false;          // --mask: entries replace their texts with stars
+    bool replace = false;       // --replace: every Build takes the previous filter out first
+    bool spellings = false;     // --spellings: Builds also write the other ways players type words
+    bool forceEncoding = false; // --force-encoding: Builds append to a file that looks like UTF-8
 
     // --profile: additions and removals; Save profile writes it.
     std::optional<QString> profile() const

@@ -93,6 +93,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     if (options.mask)
         window.setReplacementStyle(ReplacementStyle::Mask);
     window.setReplacesPreviousFilter(options.replace);
+    window.setForceEncoding(options.forceEncoding);
     window.setSpellings(options.spellings);
     if (!window.load(options.sources.builtIn))
         return 1;

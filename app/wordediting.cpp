@@ -104,7 +104,9 @@ void MainWindow::startWith(const ComposedWordList &start, const QString &profile
                            const QByteArray &profileBytes)
 {
     m_edits.start(start.startWords, start.additions, start.removals);
-    keepProfileLines(profilePath, profileBytes, readWordFile(profileBytes, WordFileKind::Profile));
+    // The start has read the profile already; one in another encoding never comes here.
+    const Result<WordFile> profile = readWordFile(profileBytes, WordFileKind::Profile);
+    keepProfileLines(profilePath, profileBytes, profile ? *profile : WordFile());
     m_wordList->setList(start.words);
 }
 

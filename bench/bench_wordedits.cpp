@@ -42,7 +42,7 @@ QByteArray linesOf(const QStringList &words)
 
 vantro::WordFile wordFileOf(const QStringList &words)
 {
-    return vantro::readWordFile(linesOf(words));
+    return *vantro::readWordFile(linesOf(words));
 }
 
 void timed(const char *what, const vantro::MainWindow &window, const std::function<void()> &edit)
@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
     const QByteArray profile = linesOf(madeUpWords(count, 'd'));
     timed("open a profile of N lines", window, [&] {
         window.applyProfile(QStringLiteral("profile.txt"),
-                            vantro::readWordFile(profile, vantro::WordFileKind::Profile), profile);
+                            *vantro::readWordFile(profile, vantro::WordFileKind::Profile), profile);
     });
     timed("profile text, its lines kept", window, [&] { window.profileEdits().profileText(); });
 

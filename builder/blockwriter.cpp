@@ -22,12 +22,12 @@ BlockWriter::BlockWriter(QString path, AppendOptions options, ReplacementStyle s
 {
 }
 
-Result<void> BlockWriter::open(const std::function<void(const AppendFile &)> &opened)
+Result<void> BlockWriter::open(const std::function<Result<void>(const AppendFile &)> &opened)
 {
     if (auto stopped = stopIfRequested(); !stopped)
         return stopped;
+    const QString nothing = builder::Tr::tr("Nothing was written.");
     if (auto done = m_file.open(m_options); !done) {
-        const QString nothing = builder::Tr::tr("Nothing was written.");
         switch (done.kind()) {
         case ErrorKind::Refused:
             if (done.error().cause.isEmpty()) // a link of another account
@@ -45,8 +45,12 @@ Result<void> BlockWriter::open(const std::function<void(const AppendFile &)> &op
             return done;
         }
     }
-    if (opened)
-        opened(m_file);
+    if (opened) {
+        if (Result<void> accepted = opened(m_file); !accepted) {
+            (void)m_file.close();
+            return Error{accepted.kind(), accepted.message() + u' ' + nothing};
+        }
+    }
     return begin();
 }
 

@@ -29,8 +29,8 @@ public:
                          ReplacementStyle style = ReplacementStyle::Cipher);
 
     // opened, when given, sees the file once it is open and locked, before the block's first
-    // byte.
-    Result<void> open(const std::function<void(const AppendFile &)> &opened = {});
+    // byte; when it fails, the file is closed with nothing written, and open() fails with it.
+    Result<void> open(const std::function<Result<void>(const AppendFile &)> &opened = {});
     // Begins the block in a file that file() holds open and locked already (one that has just
     // replaced the file at the path): its opening CR LF, after the LF that a last line ended by
     // a lone CR lacks (when the file can be read back to see it).

@@ -47,6 +47,11 @@ QCommandLineOption buildOption(const QString &name)
                              "whose replacement is the cipher or the mask of their text) go out of "
                              "the file, with the empty line of a block that goes whole, and the "
                              "new block comes in.")};
+    if (name == kForceEncoding)
+        return {name, Tr::tr("Append also to a file that looks like UTF-8. Without it, a Build "
+                             "refuses such a file: the server reads it as Windows-1252, and the "
+                             "Build's Windows-1252 bytes would mix with its UTF-8. With it, the "
+                             "Build warns and goes on.")};
     if (name == kDir)
         return {name, Tr::tr("Write into DIR instead of the current directory."), Tr::tr("DIR")};
     Q_ASSERT(name == kWords || name == kAdd || name == kProfile || name == kExcept);

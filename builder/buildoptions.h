@@ -22,6 +22,7 @@ inline const QString kNoAmbiguous = QStringLiteral("no-ambiguous");
 inline const QString kMask = QStringLiteral("mask");
 inline const QString kSpellings = QStringLiteral("spellings");
 inline const QString kReplace = QStringLiteral("replace");
+inline const QString kForceEncoding = QStringLiteral("force-encoding");
 inline const QString kDir = QStringLiteral("dir");
 } // namespace optionname
 

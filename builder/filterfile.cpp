@@ -37,7 +37,7 @@ Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variant
 
 Result<qsizetype> writeFilterFile(const QString &path, const SortedTextList &variants,
                                   AppendOptions options, ReplacementStyle style,
-                                  const std::function<void(const AppendFile &)> &opened)
+                                  const std::function<Result<void>(const AppendFile &)> &opened)
 {
     // Checked before the file is opened, so that a refused list leaves no file behind.
     if (const Result<void> checked = checkWritableVariants(variants); !checked)

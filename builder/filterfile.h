@@ -33,11 +33,11 @@ Result<qsizetype> writeFilterBlock(QIODevice &out, const SortedTextList &variant
 // Appends the block to the file in one go, creating the file when absent (see BlockWriter).
 // When the file cannot be opened or locked, nothing is written; when a write fails or the writer
 // is stopped, the block is taken back as BlockWriter::rollBack() does, and the message says what
-// of it is left. opened sees the file as BlockWriter::open() shows it. Gives the number of entries
-// written.
-Result<qsizetype> writeFilterFile(const QString &path, const SortedTextList &variants,
-                                  AppendOptions options = {},
-                                  ReplacementStyle style = ReplacementStyle::Cipher,
-                                  const std::function<void(const AppendFile &)> &opened = {});
+// of it is left. opened sees the file as BlockWriter::open() shows it, and may refuse it. Gives the
+// number of entries written.
+Result<qsizetype>
+writeFilterFile(const QString &path, const SortedTextList &variants, AppendOptions options = {},
+                ReplacementStyle style = ReplacementStyle::Cipher,
+                const std::function<Result<void>(const AppendFile &)> &opened = {});
 
 } // namespace vantro

@@ -29,8 +29,33 @@ void refuse(WordFile &file, qsizetype line, const QString &why)
     file.problems.append({line, {ErrorKind::Refused, why}});
 }
 
-void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, WordFile &file)
+// UTF-16 by its byte-order mark (FF FE or FE FF), or by its first line: a NUL in every other
+// byte, as ASCII text has in either byte order.
+bool looksLikeUtf16(QByteArrayView firstLine)
 {
+    if (firstLine.startsWith("\xFF\xFE") || firstLine.startsWith("\xFE\xFF"))
+        return true;
+    if (firstLine.endsWith('\n'))
+        firstLine.chop(1);
+    const auto nulAtEveryOther = [&](qsizetype from) {
+        for (qsizetype i = from; i < firstLine.size(); i += 2) {
+            if (firstLine[i] != '\0')
+                return false;
+        }
+        return true;
+    };
+    return firstLine.size() >= 2 && (nulAtEveryOther(0) || nulAtEveryOther(1));
+}
+
+// Fails when the file is in another encoding than UTF-8: nothing of it is taken.
+Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind,
+                          WordFile &file)
+{
+    if (lineNumber == 1 && looksLikeUtf16(line))
+        return Error{ErrorKind::Refused,
+                     builder::Tr::tr("The file is UTF-16, but word files and profiles are UTF-8; "
+                                     "nothing of it was taken. Convert it with \"iconv -f UTF-16 "
+                                     "-t UTF-8 FILE > FILE.utf8\" and give FILE.utf8 instead.")};
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))
@@ -40,7 +65,7 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
     if (lineNumber == 1 && line.startsWith("\xEF\xBB\xBF"))
         line = line.sliced(3);
     if (isBlank(line))
-        return;
+        return {};
 
     // A decoder of its own per line, so that its error flag speaks of this line only, and a
     // stateless one, so that a sequence cut off at the line's end is an error rather than held
@@ -48,22 +73,26 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
                                                      QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder.decode(line);
-    if (decoder.hasError()) {
-        refuse(file, lineNumber, builder::Tr::tr("The line is not valid UTF-8."));
-        return;
-    }
+    if (decoder.hasError())
+        return Error{ErrorKind::Refused,
+                     builder::Tr::tr("Line %1 is not valid UTF-8, but word files and profiles "
+                                     "are UTF-8; nothing of the file was taken. If it is "
+                                     "Windows-1252 (or Latin-1), convert it with \"iconv -f "
+                                     "WINDOWS-1252 -t UTF-8 FILE > FILE.utf8\" and give "
+                                     "FILE.utf8 instead.")
+                         .arg(QString::number(lineNumber))};
     if (text.size() > kMaxWordLength) {
         refuse(
             file, lineNumber,
             builder::Tr::tr("The word is %1 characters long; a word holds at most %2 characters.")
                 .arg(QString::number(text.size()), QString::number(kMaxWordLength)));
-        return;
+        return {};
     }
     QStringView typed = text;
     QList<WordFileWord> *into = &file.words;
     if (kind == WordFileKind::Profile) {
         if (typed.startsWith(u'#'))
-            return;
+            return {};
         if (typed.startsWith(u'+') || typed.startsWith(u'-')) {
             if (typed.startsWith(u'-'))
                 into = &file.removals;
@@ -71,7 +100,7 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
             if (typed.isEmpty()) {
                 refuse(file, lineNumber,
                        builder::Tr::tr("A \"+\" or \"-\" needs a word behind it."));
-                return;
+                return {};
             }
         }
     }
@@ -82,17 +111,17 @@ void readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind, 
         file.problems.append({lineNumber, word.checked.error()});
     else
         into->append({lineNumber, std::move(word.text)});
+    return {};
 }
 
 } // namespace
 
-WordFile readWordFile(QByteArrayView bytes, WordFileKind kind)
+Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind)
 {
     QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    // Reading a buffer cannot fail.
-    return std::move(*readWordFile(buffer, kind));
+    return readWordFile(buffer, kind);
 }
 
 Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
@@ -106,7 +135,9 @@ Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
                          builder::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
         switch (*step) {
         case LineReader::Step::Line:
-            readWordLine(reader.line(), reader.lineNumber(), kind, file);
+            if (Result<void> read = readWordLine(reader.line(), reader.lineNumber(), kind, file);
+                !read)
+                return read.error();
             continue;
         case LineReader::Step::Overlong:
             refuse(

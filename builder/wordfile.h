@@ -47,11 +47,13 @@ enum class WordFileKind
 // The words of a word file: UTF-8 text (a leading byte-order mark is skipped), one word per line,
 // LF or CR LF line ends. Lines that are empty or hold only spaces and tabs are skipped. Every
 // other line is one word, taken as it stands (no trimming), lower-cased and checked as a word
-// typed into the window is (see prepareWordToBuild()). A line that is not valid UTF-8, longer than
-// a word can be (see kMaxWordLength), or whose word is refused, becomes a problem instead of a
-// word; a line far longer than that (see LineReader) is skipped unread, and the rest of the file is
-// still read.
-WordFile readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words);
+// typed into the window is (see prepareWordToBuild()). A line longer than a word can be (see
+// kMaxWordLength), or whose word is refused, becomes a problem instead of a word; a line far longer
+// than that (see LineReader) is skipped unread, and the rest of the file is still read.
+// A file that is not UTF-8 is refused whole (Refused), its first line that is not named, and so
+// is one in UTF-16 (by its byte-order mark, or a NUL in every other byte of its first line), with
+// the iconv line that converts it: nothing of a file in another encoding is taken.
+Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words);
 
 // Reads a word file to its end from an open device, a line at a time; fails (Unreadable) with the
 // system's reason, a whole sentence, when it cannot be read to its end. Every word file is read

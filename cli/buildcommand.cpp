@@ -45,6 +45,7 @@ void addArguments(CommandOptions &options)
     options.add(buildOption(kMask));
     options.add(buildOption(kSpellings));
     options.add(buildOption(kReplace));
+    options.add(buildOption(kForceEncoding));
     options.add({kDryRun, Tr::tr("Write nothing; print what the Build would write. The entries "
                                  "in all and per language, and what --spellings adds.")});
 }
@@ -175,6 +176,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
 
     BuildPolicy policy;
     policy.standardOutput = &console.output();
+    policy.forceEncoding = parser.isSet(kForceEncoding);
     policy.warn = [&console](const QString &warning) {
         console.reportError(Tr::tr("warning: %1").arg(warning));
     };

@@ -83,6 +83,22 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                              "those characters show garbled in the game, and entries that this "
                              "tool appends are in Windows-1252.\n")
                           .arg(shownName);
+        // Named at the later of the two first lines, where the file became mixed.
+        if (read && !quiet && encoding.mixesEncodings()) {
+            const qsizetype utf8 = encoding.firstUtf8Line();
+            const qsizetype windows = encoding.firstWindows1252Line();
+            report += (utf8 < windows
+                           ? Tr::tr("%1:%2: warning: The file mixes UTF-8 with Windows-1252 (the "
+                                    "server reads it all as Windows-1252, so its UTF-8 shows "
+                                    "garbled): this is its first line of Windows-1252, and its "
+                                    "first line of UTF-8 is line %3.\n")
+                           : Tr::tr("%1:%2: warning: The file mixes UTF-8 with Windows-1252 (the "
+                                    "server reads it all as Windows-1252, so its UTF-8 shows "
+                                    "garbled): this is its first line of UTF-8, and its first "
+                                    "line of Windows-1252 is line %3.\n"))
+                          .arg(shownName, QString::number(std::max(utf8, windows)),
+                               QString::number(std::min(utf8, windows)));
+        }
         console.writeOut(report);
         if (!read) {
             console.reportError(Tr::tr("%1: %2").arg(shownName, read.message()));
@@ -115,8 +131,8 @@ Command checkCommand()
             "summary line:\n"
             "  danger   a replacement longer than its text: it can crash the server\n"
             "  error    an entry line that does not parse, or a line of over %1 bytes\n"
-            "  warning  a repeat or a conflict of an earlier entry, a byte-order mark, or a\n"
-            "           file that looks like UTF-8\n"
+            "  warning  a repeat or a conflict of an earlier entry, a byte-order mark, a\n"
+            "           file that looks like UTF-8 or mixes UTF-8 with Windows-1252\n"
             "\n"
             "Exit status: 0 nothing dangerous or malformed (warnings do not count); 1 something "
             "is; 2 a file cannot be read (the others are still checked) or a wrong command line.")

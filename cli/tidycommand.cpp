@@ -81,7 +81,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     QStringList dropWords = parser.values(kDropWord);
     bool refused = false;
     for (const QString &word : parser.values(kDropWord)) {
-        const WordFile checked = readWordFile(word.toUtf8(), WordFileKind::TakeOut);
+        const WordFile checked =
+            readWordFile(word.toUtf8(), WordFileKind::TakeOut).value(); // UTF-8 by construction
         if (word.isEmpty() || !checked.problems.isEmpty() || checked.words.size() != 1) {
             console.reportError(
                 Tr::tr("--drop-word \"%1\": %2")
@@ -101,7 +102,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         const Result<WordFile> read = readWordFile(words.device(), WordFileKind::TakeOut);
         if (!read) {
             console.reportError(Tr::tr("%1: %2").arg(shownWordFile, read.message()));
-            return ExitStatus::Usage;
+            if (read.kind() != ErrorKind::Refused) // else in another encoding, refused whole
+                return ExitStatus::Usage;
+            refused = true;
+            continue;
         }
         for (const WordFileProblem &problem : read->problems) {
             console.reportError(

@@ -27,8 +27,11 @@ WordListInput wordListFrom(Console &console, const WordSourceNames &names)
             input.refused.append(
                 {inputDisplayName(file.name), problem.line, problem.error.message});
     }
+    // A file in another encoding was read, and refused whole: as a refused word, it fails the
+    // Build (1), but --skip-refused does not build without it.
     for (const auto &[name, error] : composed.unreadable)
-        input.unreadable.append(Tr::tr("%1: %2").arg(inputDisplayName(name), error.message));
+        (error.kind == ErrorKind::Refused ? input.refusedFiles : input.unreadable)
+            .append(Tr::tr("%1: %2").arg(inputDisplayName(name), error.message));
     return input;
 }
 
@@ -53,9 +56,10 @@ std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput 
                                       .arg(refusal.file, line, refusal.reason)
                                 : Tr::tr("%1:%2: %3").arg(refusal.file, line, refusal.reason));
     }
-    for (const QString &error : input.unreadable)
+    for (const QString &error : input.refusedFiles + input.unreadable)
         console.reportError(error);
-    if (input.unreadable.isEmpty() && (input.refused.isEmpty() || skipRefused))
+    if (input.unreadable.isEmpty() && input.refusedFiles.isEmpty() &&
+        (input.refused.isEmpty() || skipRefused))
         return std::nullopt;
     return input.unreadable.isEmpty() ? ExitStatus::Failure : ExitStatus::Usage;
 }

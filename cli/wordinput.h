@@ -29,6 +29,7 @@ struct WordListInput
     SortedTextList words;
     QList<WordRefusal> refused;
     QStringList unreadable;    // "FILE: reason", one per word file that cannot be read
+    QStringList refusedFiles;  // "FILE: reason", one per word file in another encoding than UTF-8
     ComposedWordList composed; // where the words came from
 };
 

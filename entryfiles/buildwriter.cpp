@@ -8,12 +8,26 @@
 #include "fileio/path.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 
 namespace vantro {
 
 namespace {
 
 using entryfiles::Tr;
+
+// Refused unless forced: the iconv line of the README, for the file at hand.
+Error utf8Refusal(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString converted = file.completeBaseName() + QStringLiteral(".cp1252");
+    return {ErrorKind::Refused,
+            Tr::tr("\"%1\" looks like UTF-8, but the server reads it as Windows-1252, and a Build "
+                   "would add Windows-1252 bytes to it. Keep a copy and convert it in its folder "
+                   "with \"iconv -f UTF-8 -t WINDOWS-1252 %2 > %3 && mv %3 %2\" (see the README), "
+                   "or build with --force-encoding to append all the same.")
+                .arg(shownPath(path), file.fileName(), converted)};
+}
 
 QString utf8Warning(const QString &path)
 {
@@ -23,15 +37,15 @@ QString utf8Warning(const QString &path)
 }
 
 // The options of the rewrite that takes the previous filter out of the target.
-EntryRewriteOptions filterRemoval(const QString &path, const BuildPolicy &policy)
+EntryRewriteOptions filterRemoval(const BuildPolicy &policy,
+                                  std::function<Result<void>()> looksLikeUtf8)
 {
     EntryRewriteOptions options;
     options.tidy.dropRepeats = false;
     options.tidy.dropFilter = true;
     options.lockWait = policy.lockWait;
     options.hooks = policy.replaceHooks;
-    if (policy.warn)
-        options.looksLikeUtf8 = [warn = policy.warn, path] { warn(utf8Warning(path)); };
+    options.looksLikeUtf8 = std::move(looksLikeUtf8);
     return options;
 }
 
@@ -55,12 +69,16 @@ BuildWriter::BuildWriter(const BuildPlan &plan, BuildPolicy policy)
 {
 }
 
-// A file that looks like UTF-8 gets Windows-1252 bytes all the same: the user hears of it. Asked
-// of the target once it is open and locked, so that nothing reads a FIFO or a device there.
-void BuildWriter::warnOfUtf8(const AppendFile &target) const
+// A target that looks like UTF-8 is refused, or, forced, gets Windows-1252 bytes all the same and
+// the user hears of it. Asked once the target is open and locked (so that nothing reads a FIFO or
+// a device there) and read, before anything is written.
+Result<void> BuildWriter::acceptEncoding() const
 {
-    if (m_policy.warn && fileLooksLikeUtf8(target))
+    if (!m_policy.forceEncoding)
+        return utf8Refusal(m_path);
+    if (m_policy.warn)
         m_policy.warn(utf8Warning(m_path));
+    return {};
 }
 
 Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
@@ -76,8 +94,7 @@ Result<BuildOutcome> BuildWriter::write(const SortedTextList &variants)
     if (m_replaces && pathLeadsToFile(m_path))
         return replaceAtOnce(variants);
     const Result<qsizetype> written =
-        writeFilterFile(m_path, variants, m_policy.lockWait, m_style,
-                        [this](const AppendFile &target) { warnOfUtf8(target); });
+        writeFilterFile(m_path, variants, m_policy.lockWait, m_style, checkingEncoding());
     if (!written)
         return written.error();
     return BuildOutcome{*written, 0, 0};
@@ -101,7 +118,7 @@ Result<BuildOutcome> BuildWriter::replaceAtOnce(const SortedTextList &variants, 
     const Result<qsizetype> entries = writeFilterBlock(buffer, variants, m_style);
     if (!entries)
         return Error{entries.kind(), entries.message() + u' ' + Tr::tr("Nothing was changed.")};
-    EntryRewriteOptions options = filterRemoval(m_path, m_policy);
+    EntryRewriteOptions options = filterRemoval(m_policy, [this] { return acceptEncoding(); });
     options.appended = block;
     options.leaveIfUnchanged = true;
     options.dryRun = dryRun;
@@ -116,7 +133,7 @@ Result<void> BuildWriter::begin()
 {
     Result<void> begun;
     if (m_replaces && pathLeadsToFile(m_path)) {
-        EntryRewriteOptions options = filterRemoval(m_path, m_policy);
+        EntryRewriteOptions options = filterRemoval(m_policy, [this] { return acceptEncoding(); });
         options.keepOpenAs = &m_block.file();
         const Result<EntryTidy> rewritten = rewriteEntryFile(m_path, options);
         if (!rewritten)
@@ -125,11 +142,18 @@ Result<void> BuildWriter::begin()
         m_removedEntries = rewritten->removedFilter;
         begun = m_block.begin();
     } else {
-        begun = m_block.open([this](const AppendFile &target) { warnOfUtf8(target); });
+        begun = m_block.open(checkingEncoding());
     }
     if (!begun)
         return m_block.rollBack(begun.error());
     return {};
+}
+
+std::function<Result<void>(const AppendFile &)> BuildWriter::checkingEncoding() const
+{
+    return [this](const AppendFile &target) -> Result<void> {
+        return fileLooksLikeUtf8(target) ? acceptEncoding() : Result<void>();
+    };
 }
 
 Error BuildWriter::rollBack(Error failure)

@@ -17,7 +17,10 @@ namespace vantro {
 struct BuildPolicy
 {
     LockWait lockWait; // its stopRequested is also asked before every write and step
-    // A warning about the target that does not stop the Build: it looks like UTF-8.
+    // A target that looks like UTF-8 is refused before anything is written: the server reads it
+    // as Windows-1252, and the block's Windows-1252 bytes would mix with its UTF-8. Forced, the
+    // Build goes on, and warn hears of it.
+    bool forceEncoding = false;
     std::function<void(const QString &warning)> warn;
     // Where a Build to standard output writes.
     QIODevice *standardOutput = nullptr;
@@ -71,7 +74,8 @@ public:
 
 private:
     Result<BuildOutcome> replaceAtOnce(const SortedTextList &variants, bool dryRun = false);
-    void warnOfUtf8(const AppendFile &target) const;
+    Result<void> acceptEncoding() const;
+    std::function<Result<void>(const AppendFile &)> checkingEncoding() const;
 
     bool m_toStandardOutput;
     QString m_path;

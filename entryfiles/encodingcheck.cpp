@@ -49,17 +49,26 @@ void EncodingCheck::addLine(QByteArrayView line)
 {
     if (m_lines++ == 0 && line.startsWith(kByteOrderMark))
         line = line.sliced(kByteOrderMark.size());
+    if (mixesEncodings())
+        return; // all there is to know
     // Line ends are ASCII, so no sequence goes on into the next line.
-    for (qsizetype i = 0; i < line.size() && !m_invalid;) {
+    bool utf8 = false;
+    for (qsizetype i = 0; i < line.size();) {
         if (static_cast<unsigned char>(line[i]) < 0x80) {
             ++i;
             continue;
         }
         const qsizetype length = utf8SequenceAt(line, i);
-        m_invalid = length == 0;
-        m_nonAscii += length;
+        if (length == 0) {
+            if (m_firstWindows1252Line == 0)
+                m_firstWindows1252Line = m_lines;
+            return;
+        }
+        utf8 = true;
         i += length;
     }
+    if (utf8 && m_firstUtf8Line == 0)
+        m_firstUtf8Line = m_lines;
 }
 
 bool fileLooksLikeUtf8(const AppendFile &file)

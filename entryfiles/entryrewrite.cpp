@@ -91,7 +91,8 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             !read)
             return read.error();
         if (encoding.looksLikeUtf8() && options.looksLikeUtf8 && !std::exchange(warned, true))
-            options.looksLikeUtf8();
+            if (Result<void> accepted = options.looksLikeUtf8(); !accepted)
+                return unchanged(accepted.error());
         const bool keepOpen = options.keepOpenAs != nullptr;
         if (readsAnyFile || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
             return tidy; // nothing to change: the file is left untouched

@@ -30,8 +30,9 @@ struct EntryRewriteOptions
     LockWait lockWait;
     // The findings that remove lines, in line order, as they are found.
     EntryFindingSink removedSink;
-    // Hears, before anything is changed, that the file looks like UTF-8 (a Build warns of it).
-    std::function<void()> looksLikeUtf8;
+    // Hears, before anything is changed, that the file looks like UTF-8: a Build refuses it (the
+    // rewrite then fails, the file left as it was) or warns of it.
+    std::function<Result<void>()> looksLikeUtf8;
     // Given, the new file stays open and locked, and this file takes it over for appending: the
     // file is then replaced even when nothing goes, and no other writer comes between the
     // replacement and what the caller appends (a paced Build's block).

@@ -1,5 +1,6 @@
-// The word-file reader: every line that holds more than blanks comes back once, as a word or as
-// a problem, in line order; every word is the lower-case form of its line and is safe to write.
+// The word-file reader: a file in another encoding is refused whole; of any other, every line that
+// holds more than blanks comes back once, as a word or as a problem, in line order; every word is
+// the lower-case form of its line and is safe to write.
 #include "builder/wordfile.h"
 #include "fuzzcheck.h"
 #include "wordlists/casefold.h"
@@ -42,9 +43,31 @@ bool holdsOnlyBlanks(const QByteArray &line)
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const WordFile file = readWordFile(bytes);
+    const Result<WordFile> read = readWordFile(bytes);
     const QList<QByteArray> lines = linesOf(bytes);
     const QString shown = QString::fromLatin1(bytes);
+
+    // A file in another encoding is refused whole: one with a line that is not UTF-8, or UTF-16
+    // by its byte-order mark or a first line with a NUL in every other byte.
+    bool utf8 = true;
+    for (const QByteArray &line : lines)
+        utf8 = utf8 && line.isValidUtf8();
+    const QByteArray first = bytes.first(bytes.contains('\n') ? bytes.indexOf('\n') : bytes.size());
+    const auto nulAtEveryOther = [&](qsizetype from) {
+        for (qsizetype i = from; i < first.size(); i += 2) {
+            if (first.at(i) != '\0')
+                return false;
+        }
+        return first.size() >= 2;
+    };
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+                       nulAtEveryOther(0) || nulAtEveryOther(1);
+    FUZZ_CHECK(read.hasValue() == (utf8 && !utf16), shown);
+    if (!read) {
+        FUZZ_CHECK(read.kind() == ErrorKind::Refused, shown);
+        return 0;
+    }
+    const WordFile &file = *read;
 
     // Every line with a word in it is answered, once, by a word or a problem.
     QList<int> answers(lines.size(), 0);

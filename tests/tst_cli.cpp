@@ -359,6 +359,10 @@ private slots:
     void buildWritesTheWindowsBytes_data();
     void buildWritesTheWindowsBytes();
     void refusedWords_data();
+    void wordFileInAnotherEncoding_data();
+    void wordFileInAnotherEncoding();
+    void buildRefusesAUtf8Target_data();
+    void buildRefusesAUtf8Target();
     void refusedWords();
     void writeFailuresLeaveEverythingAsItWas_data();
     void writeFailuresLeaveEverythingAsItWas();
@@ -476,7 +480,7 @@ void CliTest::helpAndVersion()
     const bool shortHelp =
         arguments.contains(QLatin1String("-h")) || arguments.contains(QLatin1String("-?"));
     if (shortHelp && arguments.size() > 1)
-        QVERIFY2(out.count(u'\n') <= 25, run.out);
+        QVERIFY2(out.count(u'\n') <= 26, run.out);
     QVERIFY(snapshot(dir.path()).isEmpty());
 }
 
@@ -611,10 +615,12 @@ void CliTest::buildWritesTheWindowsBytes_data()
     QTest::newRow("appends behind a line without end")
         << QStringList{"build"} << none << none << QStringList{} << english << false << badnames
         << QByteArray("abc");
-    // A UTF-8 file is warned of, and still gets the block (in Windows-1252, as the server reads).
-    QTest::newRow("appends to a UTF-8 file, with a warning")
-        << QStringList{"build", "--words", "words.txt", "--localization"} << kGoshWords << none
-        << kGoshList << noBuiltIn << false << localization << QByteArray("caf\xC3\xA9\r\n");
+    // A UTF-8 file, forced, is warned of, and gets the block (in Windows-1252, as the server
+    // reads).
+    QTest::newRow("appends to a UTF-8 file, forced, with a warning")
+        << QStringList{"build", "--words", "words.txt", "--localization", "--force-encoding"}
+        << kGoshWords << none << kGoshList << noBuiltIn << false << localization
+        << QByteArray("caf\xC3\xA9\r\n");
     QTest::newRow("--dir") << QStringList{"build", "--dir", "sub"} << none << none << QStringList{}
                            << english << false << "sub/badnames.txt" << none;
     QTest::newRow("--stdout") << QStringList{"build", "--stdout"} << none << none << QStringList{}
@@ -726,13 +732,11 @@ void CliTest::refusedWords_data()
         << "--words" << QByteArray("big\tloser\n") << QList<int>{1} << "control character";
     QTest::newRow("euro fine, omega refused")
         << "--words" << QByteArray("€uro\nfine\nmore\nΩmega\n") << QList<int>{4} << "Windows-1252";
-    QTest::newRow("not UTF-8") << "--add" << QByteArray("ok\n\xFF\xFEx\n") << QList<int>{2}
-                               << "UTF-8";
     QTest::newRow("line numbers count blank and CR LF lines")
         << "--words" << QByteArray("one\r\n\r\n  \r\nth\"ree\r\n") << QList<int>{4}
         << "double quote";
     QTest::newRow("every refused line")
-        << "--add" << QByteArray("a\"\nok\nb\x02\nc\n\xC3") << QList<int>{1, 3, 5} << "";
+        << "--add" << QByteArray("a\"\nok\nb\x02\nc\n\x03") << QList<int>{1, 3, 5} << "";
     QTest::newRow("longer than the new-word box")
         << "--words" << QByteArray(32767, 'b') + '\n' + QByteArray(32768, 'a') + "\nok\n"
         << QList<int>{2} << "at most 32767 characters";
@@ -802,6 +806,101 @@ void CliTest::refusedWords()
         QVERIFY2(warnings[i].startsWith(
                      QStringLiteral("vantro-filter: words.txt:%1: warning: ").arg(refusedLines[i])),
                  qPrintable(warnings[i]));
+}
+
+// A word file in another encoding is refused whole, in one message, by build (also with
+// --skip-refused) and tidy --drop-words: UTF-16 with the iconv line, any other naming its first
+// line that is not UTF-8.
+void CliTest::wordFileInAnotherEncoding_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("said");
+
+    const QString iconv = QStringLiteral("iconv -f UTF-16 -t UTF-8 FILE > FILE.utf8");
+    QTest::newRow("Latin-1 profile") << "--profile" << QByteArray("drat\n-gosh\ncaf\xE9\n\xFF\n")
+                                     << "words.txt: Line 3 is not valid UTF-8";
+    QTest::newRow("UTF-16 LE, byte-order mark")
+        << "--words" << QByteArray("\xFF\xFEh\0o\0e\0\n\0d\0r\0a\0t\0\n\0", 20) << iconv;
+    QTest::newRow("UTF-16 BE, byte-order mark")
+        << "--add" << QByteArray("\xFE\xFF\0h\0o\0e\0\n\0d\0r\0a\0t\0\n", 20) << iconv;
+    QTest::newRow("UTF-16 LE, no byte-order mark")
+        << "--except" << QByteArray("h\0o\0e\0\r\0\n\0d\0r\0a\0t\0\r\0\n\0", 20) << iconv;
+    QTest::newRow("UTF-16 BE, no byte-order mark")
+        << "--profile" << QByteArray("\0h\0o\0e\0\n\0-\0d\0r\0a\0t\0\n", 20) << iconv;
+}
+
+void CliTest::wordFileInAnotherEncoding()
+{
+    QFETCH(QString, option);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, said);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")), content));
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("localization.txt")),
+                           "{ \"hoe\" \"t0w\" }\r\n"));
+    const auto before = snapshot(dir.path());
+    for (const QStringList &arguments :
+         {QStringList{"build", option, "words.txt"},
+          QStringList{"build", "--skip-refused", option, "words.txt", "--stdout"},
+          QStringList{"tidy", "--drop-words", "words.txt", "localization.txt"}}) {
+        const ToolRun run = runTool(arguments, dir.path());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        const QStringList reported = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(reported.size(), 2); // the file's, and that nothing was written or changed
+        QVERIFY2(reported.first().startsWith(QLatin1String("vantro-filter: words.txt: ")) &&
+                     reported.first().contains(said),
+                 run.err);
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+}
+
+// A Build refuses to append to a file that looks like UTF-8, before anything is written, and
+// names the iconv line that converts it; --force-encoding appends all the same, with a warning.
+void CliTest::buildRefusesAUtf8Target_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("target");
+
+    QTest::newRow("badnames.txt") << QStringList{"build", "--words", "words.txt"} << "badnames";
+    QTest::newRow("localization.txt")
+        << QStringList{"build", "--words", "words.txt", "--localization"} << "localization";
+    QTest::newRow("replacing") << QStringList{"build", "--words", "words.txt", "--replace"}
+                               << "badnames";
+}
+
+void CliTest::buildRefusesAUtf8Target()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, target);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath(QStringLiteral("words.txt")), "gosh\n"));
+    const QByteArray existing = "menu \"Caf\xC3\xA9\"\r\n";
+    const QString path = dir.filePath(target + QStringLiteral(".txt"));
+    QVERIFY(writeFileBytes(path, existing));
+    const auto before = snapshot(dir.path());
+
+    const ToolRun refused = runTool(arguments, dir.path());
+    QVERIFY(refused.finished);
+    QCOMPARE(refused.exitCode, 1);
+    const QString iconv = QStringLiteral("\"iconv -f UTF-8 -t WINDOWS-1252 %1.txt > %1.cp1252 && "
+                                         "mv %1.cp1252 %1.txt\"")
+                              .arg(target);
+    QVERIFY2(refused.err.contains(iconv.toUtf8()) && refused.err.contains("--force-encoding") &&
+                 refused.err.contains("Nothing was") && refused.err.count('\n') == 1,
+             refused.err);
+    QCOMPARE(snapshot(dir.path()), before);
+
+    const ToolRun forced = runTool(arguments + QStringList{"--force-encoding"}, dir.path());
+    QCOMPARE(forced.exitCode, 0);
+    QVERIFY2(forced.err.startsWith("vantro-filter: warning: ") &&
+                 forced.err.contains("looks like UTF-8"),
+             forced.err);
+    QCOMPARE(fileBytes(path), existing + model::block(variantsOf(listOf({"gosh"}), false).items()));
 }
 
 void CliTest::writeFailuresLeaveEverythingAsItWas_data()
@@ -1051,8 +1150,18 @@ void CliTest::checkFindings_data()
     QTest::newRow("UTF-16 surrogate in UTF-8 form")
         << QByteArray("{ \"\xC3\xA9\" \"\xED\xA0\x80\" }\r\n") << 1 << QStringList{"1:danger"}
         << "entries 1, dangerous 1";
-    QTest::newRow("UTF-8 sequence cut by the line end")
-        << QByteArray("\xC3\xA9\r\n\xE2\x82\r\n\xAC\r\n") << 0 << QStringList{} << "entries 0";
+    // A file that mixes UTF-8 with Windows-1252 is named at the later of the first line of each.
+    QTest::newRow("UTF-8 sequence cut by the line end: mixed")
+        << QByteArray("\xC3\xA9\r\n\xE2\x82\r\n\xAC\r\n") << 0 << QStringList{"2:warning@1"}
+        << "entries 0";
+    QTest::newRow("UTF-8, then a block of Windows-1252 appended")
+        << QByteArray(
+               "menu \"Caf\xC3\xA9\"\r\nplay \"\xC3\xBC\"\r\n\r\n{ \"caf\xE9\" \"8zv\xE9\" }\r\n"
+               "{ \"\xE9\" \"z\" }\r\n")
+        << 0 << QStringList{"4:warning@1"} << "entries 2, dangerous 0";
+    QTest::newRow("Windows-1252, then UTF-8 pasted; a line of both is Windows-1252")
+        << QByteArray("play\r\nmenu \"\xC3\xA9 caf\xE9\"\r\nok\r\nmenu \"\xC3\xA9t\xC3\xA9\"\r\n")
+        << 0 << QStringList{"4:warning@2"} << "entries 0";
     // Lines beyond the bound are reported and skipped unread, the last one without a line end.
     QTest::newRow("overlong lines, the rest still checked")
         << QByteArray(kOverlong, '{') + "\r\n{ \"ab\" \"abc\" }\r\n" +

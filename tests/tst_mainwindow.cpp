@@ -10,6 +10,7 @@
 #include "common/showntext.h"
 #include "entrymodel.h"
 #include "fileio/filesizesignal.h"
+#include "fileio/linereader.h"
 #include "testfiles.h"
 #include "wordlists/builtinwords.h"
 #include "wordlists/listorder.h"
@@ -574,7 +575,7 @@ void MainWindowTest::addWordsOfFile()
     setWords({"alpha"});
     m_window->addWordsOfFile(
         QStringLiteral("mine.txt"),
-        vantro::readWordFile(QByteArray("Heck\r\n\nsay \"hi\n  Darn\n\xff\n\xce\xa9\n")));
+        *vantro::readWordFile(QByteArray("Heck\r\n\nsay \"hi\n  Darn\nx\x01\n\xce\xa9\n")));
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"  darn", "alpha", "heck"}));
     // Every refused line in one message.
     QCOMPARE(m_warnings.size(), 1);
@@ -587,7 +588,7 @@ void MainWindowTest::addWordsOfFile()
     // Of many refused lines, a screenful and how many more.
     m_warnings.clear();
     m_window->addWordsOfFile(QStringLiteral("many.txt"),
-                             vantro::readWordFile(QByteArray("say \"hi\n").repeated(1001)));
+                             *vantro::readWordFile(QByteArray("say \"hi\n").repeated(1001)));
     QCOMPARE(m_warnings.size(), 1);
     const QStringList lines = m_warnings.first().split(u'\n');
     QCOMPARE(lines.size(), 1 + 20 + 1);
@@ -597,7 +598,7 @@ void MainWindowTest::addWordsOfFile()
     // Those of a file whose words are taken out were not taken out.
     m_warnings.clear();
     m_window->takeOutWordsOfFile(QStringLiteral("out.txt"),
-                                 vantro::readWordFile(QByteArray("alpha\nsay \"hi\n")));
+                                 *vantro::readWordFile(QByteArray("alpha\nsay \"hi\n")));
     QCOMPARE(m_window->wordList()->list().items(), QStringList({"  darn", "heck"}));
     QVERIFY2(m_warnings.value(0).startsWith(
                  QStringLiteral("These lines of \"out.txt\" were not taken out of the word list:\n"
@@ -830,8 +831,11 @@ void MainWindowTest::savedProfileKeepsItsLines_data()
         << QByteArray("# keep\n");
     QTest::newRow("a last line without its end")
         << true << QByteArray("zip") << QStringList{"+zap", "s"} << QByteArray("zip\nzap\n");
-    QTest::newRow("not UTF-8, opened")
-        << false << QByteArray("# mine\ncaf\xE9\n") << QStringList{"+zap", "s"} << QByteArray();
+    // A file that is not UTF-8 is not opened (see wordFileInAnotherEncoding); one whose line that
+    // is not lies beyond what a line can hold is, and is not written to.
+    QTest::newRow("not UTF-8 in a line too long to read, opened")
+        << false << "# mine\n" + QByteArray(vantro::LineReader::kMaxLineBytes + 1, '\xE9') + '\n'
+        << QStringList{"+zap", "s"} << QByteArray();
 }
 
 void MainWindowTest::savedProfileKeepsItsLines()
@@ -848,7 +852,7 @@ void MainWindowTest::savedProfileKeepsItsLines()
     start.startWords = {"drat", "gosh"};
     start.words = vantro::SortedTextList::fromUnsorted(start.startWords);
     if (atStartUp) {
-        const vantro::WordFile profile = vantro::readWordFile(file, vantro::WordFileKind::Profile);
+        const vantro::WordFile profile = *vantro::readWordFile(file, vantro::WordFileKind::Profile);
         for (const vantro::WordFileWord &word : profile.words)
             start.additions.append(word.text);
         for (const vantro::WordFileWord &word : profile.removals)
@@ -859,7 +863,7 @@ void MainWindowTest::savedProfileKeepsItsLines()
         m_window->startWith(start, QString());
         if (edits.first().startsWith(u'+'))
             m_window->addWordsOfFile(QStringLiteral("w.txt"),
-                                     vantro::readWordFile(edits.takeFirst().mid(1).toUtf8()));
+                                     *vantro::readWordFile(edits.takeFirst().mid(1).toUtf8()));
         triggerMenuItem("Open profile...");
     }
     m_warnings.clear();
@@ -873,7 +877,7 @@ void MainWindowTest::savedProfileKeepsItsLines()
                 m_window->wordList()->index(static_cast<int>(row)), QItemSelectionModel::Select);
         } else if (edit.startsWith(u'!')) {
             m_window->takeOutWordsOfFile(QStringLiteral("w.txt"),
-                                         vantro::readWordFile(edit.mid(1).toUtf8()));
+                                         *vantro::readWordFile(edit.mid(1).toUtf8()));
         } else if (edit == u"z") {
             m_window->undoRemoval();
         } else {
@@ -1351,8 +1355,8 @@ void MainWindowTest::failedBuild()
     afterEntries(m_window.get(), 1, [this] {
         control<QLineEdit>("Text3")->setText(QStringLiteral("Typed"));
         QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
-        m_window->addWordsOfFile(QStringLiteral("add.txt"), vantro::readWordFile("a\nb\nb\n"));
-        m_window->takeOutWordsOfFile(QStringLiteral("out.txt"), vantro::readWordFile("B\n"));
+        m_window->addWordsOfFile(QStringLiteral("add.txt"), *vantro::readWordFile("a\nb\nb\n"));
+        m_window->takeOutWordsOfFile(QStringLiteral("out.txt"), *vantro::readWordFile("B\n"));
         m_window->undoRemoval();
     });
     if (obstacle == Obstacle::RemovedMidway)

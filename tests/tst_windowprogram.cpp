@@ -55,6 +55,7 @@ private slots:
     void wordFilesRelativeToStart();
     void savedProfileReproducesEdits();
     void maskAndReplace();
+    void utf8TargetRefused();
     void buildsTheBlockOfTheCommandLineTool_data();
     void buildsTheBlockOfTheCommandLineTool();
 
@@ -185,9 +186,10 @@ QString helpRow(const QString &help, const QString &option)
 void WindowProgramTest::sharedOptionsHaveOneHelp_data()
 {
     QTest::addColumn<QString>("option"); // as vantro-filter's help shows it
-    for (const char *option : {"--words FILE", "--add FILE", "--profile FILE", "--except FILE",
-                               "--language LIST", "--category LIST", "--severity LEVEL",
-                               "--no-ambiguous", "--dir DIR", "--mask", "--spellings", "--replace"})
+    for (const char *option :
+         {"--words FILE", "--add FILE", "--profile FILE", "--except FILE", "--language LIST",
+          "--category LIST", "--severity LEVEL", "--no-ambiguous", "--dir DIR", "--mask",
+          "--spellings", "--replace", "--force-encoding"})
         QTest::newRow(option) << option;
 }
 
@@ -227,6 +229,15 @@ void WindowProgramTest::failedStart_data()
         << QStringList{"--dir", "{work}/plain"} << 2 << "{work}/plain";
     QTest::newRow("--add file that cannot be read")
         << QStringList{"--add", "{work}/absent.txt"} << 2 << "{work}/absent.txt";
+    // A word file in another encoding is refused whole, as vantro-filter refuses it.
+    QTest::newRow("--profile in Latin-1")
+        << QStringList{"--profile", "{work}/latin1.txt"} << 2
+        << "latin1.txt\" cannot be read: Line 2 is not valid UTF-8";
+    QTest::newRow("--add in UTF-16")
+        << QStringList{"--add", "{work}/utf16.txt"} << 2
+        << "utf16.txt\" cannot be read: The file is UTF-16, but word files and profiles are "
+           "UTF-8; nothing of it was taken. Convert it with \"iconv -f UTF-16 -t UTF-8 FILE > "
+           "FILE.utf8\"";
     QTest::newRow("unknown language")
         << QStringList{"--language", "en,xx"} << 2
         << "Unknown language \"xx\" in --language. The languages are: en, de, fr, es, it, pt, nl.";
@@ -251,6 +262,9 @@ void WindowProgramTest::failedStart()
     QFETCH(QString, named);
     QDir work(m_work->path());
     QVERIFY(writeFileBytes(work.filePath(QStringLiteral("plain")), "x"));
+    QVERIFY(writeFileBytes(work.filePath(QStringLiteral("latin1.txt")), "drat\ncaf\xE9\n-gosh\n"));
+    QVERIFY(writeFileBytes(work.filePath(QStringLiteral("utf16.txt")),
+                           QByteArray("\xFF\xFEh\0o\0e\0\n\0d\0r\0a\0t\0\n\0", 20)));
     QVERIFY(work.mkpath(QStringLiteral("blocked/badword.txt")));
     QVERIFY(work.mkpath(QStringLiteral("elsewhere")));
     const QByteArray planted = QFile::encodeName(work.filePath(QStringLiteral("planted")));
@@ -441,6 +455,32 @@ void WindowProgramTest::maskAndReplace()
     // Twice: the block of the first is replaced, not kept.
     QCOMPARE(start(options + QStringList{"--replace"}, m_scratch->path(), true).status, 0);
     QCOMPARE(fileBytes(target), ciphered);
+}
+
+// The window's Build refuses a target that looks like UTF-8, replacing or not, with the iconv line;
+// with --force-encoding it appends, with a warning.
+void WindowProgramTest::utf8TargetRefused()
+{
+    QVERIFY(writeFileBytes(m_scratch->filePath("list.txt"), "gosh\n"));
+    const QString target = m_work->filePath(QStringLiteral("badnames.txt"));
+    const QByteArray existing = "menu \"Caf\xC3\xA9\"\r\n";
+    QVERIFY(writeFileBytes(target, existing));
+    const QStringList options{"--words", "list.txt", "--dir", m_work->path()};
+    for (const QStringList &more : {QStringList{}, QStringList{"--replace"}}) {
+        const Start refused = start(options + more, m_scratch->path(), true);
+        QCOMPARE(refused.status, 0);
+        QVERIFY2(
+            refused.reported.contains("\"iconv -f UTF-8 -t WINDOWS-1252 badnames.txt > "
+                                      "badnames.cp1252 && mv badnames.cp1252 badnames.txt\"") &&
+                refused.reported.contains("--force-encoding"),
+            qPrintable(refused.reported));
+        QCOMPARE(fileBytes(target), existing);
+    }
+    const Start forced = start(options + QStringList{"--force-encoding"}, m_scratch->path(), true);
+    QCOMPARE(forced.status, 0);
+    QVERIFY2(forced.reported.contains("looks like UTF-8") && !forced.reported.contains("iconv -f"),
+             qPrintable(forced.reported));
+    QVERIFY2(fileBytes(target).startsWith(existing + "\r\n{ \"GOSH\" "), fileBytes(target));
 }
 
 void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
