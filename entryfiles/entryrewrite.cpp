@@ -63,8 +63,6 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             // read. Any other change of the name fails the replacement's last check.
             if (waiter.waited() && !pathNamesOpenFile(path, in.handle()))
                 continue;
-            if (Result<void> replaceable = target.checkReplaceable(); !replaceable)
-                return unchanged(replaceable.error());
         }
 
         EncodingCheck encoding;
@@ -76,8 +74,19 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
         if (encoding.looksLikeUtf8() && options.looksLikeUtf8 && !std::exchange(warned, true))
             options.looksLikeUtf8();
         const bool keepOpen = options.keepOpenAs != nullptr;
-        if (options.dryRun || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
-            return tidy; // nothing to change: the file is left untouched
+        if (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen)
+            return tidy; // nothing to change: the file is left untouched, whatever it is
+        // A file that may not be replaced is refused only now that it would have to be.
+        if (options.dryRun) {
+            Result<void> replaceable = target.attach(path, in.handle());
+            if (replaceable)
+                replaceable = target.checkReplaceable();
+            if (!replaceable && options.wouldStop)
+                options.wouldStop(replaceable.error());
+            return tidy;
+        }
+        if (Result<void> replaceable = target.checkReplaceable(); !replaceable)
+            return unchanged(replaceable.error());
         // A last line ended by a lone CR gets its LF, or the CR would run into what follows.
         if (!options.appended.isEmpty() && tidy.bytes.endsWith('\r'))
             tidy.bytes += '\n';

@@ -38,6 +38,8 @@ struct EntryTidy
     qsizetype removedFilter = 0;     // filter entries removed as such (not as repeats)
     qsizetype removedEmptyLines = 0; // the empty lines that opened blocks that went whole
     qsizetype linesKept = 0;
+    // The texts of options.dropFilterTexts that filter entries of the file have.
+    QSet<QString> namedFilterTexts;
 
     qsizetype removedLines() const
     {
