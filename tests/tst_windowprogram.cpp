@@ -139,7 +139,7 @@ void WindowProgramTest::informationNeedsNoDisplay_data()
     QTest::newRow("--help") << "--help" << 0 << "--add <FILE>";
     QTest::newRow("--version") << "--version" << 0 << "Vantro Bad Word Filter Tool 1.00\n";
     QTest::newRow("wrong command line")
-        << "--bogus" << 2 << "vantro-filter-tool: Unknown option \"bogus\".\n";
+        << "--bogus" << 2 << "vantro-filter-tool: Unknown option \"--bogus\".\n";
     QTest::newRow("window system option")
         << "-reverse" << 1 << "vantro-filter-tool: There is no display";
 }
