@@ -115,7 +115,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     Parser parser;
     WindowCommandLine result;
     if (!parser.parser.parse(arguments)) {
-        result.error = parserError(parser.parser);
+        result.error = parserError(parser.parser, arguments);
         return result;
     }
     if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {

@@ -45,6 +45,20 @@ struct WordFileWords
     qsizetype count = 0;
 };
 
+// A profile's "-WORD" line or a word of an --except file that takes out nothing: no word of the
+// list before the taking-out equals it after lower-casing (most likely a typo).
+struct IdleTakeOut
+{
+    QString name; // the file
+    qsizetype line = 0;
+    QString word;
+    bool profile = false;
+};
+
+// What the programs say of it, a whole sentence: "\"-hoee\" takes out nothing: no entry is
+// \"hoee\"."
+QString idleTakeOutMessage(const IdleTakeOut &takeOut);
+
 // The word list of a Build, composed from its sources, with the pieces the window keeps to tell
 // the user's edits from the start.
 struct ComposedWordList
@@ -56,7 +70,8 @@ struct ComposedWordList
     QStringList exceptions; // the --except files' words
     QList<WordFileRefusals> refused;             // the files with refused lines, in reading order
     QList<std::pair<QString, Error>> unreadable; // the files that could not be read, and why
-    QList<WordFileWords> fileWords; // the --words, --add and profile files, in reading order
+    QList<WordFileWords> fileWords;  // the --words, --add and profile files, in reading order
+    QList<IdleTakeOut> idleTakeOuts; // in reading order
 };
 
 // Opens the word file of that name, hands it to read and closes it again; fails (Unreadable)
@@ -70,7 +85,8 @@ using WordFileOpener =
 // (unless --words files are given: then their words instead), then the words of the --add files
 // and the profiles' additions; then every taking-out last: every word equal, after lower-casing,
 // to a profile's "-WORD" or a word of an --except file is gone, also when something added it.
-// A file that cannot be read adds nothing; its refused lines add nothing either.
+// A file that cannot be read adds nothing; its refused lines add nothing either. Every taking-out
+// that takes out nothing is noted.
 ComposedWordList composeWordSources(const WordSourceNames &names, const WordFileOpener &open);
 
 } // namespace vantro

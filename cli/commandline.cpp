@@ -2,6 +2,7 @@
 
 #include "cli/command.h"
 #include "cli/processconsole.h"
+#include "cli/suggestion.h"
 #include "cli/tr.h"
 #include "common/showntext.h"
 #include "common/translations.h"
@@ -72,6 +73,27 @@ QString commandHelp(const Command &command, const CommandOptions &options,
     return text;
 }
 
+// The parser's error, with the option the user most likely meant when one is unknown.
+QString commandLineError(const QCommandLineParser &parser, const QStringList &arguments,
+                         const QList<QCommandLineOption> &options)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1) {
+        QStringList names;
+        for (const QCommandLineOption &option : options) {
+            for (const QString &name : option.names()) {
+                if (name.size() > 1 && !(option.flags() & QCommandLineOption::HiddenFromHelp))
+                    names.append(QLatin1String("--") + name);
+            }
+        }
+        const QString typed = typedOption(unknown.first(), arguments);
+        if (const QString meant = closestName(typed, names); !meant.isEmpty())
+            return Tr::tr("Unknown option \"%1\"; did you mean \"%2\"?")
+                .arg(shownText(typed), meant);
+    }
+    return parserError(parser, arguments);
+}
+
 void writeVersion(Console &console)
 {
     console.writeOut(QCoreApplication::applicationName() + u' ' +
@@ -123,7 +145,8 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         if (!parsed)
-            return usageError(console, {}, parserError(parser));
+            return usageError(console, {},
+                              commandLineError(parser, arguments, common + QList{version}));
         if (parser.isSet(version)) {
             writeVersion(console);
             return ExitStatus::Success;
@@ -136,15 +159,26 @@ ExitStatus runCommand(Console &console, const QStringList &arguments)
     }
 
     const Command *command = findCommand(commands, positional.first());
-    if (!command)
-        return usageError(console, {},
-                          Tr::tr("Unknown command \"%1\".").arg(shownText(positional.first())));
+    if (!command) {
+        QStringList names;
+        for (const Command &known : commands)
+            names.append(known.name);
+        const QString typed = shownText(positional.first());
+        const QString meant = closestName(positional.first(), names);
+        return usageError(
+            console, {},
+            meant.isEmpty()
+                ? Tr::tr("Unknown command \"%1\".").arg(typed)
+                : Tr::tr("Unknown command \"%1\"; did you mean \"%2\"?").arg(typed, meant));
+    }
 
     CommandOptions options;
     command->addArguments(options);
     options.addTo(parser);
     if (!parser.parse(arguments))
-        return usageError(console, command->name, parserError(parser));
+        return usageError(
+            console, command->name,
+            commandLineError(parser, arguments, options.options() + common + QList{version}));
     if (parser.isSet(version)) {
         writeVersion(console);
         return ExitStatus::Success;

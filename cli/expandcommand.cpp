@@ -18,6 +18,7 @@ void addArguments(CommandOptions &options)
     options.add(
         {kMax, Tr::tr("Max usage: 18 variants of every word instead of 9 (\"?\" and \"_\" too).")});
     options.add(buildOption(optionname::kSpellings));
+    options.add(buildOption(optionname::kMask));
     options.setArguments(QStringLiteral("WORD..."));
 }
 
@@ -37,11 +38,13 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
         words.addItem(word.text);
     }
 
+    const ReplacementStyle style =
+        parser.isSet(optionname::kMask) ? ReplacementStyle::Mask : ReplacementStyle::Cipher;
     QByteArray out;
     const SortedTextList variants = buildVariantList(sourceListFrom(words), parser.isSet(kMax),
                                                      parser.isSet(optionname::kSpellings));
     for (const QString &variant : variants.items())
-        out += variant.toUtf8() + '\t' + makeReplacement(variant).toUtf8() + '\n';
+        out += variant.toUtf8() + '\t' + makeReplacement(variant, style).toUtf8() + '\n';
     console.writeOut(out);
     return ExitStatus::Success;
 }

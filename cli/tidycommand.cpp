@@ -8,6 +8,9 @@
 #include "common/showntext.h"
 #include "entryfiles/entryrewrite.h"
 #include "fileio/stopsignals.h"
+#include "wordlists/casefold.h"
+
+#include <algorithm>
 
 namespace vantro::cli {
 
@@ -53,7 +56,10 @@ QString summary(const EntryTidy &tidy, bool dropsFilter, bool dryRun)
             Tr::tr(", filter entries removed %1, empty lines removed %2")
                 .arg(QString::number(tidy.removedFilter), QString::number(tidy.removedEmptyLines));
     counts += Tr::tr(", lines kept %1").arg(QString::number(tidy.linesKept));
-    return counts + (dryRun ? Tr::tr(" (dry run: nothing was changed).") : QStringLiteral(".")) +
+    if (dryRun)
+        return counts + Tr::tr(" (dry run: nothing was changed).") + u'\n';
+    return counts +
+           (tidy.removedLines() == 0 ? Tr::tr(" (nothing to change).") : QStringLiteral(".")) +
            u'\n';
 }
 
@@ -79,6 +85,8 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     options.dropDangerous = parser.isSet(kDropDangerous);
     options.dropFilter = parser.isSet(kDropFilter);
     QStringList dropWords = parser.values(kDropWord);
+    // Where each word of --drop-words came from, to name it when it removes nothing.
+    QList<std::pair<QString, qsizetype>> dropWordLines(dropWords.size());
     bool refused = false;
     for (const QString &word : parser.values(kDropWord)) {
         const WordFile checked =
@@ -113,8 +121,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                     .arg(shownWordFile, QString::number(problem.line), problem.error.message));
             refused = true;
         }
-        for (const WordFileWord &word : read->words)
+        for (const WordFileWord &word : read->words) {
             dropWords.append(word.text);
+            dropWordLines.append({shownWordFile, word.line});
+        }
     }
     if (refused) {
         console.reportError(Tr::tr("Nothing was changed."));
@@ -136,6 +146,10 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                 report.clear();
             }
         };
+    rewrite.wouldStop = [&](const Error &error) {
+        console.reportError(
+            Tr::tr("warning: %1 Without --dry-run, tidy would change nothing.").arg(error.message));
+    };
     // tidy does not wait for a Build that holds the file's lock. SIGINT, SIGTERM and SIGHUP stop
     // the replacement between two steps, and the new file is taken back.
     StopSignals stopSignals;
@@ -145,6 +159,22 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
     if (!tidied)
         return reportFailure(console, tidied.error());
     const EntryTidy &tidy = *tidied;
+    // A word to drop without a filter entry in the file is most likely a typo.
+    for (qsizetype i = 0; i < dropWords.size(); ++i) {
+        const QSet<QString> texts = filterTextsOfWords({dropWords[i]});
+        if (std::ranges::any_of(
+                texts, [&](const QString &t) { return tidy.namedFilterTexts.contains(t); }))
+            continue;
+        const QString word = shownText(lowerCaseForm(dropWords[i]));
+        const QString nothing = Tr::tr("\"%1\" removes nothing: no filter entry of \"%1\" is in "
+                                       "\"%2\".")
+                                    .arg(word, shownName);
+        const auto &[file, line] = dropWordLines[i];
+        console.reportError(
+            file.isEmpty()
+                ? Tr::tr("warning: --drop-word %1").arg(nothing)
+                : Tr::tr("%1:%2: warning: %3").arg(file, QString::number(line), nothing));
+    }
     const bool dryRun = rewrite.dryRun;
     // Once the new file has taken the old one's place, a stop cannot leave it as it was: tidy
     // finishes and says so, and no later signal ends it with a stop's status.
@@ -172,8 +202,8 @@ Command tidyCommand()
         "Builds leave them, and without what the options add; every other line stays byte for "
         "byte. The file is replaced whole or not at all, keeps its permissions, owner, ACLs and "
         "extended attributes, and a symbolic link leads to the file replaced. A file with "
-        "other names (hard links), one the user may not write, or one a Build is writing to is "
-        "refused.\n"
+        "other names (hard links) or one the user may not write is refused when it needs a change "
+        "(with --dry-run: a warning), and so is one a Build is writing to.\n"
         "\n"
         "Exit status: 0 done (also when nothing needed removing); 1 refused or cannot be "
         "replaced; 2 unreadable, a line too long to keep, or a wrong command line; 129, 130, "

@@ -58,6 +58,10 @@ std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput 
     }
     for (const QString &error : input.refusedFiles + input.unreadable)
         console.reportError(error);
+    for (const IdleTakeOut &takeOut : input.composed.idleTakeOuts)
+        console.reportError(Tr::tr("%1:%2: warning: %3")
+                                .arg(inputDisplayName(takeOut.name), QString::number(takeOut.line),
+                                     idleTakeOutMessage(takeOut)));
     if (input.unreadable.isEmpty() && input.refusedFiles.isEmpty() &&
         (input.refused.isEmpty() || skipRefused))
         return std::nullopt;

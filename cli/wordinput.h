@@ -41,7 +41,8 @@ WordListInput wordListFrom(Console &console, const WordSourceNames &names);
 // builder/buildoptions.h).
 void addWordSourceOptions(CommandOptions &options);
 
-// Reports the refused words (as warnings when skipRefused) and unreadable files; the exit status
+// Reports the refused words (as warnings when skipRefused), unreadable files and, as warnings, the
+// takings-out that take out nothing; the exit status
 // to end with when nothing may be written, or nothing when the list can be used.
 std::optional<ExitStatus> reportWordInput(Console &console, const WordListInput &input,
                                           bool skipRefused);

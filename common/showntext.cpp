@@ -83,13 +83,34 @@ QString shownCharacter(char32_t c)
     }
 }
 
-QString parserError(const QCommandLineParser &parser)
+QString typedOption(const QString &name, const QStringList &arguments)
 {
-    // Qt quotes the names in its messages with single quotes ("Unknown option 'x'.").
+    for (const QString &argument : arguments.sliced(qMin(qsizetype(1), arguments.size()))) {
+        if (argument == QLatin1String("--"))
+            break;
+        const QString option = argument.section(u'=', 0, 0);
+        if (option == QLatin1String("--") + name || option == u'-' + name)
+            return option;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString parserError(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    // Qt quotes the names in its messages with single quotes ("Unknown option 'x'."), an unknown
+    // option's without its dashes.
     static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
-    QString error = parser.errorText();
-    error.replace(quoted, QStringLiteral("\"\\1\""));
-    return shownText(error);
+    const QStringList unknown = parser.unknownOptionNames();
+    const QString text = parser.errorText();
+    QString error;
+    qsizetype end = 0;
+    for (const QRegularExpressionMatch &match : quoted.globalMatch(text)) {
+        const QString name = match.captured(1);
+        error += text.sliced(end, match.capturedStart() - end) + u'"' +
+                 (unknown.contains(name) ? typedOption(name, arguments) : name) + u'"';
+        end = match.capturedEnd();
+    }
+    return shownText(error + text.sliced(end));
 }
 
 QString shownPath(const QString &path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class QCommandLineParser;
@@ -25,9 +26,13 @@ QString shownText(QStringView text);
 // would join the character before it (a quote), stands on a dotted circle.
 QString shownCharacter(char32_t c);
 
-// The error of a command line that QCommandLineParser could not read, with the option it names
-// in double quotes, as every other message quotes outside text, and shown through shownText().
-QString parserError(const QCommandLineParser &parser);
+// The error of a command line (arguments, the program's name first) that QCommandLineParser could
+// not read, with the option it names in double quotes, as every other message quotes outside
+// text, an unknown option as it was typed ("--mask"), and shown through shownText().
+QString parserError(const QCommandLineParser &parser, const QStringList &arguments);
+
+// An option that QCommandLineParser names without its dashes, as it was typed in the arguments.
+QString typedOption(const QString &name, const QStringList &arguments);
 
 // A file's path as messages show it: with the platform's separators, through shownText().
 QString shownPath(const QString &path);

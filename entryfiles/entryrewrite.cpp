@@ -80,8 +80,6 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             // read. Any other change of the name fails the replacement's last check.
             if (waiter.waited() && !pathNamesOpenFile(path, in.handle()))
                 continue;
-            if (Result<void> replaceable = target.checkReplaceable(); !replaceable)
-                return unchanged(replaceable.error());
         }
 
         EncodingCheck encoding;
@@ -94,16 +92,27 @@ Result<EntryTidy> rewriteEntryFile(const QString &path, const EntryRewriteOption
             if (Result<void> accepted = options.looksLikeUtf8(); !accepted)
                 return unchanged(accepted.error());
         const bool keepOpen = options.keepOpenAs != nullptr;
-        if (readsAnyFile || (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen))
-            return tidy; // nothing to change: the file is left untouched
+        if (tidy.removedLines() == 0 && options.appended.isEmpty() && !keepOpen)
+            return tidy; // nothing to change: the file is left untouched, whatever it is
         // A last line ended by a lone CR gets its LF, or the CR would run into what follows.
         if (!options.appended.isEmpty() && tidy.bytes.endsWith('\r'))
             tidy.bytes += '\n';
         tidy.bytes += options.appended;
         if (options.leaveIfUnchanged && !keepOpen)
             tidy.upToDate = holdsExactly(in, tidy.bytes);
-        if (tidy.upToDate || options.dryRun)
+        if (tidy.upToDate)
             return tidy;
+        // A file that may not be replaced is refused only now that it would have to be.
+        if (options.dryRun) {
+            Result<void> replaceable = target.attach(path, in.handle());
+            if (replaceable)
+                replaceable = target.checkReplaceable();
+            if (!replaceable && options.wouldStop)
+                options.wouldStop(replaceable.error());
+            return tidy;
+        }
+        if (Result<void> replaceable = target.checkReplaceable(); !replaceable)
+            return unchanged(replaceable.error());
         const Result<void> replaced = target.replace(tidy.bytes, stopRequested, keepOpen);
         if (!replaced && target.changedMeanwhile() && reads++ < kReads)
             continue; // its new lines are read and kept

@@ -28,6 +28,9 @@ struct EntryRewriteOptions
     bool leaveIfUnchanged = false;
     // How to wait for another writer's lock; its stopRequested is also asked between the steps.
     LockWait lockWait;
+    // A dry run that would change the file hears here what would refuse or stop the real run
+    // (hard links, a file the user may not write, one that is no regular file).
+    std::function<void(const Error &)> wouldStop;
     // The findings that remove lines, in line order, as they are found.
     EntryFindingSink removedSink;
     // Hears, before anything is changed, that the file looks like UTF-8: a Build refuses it (the
@@ -48,7 +51,8 @@ struct EntryRewriteOptions
 // opened again, and so is a file that a program taking no lock changed while it was read (its
 // lines are kept), a few times before this gives up (Failed: "changed while it was being
 // tidied; left as it was"). When nothing goes and nothing is added the file is left untouched,
-// and so is, asked, a file that the new bytes would leave as it is.
+// and so is, asked, a file that the new bytes would leave as it is; whether it could be replaced
+// does not matter then.
 // Every failure leaves the file as it was, with a message that says so where the user needs to
 // hear it: the file cannot be opened or read, or holds a line too long to keep (Unreadable, named
 // as "NAME: ...", with the system's reason as the cause when it cannot be opened); it is not a

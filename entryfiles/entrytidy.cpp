@@ -214,8 +214,10 @@ Result<void> tidyEntryFile(QIODevice &device, const EntryTidyOptions &options, E
         bool dropped = false; // a filter entry that the options drop, if it is one
         if (isEntry && dropsFilter) {
             style = filterStyleOf(entry.text, entry.replacement);
-            dropped = style && (options.dropFilter ||
-                                options.dropFilterTexts.contains(entry.text.toString()));
+            const bool named = style && options.dropFilterTexts.contains(entry.text.toString());
+            if (named)
+                tidy.namedFilterTexts.insert(entry.text.toString());
+            dropped = style && (options.dropFilter || named);
         }
         const bool cipherDropped = dropped && style == ReplacementStyle::Cipher;
         const bool starDropped = dropped && style == ReplacementStyle::Mask;

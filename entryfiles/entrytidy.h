@@ -39,6 +39,8 @@ struct EntryTidy
     qsizetype removedEmptyLines = 0; // the empty lines that opened blocks that went whole
     qsizetype linesKept = 0;
     bool upToDate = false; // see EntryRewriteOptions::leaveIfUnchanged
+    // The texts of options.dropFilterTexts that filter entries of the file have.
+    QSet<QString> namedFilterTexts;
 
     qsizetype removedLines() const
     {

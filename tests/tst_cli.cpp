@@ -387,6 +387,10 @@ private slots:
     void tidyFailuresChangeNothing();
     void refusesWhatItMustNotWrite_data();
     void refusesWhatItMustNotWrite();
+    void tidyNeedsToReplaceOnlyWhatItChanges_data();
+    void tidyNeedsToReplaceOnlyWhatItChanges();
+    void typosAreSaid_data();
+    void typosAreSaid();
     void tidyKeepsExtendedAttributes();
     void tidyLeavesAFileChangedUnderIt_data();
     void tidyLeavesAFileChangedUnderIt();
@@ -490,9 +494,20 @@ void CliTest::usageErrors_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("no command") << QStringList{} << "No command";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "frobnicate";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "bogus";
-    QTest::newRow("unknown build option") << QStringList{"build", "--bogus"} << "bogus";
+    // An unknown name as it was typed; a suggestion only for a name close to a known one.
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << "vantro-filter: Unknown command \"frobnicate\".\n";
+    QTest::newRow("unknown option")
+        << QStringList{"--bogus"} << "vantro-filter: Unknown option \"--bogus\".\n";
+    QTest::newRow("unknown build option")
+        << QStringList{"build", "--bogus"} << "vantro-filter: Unknown option \"--bogus\".\n";
+    QTest::newRow("misspelt command")
+        << QStringList{"biuld"} << "Unknown command \"biuld\"; did you mean \"build\"?\n";
+    QTest::newRow("misspelt option")
+        << QStringList{"build", "--langauge", "de"}
+        << "Unknown option \"--langauge\"; did you mean \"--language\"?\n";
+    QTest::newRow("begun option") << QStringList{"tidy", "--dry", "a.txt"}
+                                  << "Unknown option \"--dry\"; did you mean \"--dry-run\"?\n";
     QTest::newRow("build argument") << QStringList{"build", "words.txt"} << "words.txt";
     QTest::newRow("missing value") << QStringList{"build", "--words"} << "words";
     QTest::newRow("stdout and dir") << QStringList{"build", "--stdout", "--dir", "."} << "--stdout";
@@ -1718,6 +1733,127 @@ void CliTest::refusesWhatItMustNotWrite()
     QCOMPARE(after.st_uid, old.st_uid);
 }
 
+void CliTest::tidyNeedsToReplaceOnlyWhatItChanges_data()
+{
+    QTest::addColumn<Refusal>("refusal");
+    QTest::addColumn<bool>("dryRun");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason"); // what a dry run warns of; empty: nothing
+
+    const QByteArray entry = "{ \"a\" \"z\" }\r\n";
+    const QString twoNames = QStringLiteral(
+        "\"localization.txt\" has 2 names (hard links); a new file in its place would leave the "
+        "old content under the others. Remove the other links and give it its one name, or work "
+        "on a copy.");
+    const QString notWritable = QStringLiteral(
+        "\"localization.txt\" may not be written by this user (Permission denied); only a file "
+        "that its user could write to is replaced.");
+    QTest::newRow("a second name, nothing to change")
+        << Refusal::HardLink << false << entry << QString();
+    QTest::newRow("not writable, nothing to change")
+        << Refusal::NotWritable << false << entry << QString();
+    QTest::newRow("a second name, dry run")
+        << Refusal::HardLink << true << entry + entry << twoNames;
+    QTest::newRow("not writable, dry run")
+        << Refusal::NotWritable << true << entry + entry << notWritable;
+}
+
+// A file that tidy may not replace is refused only when it would be changed (see
+// refusesWhatItMustNotWrite); a dry run warns of the refusal to come.
+void CliTest::tidyNeedsToReplaceOnlyWhatItChanges()
+{
+    QFETCH(Refusal, refusal);
+    QFETCH(bool, dryRun);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+
+    if (refusal == Refusal::NotWritable && ::geteuid() != 0)
+        QSKIP("Needs root to give files to another user.");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("localization.txt"));
+    QVERIFY(writeFileBytes(path, content));
+    const QByteArray name = QFile::encodeName(path);
+    if (refusal == Refusal::HardLink)
+        QCOMPARE(::link(name.constData(), QFile::encodeName(dir.filePath("other.txt")).constData()),
+                 0);
+    else
+        QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+
+    const ChildOutcome child = runInChild([&] {
+        if (refusal == Refusal::NotWritable && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            return QStringLiteral("could not become an ordinary user");
+        const ToolRun run = runTool(dryRun ? QStringList{"tidy", "--dry-run", "localization.txt"}
+                                           : QStringList{"tidy", "localization.txt"},
+                                    dir.path());
+        const QByteArray warning = reason.isEmpty()
+                                       ? QByteArray()
+                                       : "vantro-filter: warning: " + reason.toUtf8() +
+                                             " Without --dry-run, tidy would change nothing.\n";
+        const QByteArray said =
+            dryRun ? "(dry run: nothing was changed).\n" : "lines kept 1 (nothing to change).\n";
+        return run.exitCode == 0 && run.err == warning && run.out.endsWith(said)
+                   ? QString()
+                   : QStringLiteral("exit status %1: %2%3")
+                         .arg(QString::number(run.exitCode), QString::fromUtf8(run.out),
+                              QString::fromUtf8(run.err));
+    });
+    QVERIFY2(child.passed(), child.text());
+    QCOMPARE(fileBytes(path), content);
+}
+
+void CliTest::typosAreSaid_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("warnings");
+
+    // profile.txt: "-HOE" takes out the built-in "hoe", "-hoee" nothing; except.txt likewise.
+    const QStringList build{"build",       "--stdout", "--profile",
+                            "profile.txt", "--except", "except.txt"};
+    QTest::newRow("build") << build << 0
+                           << QStringList{"profile.txt:3: warning: \"-hoee\" takes out nothing: no "
+                                          "entry is \"hoee\".",
+                                          "except.txt:2: warning: \"zzq\" takes out nothing: no "
+                                          "entry is \"zzq\"."};
+    // Said as the refused words are, and the exit status stays theirs.
+    QTest::newRow("build, a word refused")
+        << QStringList{"build", "--stdout", "--add", "refused.txt", "--profile", "profile.txt"} << 1
+        << QStringList{
+               "profile.txt:3: warning: \"-hoee\" takes out nothing: no entry is \"hoee\"."};
+    const QString nothing =
+        QStringLiteral("\"hoee\" removes nothing: no filter entry of \"hoee\" is in "
+                       "\"localization.txt\".");
+    QTest::newRow("tidy --drop-word")
+        << QStringList{"tidy", "--drop-word", "HOEE", "--drop-word", "hoe", "localization.txt"} << 0
+        << QStringList{"warning: --drop-word " + nothing};
+    QTest::newRow("tidy --drop-words, dry run")
+        << QStringList{"tidy", "--dry-run", "--drop-words", "except.txt", "localization.txt"} << 0
+        << QStringList{"except.txt:2: warning: \"zzq\" removes nothing: no filter entry of "
+                       "\"zzq\" is in \"localization.txt\"."};
+}
+
+void CliTest::typosAreSaid()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, warnings);
+
+    QTemporaryDir dir;
+    QVERIFY(writeFileBytes(dir.filePath("profile.txt"), "# typos\n-HOE\n-hoee\n"));
+    QVERIFY(writeFileBytes(dir.filePath("except.txt"), "hoe\nzzq\n"));
+    QVERIFY(writeFileBytes(dir.filePath("refused.txt"), "\u0178\n"));
+    QVERIFY(writeFileBytes(dir.filePath("localization.txt"), "\r\n{ \"hoe\" \"t0w\" }\r\n"));
+
+    const ToolRun run = runTool(arguments, dir.path());
+    QCOMPARE(run.exitCode, status);
+    QStringList said;
+    for (const QString &line : lines(run.err)) {
+        if (line.contains(QLatin1String("warning: ")))
+            said.append(line.sliced(QStringLiteral("vantro-filter: ").size()));
+    }
+    QCOMPARE(said, warnings);
+}
+
 void CliTest::tidyKeepsExtendedAttributes()
 {
     QTemporaryDir dir;
@@ -2010,6 +2146,10 @@ void CliTest::expand_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("variants"); // printed in this order, each with its replacement
 
+    QTest::newRow("masked, max") << QStringList{"expand", "--mask", "a b", "--max"}
+                                 << QStringList{"_A B", "_A b", "_a b", "A B",  "A b",  "a b",
+                                                "A B!", "A b!", "a b!", "A B.", "A b.", "a b.",
+                                                "A B?", "A b?", "a b?", "A B_", "A b_", "a b_"};
     QTest::newRow("one letter, max")
         << QStringList{"expand", "a", "--max"}
         << QStringList{"_A", "_a", "A", "a", "A!", "a!", "A.", "a.", "A?", "a?", "A_", "a_"};
@@ -2040,8 +2180,12 @@ void CliTest::expand()
                                                  "\"\u00ff\" would equal it"),
              run.err);
     QStringList expected;
+    // A mask stars every character but the space.
+    const bool masked = arguments.contains(QLatin1String("--mask"));
     for (const QString &variant : variants)
-        expected.append(variant + u'\t' + model::replacement(variant));
+        expected.append(variant + u'\t' +
+                        (masked ? QString(variant).replace(QRegularExpression("[^ ]"), "*")
+                                : model::replacement(variant)));
     QCOMPARE(lines(run.out), expected);
 }
 
