@@ -162,6 +162,8 @@ private slots:
     void buildReplacingPreviousFilter();
     void exitDuringBuild_data();
     void exitDuringBuild();
+    void exitAsksToSaveProfileEdits_data();
+    void exitAsksToSaveProfileEdits();
     void smallScreenScrollsToBuild_data();
     void smallScreenScrollsToBuild();
 
@@ -177,6 +179,8 @@ private:
     void triggerMenuItem(const char *text);
     bool dropFile(const QUrl &url);
     void setWords(const QStringList &words);
+    QString startWithProfile(const QByteArray &file);
+    bool answerExitQuestion(const QString &answer);
     int rowOf(const char *word) const
     {
         return static_cast<int>(m_window->wordList()->list().items().indexOf(QLatin1String(word)));
@@ -241,6 +245,36 @@ bool MainWindowTest::dropFile(const QUrl &url)
 void MainWindowTest::setWords(const QStringList &words)
 {
     m_window->wordList()->setList(SortedTextList::fromUnsorted(words));
+}
+
+// Starts from "drat" and "gosh" with the profile file, as --profile gives it; returns its path.
+QString MainWindowTest::startWithProfile(const QByteArray &file)
+{
+    const QString path = QDir::current().filePath(QStringLiteral("profile.txt"));
+    if (!writeFileBytes(path, file))
+        return {};
+    vantro::ComposedWordList start;
+    start.startWords = {"drat", "gosh"};
+    for (const vantro::WordFileWord &word :
+         vantro::readWordFile(file, vantro::WordFileKind::Profile).words)
+        start.additions.append(word.text);
+    start.words = SortedTextList::fromUnsorted(start.startWords + start.additions);
+    m_window->startWith(start, path, file);
+    return path;
+}
+
+// Clicks the answer in the box that Exit opened; an empty answer: true when there is no box.
+bool MainWindowTest::answerExitQuestion(const QString &answer)
+{
+    auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("unsavedProfileBox"));
+    const bool asking = box && box->isVisible();
+    if (answer.isEmpty() || !asking)
+        return answer.isEmpty() && !asking;
+    const auto button = answer == u"Save"      ? QMessageBox::Save
+                        : answer == u"Discard" ? QMessageBox::Discard
+                                               : QMessageBox::Cancel;
+    box->button(button)->click();
+    return true;
 }
 
 void MainWindowTest::startUpState()
@@ -1305,27 +1339,111 @@ void MainWindowTest::buildReplacingPreviousFilter()
 void MainWindowTest::exitDuringBuild_data()
 {
     QTest::addColumn<bool>("byExitButton");
-    QTest::newRow("Exit button") << true;
-    QTest::newRow("window closed") << false;
+    QTest::addColumn<QString>("answer"); // to the question about an edited profile; empty: none
+    QTest::newRow("Exit button") << true << "";
+    QTest::newRow("window closed") << false << "";
+    QTest::newRow("profile edited, discarded") << true << "Discard";
+    QTest::newRow("profile edited, stay: the Build goes on") << false << "Cancel";
 }
 
 void MainWindowTest::exitDuringBuild()
 {
     QFETCH(bool, byExitButton);
+    QFETCH(QString, answer);
+    if (!answer.isEmpty()) {
+        QVERIFY(!startWithProfile("zip\n").isEmpty());
+        control<QLineEdit>("Text3")->setText(QStringLiteral("zap"));
+        m_window->addWord();
+    }
     setWords({"gosh"});
-    afterEntries(m_window.get(), 3, [this, byExitButton] {
+    afterEntries(m_window.get(), 3, [this, byExitButton, answer] {
         if (byExitButton)
             QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
         else
             m_window->close();
+        QVERIFY(answerExitQuestion(answer));
     });
     QVERIFY(pressBuild(m_window.get()));
 
+    if (answer == u"Cancel") {
+        QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+        QVERIFY(m_window->isVisible());
+        return;
+    }
     // Stopped right after the third entry, every line whole; nothing was shown afterwards.
     QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic.first(3)));
     QVERIFY(!m_window->isVisible());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 3 of 9"));
     QVERIFY(m_warnings.isEmpty());
+}
+
+// Exit by the button, the close control or Ctrl+Q, after edits: "+WORD" typed, "-WORD" selected,
+// "s" Save profile. The profile starts as "# mine\nzip\n" unless the row gives another.
+void MainWindowTest::exitAsksToSaveProfileEdits_data()
+{
+    QTest::addColumn<QString>("exitBy");
+    QTest::addColumn<bool>("profile");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QString>("answer"); // empty: no question is asked
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("saved"); // the profile file afterwards
+
+    const QByteArray mine = "# mine\nzip\n";
+    const QStringList zap{"+zap"};
+    QTest::newRow("no profile: at once") << "button" << false << mine << zap << "" << true << mine;
+    QTest::newRow("profile not edited")
+        << "Ctrl+Q" << true << mine << QStringList() << "" << true << mine;
+    QTest::newRow("edit undone") << "close" << true << mine << QStringList{"+zap", "-zap"} << ""
+                                 << true << mine;
+    QTest::newRow("edits saved") << "button" << true << mine << QStringList{"+zap", "s"} << ""
+                                 << true << mine + "zap\n";
+    QTest::newRow("save") << "close" << true << mine << zap << "Save" << true << mine + "zap\n";
+    QTest::newRow("discard") << "button" << true << mine << zap << "Discard" << true << mine;
+    QTest::newRow("stay") << "Ctrl+Q" << true << mine << QStringList{"-zip"} << "Cancel" << false
+                          << mine;
+    const QByteArray latin1 = "# mine\ncaf\xE9\n";
+    QTest::newRow("saving fails: stays")
+        << "button" << true << latin1 << zap << "Save" << false << latin1;
+}
+
+void MainWindowTest::exitAsksToSaveProfileEdits()
+{
+    QFETCH(QString, exitBy);
+    QFETCH(bool, profile);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, edits);
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, saved);
+    const QString path = startWithProfile(file);
+    QVERIFY(!path.isEmpty());
+    if (!profile)
+        m_window->startWith(vantro::ComposedWordList{}, QString());
+    for (const QString &edit : std::as_const(edits)) {
+        if (edit.startsWith(u'+')) {
+            control<QLineEdit>("Text3")->setText(edit.mid(1));
+            m_window->addWord();
+        } else if (edit.startsWith(u'-')) {
+            control<QListView>("text1")->selectionModel()->select(
+                m_window->wordList()->index(rowOf(qPrintable(edit.mid(1)))),
+                QItemSelectionModel::Select);
+        } else {
+            triggerMenuItem("Save profile");
+        }
+    }
+    if (exitBy == u"button") {
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    } else if (exitBy == u"close") {
+        m_window->close();
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+    }
+    QVERIFY(answerExitQuestion(answer));
+    QCOMPARE(!m_window->isVisible(), closed);
+    QCOMPARE(fileBytes(path), saved);
+    QCOMPARE(m_warnings.size(), closed ? 0 : qsizetype(answer == u"Save"));
 }
 
 void MainWindowTest::smallScreenScrollsToBuild_data()
