@@ -7,8 +7,8 @@
 #include "fileio/path.h"
 #include "wordlists/builtinwords.h"
 
+#include <QAction>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
 #include <QLabel>
@@ -202,6 +202,10 @@ void MainWindow::connectHandlers()
 {
     connect(m_buildButton, &QPushButton::clicked, this, &MainWindow::build);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    auto *quit = new QAction(this);
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &MainWindow::exitProgram);
+    addAction(quit);
     connect(m_addWordButton, &QPushButton::clicked, this, &MainWindow::addWord);
     connect(m_newWordBox, &QLineEdit::returnPressed, this, &MainWindow::addWord);
     connect(m_wordListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -279,18 +283,6 @@ bool MainWindow::load(const BuiltInChoice &builtIn)
         return false;
     }
     return true;
-}
-
-void MainWindow::exitProgram()
-{
-    close();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // A running Build ends with the entries written so far, and shows nothing more.
-    endBuild();
-    event->accept();
 }
 
 } // namespace vantro

@@ -1,6 +1,7 @@
 // The Build button: expands the word list into its variants and starts the paced job that appends
 // their filter entries to the target file, showing its progress as it goes.
 #include "app/mainwindow.h"
+#include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
 #include "builder/buildplan.h"
 #include "common/showntext.h"
@@ -187,7 +188,7 @@ void MainWindow::showWrittenVariants()
 }
 
 // The window's one answer to a failed Build, whatever its kind: the word list as it was, and the
-// message in a box.
+// message in a box and on standard error.
 void MainWindow::recoverFromFailedBuild(const Error &error)
 {
     const QString filterTakenOutOf =
@@ -210,6 +211,7 @@ void MainWindow::recoverFromFailedBuild(const Error &error)
                              "next Build that replaces the previous filter puts it right.")
                               .arg(shownPath(filterTakenOutOf));
     announceBuildEnd(tr("Last Build failed: %1").arg(message), tr("Build failed: %1").arg(message));
+    printProgramMessage(message);
     m_reporter(message);
 }
 

@@ -120,6 +120,7 @@ void ProfileEdits::keepLinesOf(const QByteArray &bytes, const WordFile &file)
         m_fileRemovalLines.insert(word.line, word.text);
         m_fileRemovals.insert(word.text);
     }
+    markSaved();
 }
 
 QByteArray ProfileEdits::profileText() const

@@ -74,6 +74,10 @@ public:
     // can hold, is left out (see holdsEmptyWord).
     QByteArray profileText() const;
     bool holdsEmptyWord() const;
+    // Whether Save profile would write other lines than it last wrote, or than the profile held
+    // when its lines were kept: edits since then that the user has not undone.
+    bool changedSinceSaved() const { return profileText() != m_savedText; }
+    void markSaved() { m_savedText = profileText(); }
 
 private:
     QSet<QString> m_startWords;
@@ -86,6 +90,7 @@ private:
     QStringList m_fileAdditions;
     QHash<qsizetype, QString> m_fileRemovalLines; // the word of each, by line number
     QSet<QString> m_fileRemovals;
+    QByteArray m_savedText; // the profile's lines as last saved or kept
 };
 
 // The number of the first line that is not UTF-8 (1-based); 0 when every line is.

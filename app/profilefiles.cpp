@@ -97,14 +97,14 @@ void MainWindow::keepProfileLines(const QString &path, const QByteArray &bytes,
     m_edits.keepLinesOf(m_profileLineNotUtf8 > 0 ? QByteArray() : bytes, profile);
 }
 
-void MainWindow::saveProfileTo(const QString &path)
+bool MainWindow::saveProfileTo(const QString &path)
 {
     if (m_profileLineNotUtf8 > 0 && absolutePath(path) == m_profilePath) {
         m_reporter(tr("The profile was not saved: line %1 of \"%2\" is not UTF-8, and saving "
                       "would put UTF-8 lines beside it. Nothing was written. Convert the file to "
                       "UTF-8 and open it again, or save the profile to another file.")
                        .arg(QString::number(m_profileLineNotUtf8), shownPath(m_profilePath)));
-        return;
+        return false;
     }
     // The opened profile is saved into the folder it was opened from, while its path still
     // leads there; any other file is found now.
@@ -122,7 +122,7 @@ void MainWindow::saveProfileTo(const QString &path)
         saved = writeWholeFile(opened ? *m_profilePlace : *found, m_edits.profileText());
     if (!saved) {
         m_reporter(tr("The profile was not saved. %1").arg(saved.message()));
-        return;
+        return false;
     }
     // Later saves go to the same file, also when the window goes to another directory.
     if (!opened) {
@@ -130,10 +130,12 @@ void MainWindow::saveProfileTo(const QString &path)
         m_profilePlace = std::move(found);
     }
     m_profileLineNotUtf8 = 0;
+    m_edits.markSaved();
     if (m_edits.holdsEmptyWord())
         m_reporter(tr("The profile was saved to \"%1\" without the empty word, which a profile "
                       "cannot hold; add it again after the next start.")
                        .arg(shownPath(m_profilePath)));
+    return true;
 }
 
 } // namespace vantro

@@ -44,8 +44,8 @@ struct Parser
                      "badword.txt there. The details: man vantro-filter-tool"));
         QCommandLineOption profile = buildOption(kProfile);
         profile.setDescription(profile.description() + u' ' +
-                               Text::tr("Save profile (Ctrl+S) writes the window's edits back to "
-                                        "FILE."));
+                               Text::tr("May be given more than once. Save profile (Ctrl+S) "
+                                        "writes the window's edits back to the last FILE."));
         for (const QCommandLineOption &option :
              {buildOption(kDir), buildOption(kAdd), buildOption(kWords), profile,
               buildOption(kExcept), buildOption(kMask), buildOption(kSpellings),
@@ -124,10 +124,6 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     }
     if (parser.parser.isSet(kDir))
         result.options.directory = parser.parser.value(kDir);
-    if (parser.parser.values(kProfile).size() > 1) {
-        result.error = app::Tr::tr("--profile may be given only once.");
-        return result;
-    }
     result.options.mask = parser.parser.isSet(kMask);
     result.options.replace = parser.parser.isSet(kReplace);
     result.options.forceEncoding = parser.parser.isSet(kForceEncoding);
@@ -142,7 +138,11 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
 
 void printProgramMessage(const QString &message)
 {
-    std::fprintf(stderr, "vantro-filter-tool: %s\n", message.toLocal8Bit().constData());
+    // Every line after the program's name, written at once: a write per line would take long.
+    QString lines;
+    for (const QString &line : message.split(u'\n'))
+        lines += QStringLiteral("vantro-filter-tool: ") + line + u'\n';
+    std::fputs(lines.toLocal8Bit().constData(), stderr);
 }
 
 std::optional<int> refuseWithoutDisplay(int argc, char *argv[])

@@ -13,17 +13,17 @@ namespace vantro {
 struct WindowOptions
 {
     std::optional<QString> directory; // --dir: the working directory to enter before start-up
-    WordSourceNames sources;    // the word files and the built-in entries; --profile at most once
-    bool mask = false;          // --mask: entries replace their texts with stars
-    bool replace = false;       // --replace: every Build takes the previous filter out first
+    WordSourceNames sources;          // the word files and the built-in entries
+    bool mask = false;                // --mask: entries replace their texts with stars
+    bool replace = false;             // --replace: every Build takes the previous filter out first
     bool spellings = false;     // --spellings: Builds also write the other ways players type words
     bool forceEncoding = false; // --force-encoding: Builds append to a file that looks like UTF-8
 
-    // --profile: additions and removals; Save profile writes it.
+    // The last --profile: Save profile writes it; the profiles before it are part of the start.
     std::optional<QString> profile() const
     {
         return sources.profileFiles.isEmpty() ? std::nullopt
-                                              : std::optional(sources.profileFiles.first());
+                                              : std::optional(sources.profileFiles.last());
     }
 };
 

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <utility>
 
 namespace vantro {
@@ -52,7 +53,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     // the command line are relative to the directory the program was started in. The profile is
     // read whole: Save profile keeps its lines.
     QByteArray profileBytes;
-    const ComposedWordList start = composeWordSources(
+    ComposedWordList start = composeWordSources(
         options.sources, [&](const QString &name, const auto &read) -> Result<void> {
             QFile file;
             if (Result<void> opened = openInputFile(file, name); !opened)
@@ -85,6 +86,18 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
             usable = changeDirectory(*options.directory);
         if (!usable)
             return refuse(usable.message() + u' ' + app::Tr::tr("Nothing was written."), report);
+    }
+
+    // The last profile is the one Save profile writes; those before it are part of the start, as
+    // the built-in entries are, so that their words are not saved into it.
+    const auto last = std::find_if(start.fileWords.crbegin(), start.fileWords.crend(),
+                                   [](const WordFileWords &file) { return file.profile; });
+    if (last != start.fileWords.crend()) {
+        start.startWords += start.additions.first(last->first);
+        start.additions.remove(0, last->first);
+        // It was read whole already: a profile that cannot be is refused above.
+        const Result<WordFile> profile = readWordFile(profileBytes, WordFileKind::Profile);
+        start.removals = start.removals.last(profile ? profile->removals.size() : 0);
     }
 
     MainWindow window;

@@ -1,6 +1,7 @@
 // The user's edits of the word list: Add Word, removal by selection, Undo of removals, the words
 // of word files and profiles; each is recorded for the profile that Save profile writes.
 #include "app/mainwindow.h"
+#include "app/windowcommandline.h"
 #include "app/wordlistmodel.h"
 #include "builder/variants.h"
 #include "builder/wordfile.h"
@@ -13,8 +14,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QSet>
-
-#include <cstdio>
 
 namespace vantro {
 
@@ -197,15 +196,14 @@ void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFil
     // standard error.
     constexpr qsizetype kLinesShown = 20;
     QStringList lines;
-    QString everyLine; // for standard error, written at once: a write per line would take long
+    QStringList everyLine;
     for (const WordFileProblem &problem : problems) {
         const QString number = QString::number(problem.line);
-        everyLine +=
-            tr("%1:%2: %3").arg(shownPath(fileName), number, problem.error.message) + u'\n';
+        everyLine.append(tr("%1:%2: %3").arg(shownPath(fileName), number, problem.error.message));
         if (lines.size() < kLinesShown)
             lines.append(tr("Line %1: %2").arg(number, problem.error.message));
     }
-    std::fputs(everyLine.toLocal8Bit().constData(), stderr);
+    printProgramMessage(everyLine.join(u'\n'));
     if (problems.size() > kLinesShown)
         lines.append(
             tr("... and %n more", nullptr, static_cast<int>(problems.size() - kLinesShown)));

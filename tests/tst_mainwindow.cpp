@@ -166,6 +166,8 @@ private slots:
     void buildReplacingPreviousFilter();
     void exitDuringBuild_data();
     void exitDuringBuild();
+    void exitAsksToSaveProfileEdits_data();
+    void exitAsksToSaveProfileEdits();
     void smallScreenScrollsToBuild_data();
     void smallScreenScrollsToBuild();
 
@@ -181,6 +183,8 @@ private:
     void triggerMenuItem(const char *text);
     bool dropFile(const QUrl &url);
     void setWords(const QStringList &words);
+    QString startWithProfile(const QByteArray &file);
+    bool answerExitQuestion(QMessageBox::StandardButton answer);
     int rowOf(const char *word) const
     {
         return static_cast<int>(m_window->wordList()->list().items().indexOf(QLatin1String(word)));
@@ -245,6 +249,32 @@ bool MainWindowTest::dropFile(const QUrl &url)
 void MainWindowTest::setWords(const QStringList &words)
 {
     m_window->wordList()->setList(SortedTextList::fromUnsorted(words));
+}
+
+// Starts from "drat" and "gosh" with the profile file, as --profile gives it; returns its path.
+QString MainWindowTest::startWithProfile(const QByteArray &file)
+{
+    const QString path = QDir::current().filePath(QStringLiteral("profile.txt"));
+    if (!writeFileBytes(path, file))
+        return {};
+    vantro::ComposedWordList start;
+    start.startWords = {"drat", "gosh"};
+    for (const vantro::WordFileWord &word :
+         vantro::readWordFile(file, vantro::WordFileKind::Profile)->words)
+        start.additions.append(word.text);
+    start.words = SortedTextList::fromUnsorted(start.startWords + start.additions);
+    m_window->startWith(start, path, file);
+    return path;
+}
+
+// Clicks the answer in the box that Exit opened; NoButton: true when there is no box.
+bool MainWindowTest::answerExitQuestion(QMessageBox::StandardButton answer)
+{
+    auto *box = m_window->findChild<QMessageBox *>(QStringLiteral("unsavedProfileBox"));
+    if (!box || !box->isVisible() || answer == QMessageBox::NoButton)
+        return answer == QMessageBox::NoButton && !(box && box->isVisible());
+    box->button(answer)->click();
+    return true;
 }
 
 void MainWindowTest::startUpState()
@@ -1125,10 +1155,10 @@ void MainWindowTest::buildIsPacedAndShowsProgress()
         QVERIFY(writtenAt.at(i) - writtenAt.at(i - 1) >= std::chrono::milliseconds(11));
     QCOMPARE(armed, QList<std::chrono::milliseconds>(9, std::chrono::milliseconds(10)));
     // Both the counter and the label follow every step; the label is repainted only at the
-    // first, every third and the last.
+    // first, every eighth and the last.
     for (qsizetype n = 1; n <= shown.size(); ++n)
         QCOMPARE(shown.at(n - 1), QStringLiteral("Processing Word %1 of 9/%1").arg(n));
-    QCOMPARE(repainted, QList<bool>({true, false, true, false, false, true, false, false, true}));
+    QCOMPARE(repainted, QList<bool>({true, false, false, false, false, false, false, true, true}));
     QVERIFY(control<QLabel>("Label5")->updatesEnabled());
 }
 
@@ -1432,27 +1462,114 @@ void MainWindowTest::buildReplacingPreviousFilter()
 void MainWindowTest::exitDuringBuild_data()
 {
     QTest::addColumn<bool>("byExitButton");
-    QTest::newRow("Exit button") << true;
-    QTest::newRow("window closed") << false;
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // to the question about a profile
+    QTest::newRow("Exit button") << true << QMessageBox::NoButton;
+    QTest::newRow("window closed") << false << QMessageBox::NoButton;
+    QTest::newRow("profile edited, discarded") << true << QMessageBox::Discard;
+    QTest::newRow("profile edited, stay: the Build goes on") << false << QMessageBox::Cancel;
 }
 
 void MainWindowTest::exitDuringBuild()
 {
     QFETCH(bool, byExitButton);
+    QFETCH(QMessageBox::StandardButton, answer);
+    if (answer != QMessageBox::NoButton) {
+        QVERIFY(!startWithProfile("zip\n").isEmpty());
+        control<QLineEdit>("Text3")->setText(QStringLiteral("zap"));
+        m_window->addWord();
+    }
     setWords({"gosh"});
-    afterEntries(m_window.get(), 3, [this, byExitButton] {
+    afterEntries(m_window.get(), 3, [this, byExitButton, answer] {
         if (byExitButton)
             QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
         else
             m_window->close();
+        QVERIFY(answerExitQuestion(answer));
     });
     QVERIFY(pressBuild(m_window.get()));
 
+    if (answer == QMessageBox::Cancel) {
+        QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic));
+        QVERIFY(m_window->isVisible());
+        return;
+    }
     // Stopped right after the third entry, every line whole; nothing was shown afterwards.
     QCOMPARE(fileBytes("badnames.txt"), "\r\n" + entryLines(kGoshBasic.first(3)));
     QVERIFY(!m_window->isVisible());
     QCOMPARE(control<QLabel>("Label5")->text(), QStringLiteral("Processing Word 3 of 9"));
     QVERIFY(m_warnings.isEmpty());
+}
+
+// Exit by the button, the close control or Ctrl+Q, after edits: "+WORD" typed, "-WORD" selected,
+// "s" Save profile. The profile starts as "# mine\nzip\n" unless the row gives another.
+void MainWindowTest::exitAsksToSaveProfileEdits_data()
+{
+    QTest::addColumn<QString>("exitBy");
+    QTest::addColumn<bool>("profile");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<QMessageBox::StandardButton>("answer"); // NoButton: no question is asked
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("saved"); // the profile file afterwards
+
+    const QByteArray mine = "# mine\nzip\n";
+    const QStringList zap{"+zap"};
+    QTest::newRow("no profile: at once")
+        << "button" << false << mine << zap << QMessageBox::NoButton << true << mine;
+    QTest::newRow("profile not edited")
+        << "Ctrl+Q" << true << mine << QStringList() << QMessageBox::NoButton << true << mine;
+    QTest::newRow("edit undone") << "close" << true << mine << QStringList{"+zap", "-zap"}
+                                 << QMessageBox::NoButton << true << mine;
+    QTest::newRow("edits saved") << "button" << true << mine << QStringList{"+zap", "s"}
+                                 << QMessageBox::NoButton << true << mine + "zap\n";
+    QTest::newRow("save") << "close" << true << mine << zap << QMessageBox::Save << true
+                          << mine + "zap\n";
+    QTest::newRow("discard") << "button" << true << mine << zap << QMessageBox::Discard << true
+                             << mine;
+    QTest::newRow("stay") << "Ctrl+Q" << true << mine << QStringList{"-zip"} << QMessageBox::Cancel
+                          << false << mine;
+    const QByteArray latin1 = "# mine\ncaf\xE9\n";
+    QTest::newRow("saving fails: stays")
+        << "button" << true << latin1 << zap << QMessageBox::Save << false << latin1;
+}
+
+void MainWindowTest::exitAsksToSaveProfileEdits()
+{
+    QFETCH(QString, exitBy);
+    QFETCH(bool, profile);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, edits);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, saved);
+    const QString path = startWithProfile(file);
+    QVERIFY(!path.isEmpty());
+    if (!profile)
+        m_window->startWith(vantro::ComposedWordList{}, QString());
+    for (const QString &edit : std::as_const(edits)) {
+        if (edit.startsWith(u'+')) {
+            control<QLineEdit>("Text3")->setText(edit.mid(1));
+            m_window->addWord();
+        } else if (edit.startsWith(u'-')) {
+            control<QListView>("text1")->selectionModel()->select(
+                m_window->wordList()->index(rowOf(qPrintable(edit.mid(1)))),
+                QItemSelectionModel::Select);
+        } else {
+            triggerMenuItem("Save profile");
+        }
+    }
+    if (exitBy == u"button") {
+        QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    } else if (exitBy == u"close") {
+        m_window->close();
+    } else {
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+    }
+    QVERIFY(answerExitQuestion(answer));
+    QCOMPARE(!m_window->isVisible(), closed);
+    QCOMPARE(fileBytes(path), saved);
+    QCOMPARE(m_warnings.size(), closed ? 0 : qsizetype(answer == QMessageBox::Save));
 }
 
 void MainWindowTest::smallScreenScrollsToBuild_data()

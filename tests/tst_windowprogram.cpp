@@ -53,7 +53,9 @@ private slots:
     void namesAreBytes();
     void wordFilesRelativeToStart_data();
     void wordFilesRelativeToStart();
+    void savedProfileReproducesEdits_data();
     void savedProfileReproducesEdits();
+    void messagesOnStandardError();
     void maskAndReplace();
     void utf8TargetRefused();
     void buildsTheBlockOfTheCommandLineTool_data();
@@ -209,7 +211,8 @@ void WindowProgramTest::sharedOptionsHaveOneHelp()
     // Less the sentences that only one of the programs adds (to --profile).
     for (QString &row : rows) {
         row.remove(QLatin1String(" May be given more than once."));
-        row.remove(QLatin1String(" Save profile (Ctrl+S) writes the window's edits back to FILE."));
+        row.remove(QLatin1String(
+            " Save profile (Ctrl+S) writes the window's edits back to the last FILE."));
     }
     QVERIFY(!rows[0].isEmpty());
     QCOMPARE(rows[0], rows[1]);
@@ -358,6 +361,10 @@ void WindowProgramTest::wordFilesRelativeToStart_data()
     QTest::newRow("--profile adds and takes out, also words of --add")
         << QStringList{"--words", "list.txt", "--add", "more.txt", "--profile", "profile.txt"}
         << "+delta,beta,delta" << QString();
+    QTest::newRow("--profile twice, in order")
+        << QStringList{"--words", "list.txt", "--profile", "profile.txt", "--profile", "out.txt"}
+        << "+delta,beta,beta,delta,delta"
+        << "profile.txt:6: warning: \"-gamma\" takes out nothing: no entry is \"gamma\".";
     QTest::newRow("--except after the profile")
         << QStringList{"--words", "list.txt", "--profile", "profile.txt", "--except", "out.txt"}
         << "+delta"
@@ -399,13 +406,27 @@ void WindowProgramTest::wordFilesRelativeToStart()
         QCOMPARE(shown, words);
 }
 
+void WindowProgramTest::savedProfileReproducesEdits_data()
+{
+    QTest::addColumn<QStringList>("before"); // options before --profile profile.txt
+    QTest::addColumn<QString>("words");      // after the edits
+    QTest::newRow("one profile") << QStringList() << "five,four,three,two,-x";
+    // The profile given first is part of the start: its lines are not saved into the last one.
+    QTest::newRow("after a shared profile")
+        << QStringList{"--profile", "shared.txt"} << "eight,five,four,two,-x";
+}
+
 void WindowProgramTest::savedProfileReproducesEdits()
 {
+    QFETCH(QStringList, before);
+    QFETCH(QString, words);
     const QDir scratch(m_scratch->path());
     QVERIFY(writeFileBytes(scratch.filePath("list.txt"), "one\ntwo\nthree\n"));
+    QVERIFY(writeFileBytes(scratch.filePath("shared.txt"), "eight\n-three\n"));
     const QString profile = scratch.filePath(QStringLiteral("profile.txt"));
     QVERIFY(writeFileBytes(profile, "four\nseven\n-two\n"));
-    const QStringList options{"--words", "list.txt", "--profile", "profile.txt"};
+    const QStringList options =
+        QStringList{"--words", "list.txt"} + before + QStringList{"--profile", "profile.txt"};
 
     const Start edited = start(options, m_scratch->path(), false, [](vantro::MainWindow *window) {
         auto *list = window->findChild<QListView *>(QStringLiteral("text1"));
@@ -431,10 +452,34 @@ void WindowProgramTest::savedProfileReproducesEdits()
         QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier); // Save profile
     });
     QCOMPARE(edited.status, 0);
-    QCOMPARE(edited.reported, QStringLiteral("words: five,four,three,two,-x"));
+    QCOMPARE(edited.reported, "words: " + words);
+    QCOMPARE(fileBytes(scratch.filePath("shared.txt")), QByteArray("eight\n-three\n"));
+    QVERIFY(!fileBytes(profile).contains("eight") && !fileBytes(profile).contains("three"));
 
     const Start again = start(options, m_scratch->path());
     QCOMPARE(again.reported, edited.reported);
+}
+
+// What the window tells the user in a box goes to standard error too, every line after the
+// program's name: a word file's refused lines at start-up and a failed Build.
+void WindowProgramTest::messagesOnStandardError()
+{
+    const QString words = m_scratch->filePath(QStringLiteral("words.txt"));
+    QVERIFY(writeFileBytes(words, "say \"hi\nheck\nsay \"ho\n"));
+    QVERIFY(QDir(m_work->path()).mkdir(QStringLiteral("badnames.txt")));
+
+    const Start started = start({"--add", words}, m_work->path(), true);
+    QCOMPARE(started.status, 0);
+    QStringList lines = started.standardError.split(u'\n');
+    QCOMPARE(lines.takeLast(), QString());
+    QVERIFY2(lines.size() == 3, qPrintable(started.standardError));
+    for (const QString &line : std::as_const(lines))
+        QVERIFY2(line.startsWith("vantro-filter-tool: "), qPrintable(line));
+    QVERIFY(lines.at(0).startsWith("vantro-filter-tool: " + words + ":1: "));
+    QVERIFY(lines.at(1).startsWith("vantro-filter-tool: " + words + ":3: "));
+    const QString failure = started.reported.split(u'\n').last();
+    QVERIFY2(failure.contains("badnames.txt"), qPrintable(started.reported));
+    QCOMPARE(lines.at(2), "vantro-filter-tool: " + failure);
 }
 
 void WindowProgramTest::maskAndReplace()
@@ -504,6 +549,8 @@ void WindowProgramTest::buildsTheBlockOfTheCommandLineTool_data()
                        "--severity", "Strong", "--no-ambiguous"};
     QTest::newRow("a profile and an allow-list, as stars") << QStringList{
         "--profile", "{profile}", "--except", "{except}", "--add", "{words}", "--mask"};
+    QTest::newRow("two profiles") << QStringList{"--add",    "{words}",   "--profile",
+                                                 "{except}", "--profile", "{profile}"};
     QTest::newRow("the spellings players type, German")
         << QStringList{"--language", "de", "--spellings"};
 }
