@@ -259,8 +259,8 @@ QString MainWindowTest::startWithProfile(const QByteArray &file)
         return {};
     vantro::ComposedWordList start;
     start.startWords = {"drat", "gosh"};
-    for (const vantro::WordFileWord &word :
-         vantro::readWordFile(file, vantro::WordFileKind::Profile)->words)
+    const auto profile = vantro::readWordFile(file, vantro::WordFileKind::Profile);
+    for (const vantro::WordFileWord &word : profile->words)
         start.additions.append(word.text);
     start.words = SortedTextList::fromUnsorted(start.startWords + start.additions);
     m_window->startWith(start, path, file);
@@ -1528,9 +1528,9 @@ void MainWindowTest::exitAsksToSaveProfileEdits_data()
                              << mine;
     QTest::newRow("stay") << "Ctrl+Q" << true << mine << QStringList{"-zip"} << QMessageBox::Cancel
                           << false << mine;
-    const QByteArray latin1 = "# mine\ncaf\xE9\n";
-    QTest::newRow("saving fails: stays")
-        << "button" << true << latin1 << zap << QMessageBox::Save << false << latin1;
+    // "h": the profile gets a second name (a hard link), which Save profile refuses.
+    QTest::newRow("saving fails: stays") << "button" << true << mine << QStringList{"+zap", "h"}
+                                         << QMessageBox::Save << false << mine;
 }
 
 void MainWindowTest::exitAsksToSaveProfileEdits()
@@ -1554,6 +1554,9 @@ void MainWindowTest::exitAsksToSaveProfileEdits()
             control<QListView>("text1")->selectionModel()->select(
                 m_window->wordList()->index(rowOf(qPrintable(edit.mid(1)))),
                 QItemSelectionModel::Select);
+        } else if (edit == u"h") {
+            QVERIFY(::link(QFile::encodeName(path).constData(),
+                           QFile::encodeName(path + QStringLiteral(".2")).constData()) == 0);
         } else {
             triggerMenuItem("Save profile");
         }
