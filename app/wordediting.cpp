@@ -180,6 +180,20 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile,
     part.words = profile.words;
     addWordsOfFile(fileName, part);
     const QString added = notice();
+    // A "-WORD" line that takes out nothing is most likely a typo: said, as at the start.
+    QSet<QString> listed;
+    for (const QString &item : m_wordList->list().items())
+        listed.insert(lowerCaseForm(item));
+    QStringList idle;
+    for (const WordFileWord &word : profile.removals)
+        if (!listed.contains(word.text))
+            idle.append(tr("%1:%2: warning: %3")
+                            .arg(shownPath(fileName), QString::number(word.line),
+                                 idleTakeOutMessage({fileName, word.line, word.text, true})));
+    if (!idle.isEmpty()) {
+        printProgramMessage(idle.join(u'\n'));
+        m_reporter(idle.join(u'\n'));
+    }
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
     showNotice(profile.removals.isEmpty() ? added : added + u' ' + notice());

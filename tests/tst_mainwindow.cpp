@@ -669,7 +669,7 @@ void MainWindowTest::wordListMenuFiles_data()
     // The opened profile's lines as they stand, then the edits they do not say.
     QTest::newRow("Open profile...")
         << FileAction::OpenProfile << QStringList{"beta", "gamma", "gamma", "zeta"}
-        << QByteArray("+zeta\n-Alpha\nbeta\n")
+        << QByteArray("+zeta\n-Alpha\n-hoee\nbeta\n")
         << "1 word added from \"{file}\"; 0 of them were in the list already. 1 entry taken "
            "out of the word list (the words of \"{file}\"); Ctrl+Z puts it back.";
 }
@@ -686,7 +686,7 @@ void MainWindowTest::wordListMenuFiles()
     start.words = vantro::SortedTextList::fromUnsorted({"alpha", "beta", "gamma", "gamma"});
     m_window->startWith(start, QString());
     QVERIFY(writeFileBytes(QStringLiteral("words.txt"), "Delta\nGAMMA\n"));
-    QVERIFY(writeFileBytes(QStringLiteral("profile.txt"), "# mine\n+zeta\n-Alpha\n"));
+    QVERIFY(writeFileBytes(QStringLiteral("profile.txt"), "# mine\n+zeta\n-Alpha\n-hoee\n"));
     const QString chosenFile =
         QDir::current().filePath(action == FileAction::OpenProfile ? "profile.txt" : "words.txt");
     QList<vantro::FileChoice> asked;
@@ -711,7 +711,11 @@ void MainWindowTest::wordListMenuFiles()
         break;
     }
     QCOMPARE(m_window->wordList()->list().items(), words);
-    QVERIFY(m_warnings.isEmpty());
+    // A "-WORD" line that takes out nothing is said.
+    QCOMPARE(m_warnings, action == FileAction::OpenProfile
+                             ? QStringList{chosenFile + ":4: warning: \"-hoee\" takes out "
+                                                        "nothing: no entry is \"hoee\"."}
+                             : QStringList());
     QCOMPARE(m_window->notice(), notice.replace(QStringLiteral("{file}"), chosenFile));
 
     // One Undo puts back everything the file took out.
