@@ -115,7 +115,7 @@ ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigi
                              .arg(shownPath(plan.targetPath()))) +
                   u'\n';
     const auto line = [&out](const QString &what, qsizetype entries) {
-        out += QStringLiteral("  %1: %2\n").arg(what).arg(entries);
+        out += QStringLiteral("  %1: %2\n").arg(what, QString::number(entries));
     };
     for (const auto &[language, entries] : counts.languages)
         line(wordLanguageCode(language), entries);

@@ -2867,8 +2867,8 @@ void CliTest::tidyStoppedAfterTheReplacementSaysSo()
             !run.err.contains("SIGTERM came too late to leave \"localization.txt\" as it was: it "
                               "was replaced, and tidy finished."))
             return QStringLiteral("status %1: %2%3")
-                .arg(run.exitCode)
-                .arg(QString::fromUtf8(run.out), QString::fromUtf8(run.err));
+                .arg(QString::number(run.exitCode), QString::fromUtf8(run.out),
+                     QString::fromUtf8(run.err));
         ::raise(SIGTERM); // after the command, as the process ends
         return QString();
     });

@@ -190,7 +190,8 @@ void TestVariants::spellingsKeepTheBudget()
         const QStringList without = buildVariantList(source, maxUsage).items();
         const QStringList with = buildVariantList(source, maxUsage, true).items();
         QVERIFY2(with.size() * 2 <= without.size() * 3,
-                 qPrintable(QStringLiteral("%1 / %2").arg(with.size()).arg(without.size())));
+                 qPrintable(QStringLiteral("%1 / %2").arg(QString::number(with.size()),
+                                                          QString::number(without.size()))));
         QVERIFY(with.size() > without.size());
         const QSet<QString> written(with.cbegin(), with.cend());
         QVERIFY(std::all_of(without.cbegin(), without.cend(),
