@@ -241,6 +241,9 @@ private:
         QString text;
         bool addedSinceBuild = false;
         bool edit = false; // a removal the profile records (see ProfileEdits::wordRemoved)
+        // A word the list held before the Build, taken out of what Back to the words gives back,
+        // not out of the list of variants: Undo puts it back there.
+        bool beforeVariants = false;
     };
     QList<QList<RemovedWord>> m_removedWords;
 };

@@ -30,8 +30,8 @@ void MainWindow::readWordFileThen(
         if (file.error() != QFileDevice::NoError)
             return cannotRead(tr("Cannot read: %1").arg(shownText(file.errorString())));
     }
-    const Result<WordFile> read =
-        kind == WordFileKind::Profile ? readWordFile(bytes, kind) : readWordFile(file, kind);
+    const Result<WordFile> read = kind == WordFileKind::Profile ? readWordFile(bytes, kind, path)
+                                                                : readWordFile(file, kind, path);
     if (!read)
         return cannotRead(read.message());
     use(*read, bytes);

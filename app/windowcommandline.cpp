@@ -4,6 +4,7 @@
 #include "app/tr.h"
 #include "builder/buildoptions.h"
 #include "common/showntext.h"
+#include "common/suggestion.h"
 #include "fileio/path.h"
 
 #include <QCommandLineParser>
@@ -22,6 +23,7 @@ struct Parser
     QCommandLineParser parser;
     QCommandLineOption help;
     QCommandLineOption version;
+    QList<QCommandLineOption> options; // every one, for the suggestion of a misspelt one
 
     // Help and version options of their own: the standard help option brings --help-all, which
     // would have to list the window system's options before any window system is there.
@@ -34,8 +36,7 @@ struct Parser
         using Text = app::Tr;
         // "-reverse" is one option, as the window system reads it, not -r -e -v (--version) ...
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOption(help);
-        parser.addOption(version);
+        options = {help, version};
         // Broken into lines here: the parser does not wrap the description.
         parser.setApplicationDescription(
             Text::tr("Keeps the word list of the game server's chat filter and builds its\n"
@@ -51,7 +52,8 @@ struct Parser
               buildOption(kExcept), buildOption(kMask), buildOption(kSpellings),
               buildOption(kReplace), buildOption(kForceEncoding), buildOption(kLanguage),
               buildOption(kCategory), buildOption(kSeverity), buildOption(kNoAmbiguous)})
-            parser.addOption(option);
+            options.append(option);
+        parser.addOptions(options);
     }
 };
 
@@ -115,7 +117,7 @@ WindowCommandLine parseWindowCommandLine(const QStringList &arguments)
     Parser parser;
     WindowCommandLine result;
     if (!parser.parser.parse(arguments)) {
-        result.error = parserError(parser.parser, arguments);
+        result.error = commandLineError(parser.parser, arguments, parser.options);
         return result;
     }
     if (const QStringList extra = parser.parser.positionalArguments(); !extra.isEmpty()) {

@@ -67,23 +67,31 @@ void MainWindow::undoRemoval()
     // to the words give back; a variant that the Build wrote is not.
     const QList<RemovedWord> words = m_removedWords.takeLast();
     QStringList entries;
+    QStringList beforeVariants;
     for (const RemovedWord &word : words) {
+        if (word.beforeVariants) {
+            beforeVariants.append(word.text);
+            continue;
+        }
         entries.append(word.text);
         if (word.addedSinceBuild && m_listHoldsVariants)
             m_wordsAddedSinceBuild.append(word.text);
         if (word.edit)
             m_edits.wordAdded(word.text);
     }
-    if (words.size() == 1) {
-        const qsizetype row = m_wordList->addItem(words.first().text);
+    if (!beforeVariants.isEmpty())
+        m_wordsBeforeVariants =
+            SortedTextList::fromUnsorted(m_wordsBeforeVariants.items() + beforeVariants);
+    if (entries.size() == 1 && beforeVariants.isEmpty()) {
+        const qsizetype row = m_wordList->addItem(entries.first());
         m_wordListView->scrollTo(m_wordList->index(static_cast<int>(row)));
-        showNotice(tr("\"%1\" is back in the word list.").arg(shownText(words.first().text)));
+        showNotice(tr("\"%1\" is back in the word list.").arg(shownText(entries.first())));
         return;
     }
     // A file's words in one sort, as they are added.
     m_wordList->setList(SortedTextList::fromUnsorted(m_wordList->list().items() + entries));
     showNotice(
-        tr("%n entries are back in the word list.", nullptr, static_cast<int>(words.size())));
+        tr("%n entries are back in the word list.", nullptr, static_cast<int>(entries.size())));
 }
 
 void MainWindow::backToTheWords()
@@ -158,14 +166,28 @@ void MainWindow::takeOutWordsOfFile(const QString &fileName, const WordFile &fil
             ++addedTakenOut[entry];
         removed.append({entry, added, true});
     }
+    // Nor does Back to the words, as the profile now takes them out.
+    if (m_listHoldsVariants) {
+        QStringList keptBefore;
+        for (const QString &word : m_wordsBeforeVariants.items()) {
+            if (takenOut.contains(lowerCaseForm(word)))
+                removed.append({word, false, false, true});
+            else
+                keptBefore.append(word);
+        }
+        if (keptBefore.size() < m_wordsBeforeVariants.count())
+            m_wordsBeforeVariants = SortedTextList::fromUnsorted(std::move(keptBefore));
+    }
     // A failed Build no longer gives those back: the first ones of each word go.
     m_wordsAddedSinceBuild.removeIf([&addedTakenOut](const QString &word) {
         const auto left = addedTakenOut.find(word);
         return left != addedTakenOut.end() && (*left)-- > 0;
     });
+    const auto inList = std::count_if(removed.cbegin(), removed.cend(),
+                                      [](const RemovedWord &word) { return !word.beforeVariants; });
     showNotice(tr("%n entries taken out of the word list (the words of \"%1\"); Ctrl+Z puts "
                   "them back.",
-                  nullptr, static_cast<int>(removed.size()))
+                  nullptr, static_cast<int>(inList))
                    .arg(shownText(fileName)));
     if (!removed.isEmpty())
         m_removedWords.append(std::move(removed));

@@ -49,13 +49,18 @@ bool looksLikeUtf16(QByteArrayView firstLine)
 
 // Fails when the file is in another encoding than UTF-8: nothing of it is taken.
 Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind,
-                          WordFile &file)
+                          const QString &name, WordFile &file)
 {
+    // The file's name as the iconv line takes it: a shell word, FILE when the caller gave none.
+    const auto fileWord = [&] { return name.isEmpty() ? QStringLiteral("FILE") : shellWord(name); };
     if (lineNumber == 1 && looksLikeUtf16(line))
-        return Error{ErrorKind::Refused,
-                     builder::Tr::tr("The file is UTF-16, but word files and profiles are UTF-8; "
-                                     "nothing of it was taken. Convert it with \"iconv -f UTF-16 "
-                                     "-t UTF-8 FILE > FILE.utf8\" and give FILE.utf8 instead.")};
+        return Error{
+            ErrorKind::Refused,
+            builder::Tr::tr("The file is UTF-16, but word files and profiles are UTF-8; "
+                            "nothing of it was taken. Convert it with \"iconv -f UTF-16 "
+                            "-t UTF-8 %1 > %2\" and give %2 instead.")
+                .arg(fileWord(), shellWord(name.isEmpty() ? QStringLiteral("FILE.utf8")
+                                                          : name + QStringLiteral(".utf8")))};
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))
@@ -78,9 +83,10 @@ Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKin
                      builder::Tr::tr("Line %1 is not valid UTF-8, but word files and profiles "
                                      "are UTF-8; nothing of the file was taken. If it is "
                                      "Windows-1252 (or Latin-1), convert it with \"iconv -f "
-                                     "WINDOWS-1252 -t UTF-8 FILE > FILE.utf8\" and give "
-                                     "FILE.utf8 instead.")
-                         .arg(QString::number(lineNumber))};
+                                     "WINDOWS-1252 -t UTF-8 %2 > %3\" and give %3 instead.")
+                         .arg(QString::number(lineNumber), fileWord(),
+                              shellWord(name.isEmpty() ? QStringLiteral("FILE.utf8")
+                                                       : name + QStringLiteral(".utf8")))};
     if (text.size() > kMaxWordLength) {
         refuse(
             file, lineNumber,
@@ -116,15 +122,15 @@ Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKin
 
 } // namespace
 
-Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind)
+Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind, const QString &name)
 {
     QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return readWordFile(buffer, kind);
+    return readWordFile(buffer, kind, name);
 }
 
-Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
+Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind, const QString &name)
 {
     WordFile file;
     LineReader reader(device);
@@ -135,7 +141,8 @@ Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind)
                          builder::Tr::tr("Cannot read: %1").arg(shownText(step.message()))};
         switch (*step) {
         case LineReader::Step::Line:
-            if (Result<void> read = readWordLine(reader.line(), reader.lineNumber(), kind, file);
+            if (Result<void> read =
+                    readWordLine(reader.line(), reader.lineNumber(), kind, name, file);
                 !read)
                 return read.error();
             continue;

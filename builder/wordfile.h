@@ -52,13 +52,16 @@ enum class WordFileKind
 // than that (see LineReader) is skipped unread, and the rest of the file is still read.
 // A file that is not UTF-8 is refused whole (Refused), its first line that is not named, and so
 // is one in UTF-16 (by its byte-order mark, or a NUL in every other byte of its first line), with
-// the iconv line that converts it: nothing of a file in another encoding is taken.
-Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words);
+// the iconv line that converts it, which names the file by `name` (FILE when it is empty): nothing
+// of a file in another encoding is taken.
+Result<WordFile> readWordFile(QByteArrayView bytes, WordFileKind kind = WordFileKind::Words,
+                              const QString &name = {});
 
 // Reads a word file to its end from an open device, a line at a time; fails (Unreadable) with the
 // system's reason, a whole sentence, when it cannot be read to its end. Every word file is read
 // through here (and opened through openInputFile()).
-Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind = WordFileKind::Words);
+Result<WordFile> readWordFile(QIODevice &device, WordFileKind kind = WordFileKind::Words,
+                              const QString &name = {});
 
 // The word list of a Build from its words (the built-in lists or the words of --words files, then
 // those of --add files and the profile's additions), less every word that equals a taken-out word

@@ -24,7 +24,7 @@ ComposedWordList composeWordSources(const WordSourceNames &names, const WordFile
                           QStringList *removals = nullptr) {
         Result<WordFile> file = Error{};
         const Result<void> opened =
-            open(name, [&](QIODevice &device) { file = readWordFile(device, kind); });
+            open(name, [&](QIODevice &device) { file = readWordFile(device, kind, name); });
         if (!opened || !file) {
             composed.unreadable.append({name, opened ? file.error() : opened.error()});
             return;

@@ -2,9 +2,9 @@
 
 #include "cli/command.h"
 #include "cli/processconsole.h"
-#include "cli/suggestion.h"
 #include "cli/tr.h"
 #include "common/showntext.h"
+#include "common/suggestion.h"
 #include "common/translations.h"
 
 #include <optional>
@@ -71,27 +71,6 @@ QString commandHelp(const Command &command, const CommandOptions &options,
     text += u'\n' + Tr::tr("Options:") + u'\n' + optionTable(options.options() + common, !full) +
             u'\n' + wrapped(moreHelp(programName() + u' ' + command.name, full)) + u'\n';
     return text;
-}
-
-// The parser's error, with the option the user most likely meant when one is unknown.
-QString commandLineError(const QCommandLineParser &parser, const QStringList &arguments,
-                         const QList<QCommandLineOption> &options)
-{
-    const QStringList unknown = parser.unknownOptionNames();
-    if (unknown.size() == 1) {
-        QStringList names;
-        for (const QCommandLineOption &option : options) {
-            for (const QString &name : option.names()) {
-                if (name.size() > 1 && !(option.flags() & QCommandLineOption::HiddenFromHelp))
-                    names.append(QLatin1String("--") + name);
-            }
-        }
-        const QString typed = typedOption(unknown.first(), arguments);
-        if (const QString meant = closestName(typed, names); !meant.isEmpty())
-            return Tr::tr("Unknown option \"%1\"; did you mean \"%2\"?")
-                .arg(shownText(typed), meant);
-    }
-    return parserError(parser, arguments);
 }
 
 void writeVersion(Console &console)

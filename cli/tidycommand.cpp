@@ -107,7 +107,7 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
             console.reportError(Tr::tr("%1: %2").arg(shownWordFile, opened.message()));
             return ExitStatus::Usage;
         }
-        const Result<WordFile> read = readWordFile(words.device(), WordFileKind::TakeOut);
+        const Result<WordFile> read = readWordFile(words.device(), WordFileKind::TakeOut, wordFile);
         if (!read) {
             console.reportError(Tr::tr("%1: %2").arg(shownWordFile, read.message()));
             if (read.kind() != ErrorKind::Refused) // else in another encoding, refused whole

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace vantro {
 
 bool isControlCharacter(char32_t c)
@@ -111,6 +113,19 @@ QString parserError(const QCommandLineParser &parser, const QStringList &argumen
         end = match.capturedEnd();
     }
     return shownText(error + text.sliced(end));
+}
+
+QString shellWord(const QString &text)
+{
+    const bool plain = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() < 0x80 && c.isLetterOrNumber()) ||
+               QStringView(u"./_-+=:,@%").contains(c);
+    });
+    if (plain)
+        return text;
+    QString quoted = text;
+    quoted.replace(u'\'', QLatin1String("'\\''"));
+    return shownText(u'\'' + quoted + u'\'');
 }
 
 QString shownPath(const QString &path)

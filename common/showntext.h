@@ -34,6 +34,11 @@ QString parserError(const QCommandLineParser &parser, const QStringList &argumen
 // An option that QCommandLineParser names without its dashes, as it was typed in the arguments.
 QString typedOption(const QString &name, const QStringList &arguments);
 
+// Text as one word of a shell command line that a message gives to copy: unchanged when it holds
+// only letters, digits and ./_-+=:,@%, else in single quotes (a quote inside as '\''); shown
+// through shownText().
+QString shellWord(const QString &text);
+
 // A file's path as messages show it: with the platform's separators, through shownText().
 QString shownPath(const QString &path);
 

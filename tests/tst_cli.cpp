@@ -832,7 +832,8 @@ void CliTest::wordFileInAnotherEncoding_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("said");
 
-    const QString iconv = QStringLiteral("iconv -f UTF-16 -t UTF-8 FILE > FILE.utf8");
+    const QString iconv = QStringLiteral(
+        "iconv -f UTF-16 -t UTF-8 words.txt > words.txt.utf8\" and give words.txt.utf8");
     QTest::newRow("Latin-1 profile") << "--profile" << QByteArray("drat\n-gosh\ncaf\xE9\n\xFF\n")
                                      << "words.txt: Line 3 is not valid UTF-8";
     QTest::newRow("UTF-16 LE, byte-order mark")

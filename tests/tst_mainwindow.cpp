@@ -1332,6 +1332,9 @@ void MainWindowTest::backToTheWords()
     QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     QVERIFY(pressBuild(m_window.get()));
     QVERIFY(m_window->wordList()->rowCount() > 27);
+    // A file's words taken out of the variants and put back by Undo: back for the words too.
+    m_window->takeOutWordsOfFile(QStringLiteral("out.txt"), *vantro::readWordFile("HECK\n"));
+    m_window->undoRemoval();
 
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -1346,6 +1349,10 @@ void MainWindowTest::backToTheWords()
     QCOMPARE(m_window->wordList()->list().items(), words);
     QVERIFY(pressBuild(m_window.get()));
     QCOMPARE(m_window->variantList().count(), 27);
+    // Taken out of the variants, a word stays out of the words, as the profile takes it out.
+    m_window->takeOutWordsOfFile(QStringLiteral("out.txt"), *vantro::readWordFile("HECK\n"));
+    triggerMenuItem("Back to the words");
+    QCOMPARE(m_window->wordList()->list().items(), QStringList({"darn", "gosh"}));
 }
 
 void MainWindowTest::failedBuild_data()

@@ -143,6 +143,9 @@ void WindowProgramTest::informationNeedsNoDisplay_data()
     QTest::newRow("--version") << "--version" << 0 << "Vantro Bad Word Filter Tool 1.00\n";
     QTest::newRow("wrong command line")
         << "--bogus" << 2 << "vantro-filter-tool: Unknown option \"--bogus\".\n";
+    QTest::newRow("misspelt option") << "--spelings" << 2
+                                     << "vantro-filter-tool: Unknown option \"--spelings\"; did "
+                                        "you mean \"--spellings\"?\n";
     QTest::newRow("window system option")
         << "-reverse" << 1 << "vantro-filter-tool: There is no display";
 }
@@ -239,8 +242,8 @@ void WindowProgramTest::failedStart_data()
     QTest::newRow("--add in UTF-16")
         << QStringList{"--add", "{work}/utf16.txt"} << 2
         << "utf16.txt\" cannot be read: The file is UTF-16, but word files and profiles are "
-           "UTF-8; nothing of it was taken. Convert it with \"iconv -f UTF-16 -t UTF-8 FILE > "
-           "FILE.utf8\"";
+           "UTF-8; nothing of it was taken. Convert it with \"iconv -f UTF-16 -t UTF-8 "
+           "{work}/utf16.txt > {work}/utf16.txt.utf8\"";
     QTest::newRow("unknown language")
         << QStringList{"--language", "en,xx"} << 2
         << "Unknown language \"xx\" in --language. The languages are: en, de, fr, es, it, pt, nl.";

@@ -1,10 +1,14 @@
-#include "cli/suggestion.h"
+#include "common/suggestion.h"
 
+#include "common/showntext.h"
+#include "common/tr.h"
+
+#include <QCommandLineParser>
 #include <QList>
 
 #include <algorithm>
 
-namespace vantro::cli {
+namespace vantro {
 
 namespace {
 
@@ -44,4 +48,24 @@ QString closestName(const QString &typed, const QStringList &names)
     return closest;
 }
 
-} // namespace vantro::cli
+QString commandLineError(const QCommandLineParser &parser, const QStringList &arguments,
+                         const QList<QCommandLineOption> &options)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.size() == 1) {
+        QStringList names;
+        for (const QCommandLineOption &option : options) {
+            for (const QString &name : option.names()) {
+                if (name.size() > 1 && !(option.flags() & QCommandLineOption::HiddenFromHelp))
+                    names.append(QLatin1String("--") + name);
+            }
+        }
+        const QString typed = typedOption(unknown.first(), arguments);
+        if (const QString meant = closestName(typed, names); !meant.isEmpty())
+            return common::Tr::tr("Unknown option \"%1\"; did you mean \"%2\"?")
+                .arg(shownText(typed), meant);
+    }
+    return parserError(parser, arguments);
+}
+
+} // namespace vantro
