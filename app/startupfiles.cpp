@@ -11,38 +11,31 @@ namespace vantro {
 
 const QString &instructionsText()
 {
+    // One message, so that a translation words the instructions as a whole; its lines end in CR
+    // LF in the box, the last one too.
     static const QString text = [] {
-        const QStringList lines = {
-            QStringLiteral("Instructions"),
-            QString(),
-            QStringLiteral("Because of an exploit to crash servers, none of the localization "
-                           "entries "),
-            QStringLiteral("cannot be longer than the one you are modifying. To help with this "
-                           "problem"),
-            QStringLiteral(
-                "you may use this to taylor and build the word filter entries for your "),
-            QStringLiteral("localization file."),
-            QString(),
-            QStringLiteral("First you can add words to the list at the bottom left, or double "
-                           "click on"),
-            QStringLiteral("a word to remove it from the list. Next check whether you want to "
-                           "write to"),
-            QStringLiteral("the default localization file. If not, the text will be placed in a "
-                           "file"),
-            QStringLiteral("called badnames.txt. You can then edit it further then cut and paste"),
-            QStringLiteral("the entries into you localization file."),
-            QString(),
-            QStringLiteral("The other selectable option will add more variations to the words, "
-                           "but"),
-            QStringLiteral("will also slow the boot of the server slightly."),
-            QString(),
-            QStringLiteral("If you cut and paste your own entries, place it after all the other"),
-            QStringLiteral("localization entries."),
-        };
-        QString joined;
-        for (const QString &line : lines)
-            joined += line + QLatin1String("\r\n");
-        return joined;
+        QString lines = app::Tr::tr(
+            "Instructions\n"
+            "\n"
+            "Because of an exploit to crash servers, none of the localization entries \n"
+            "cannot be longer than the one you are modifying. To help with this problem\n"
+            "you may use this to taylor and build the word filter entries for your \n"
+            "localization file.\n"
+            "\n"
+            "First you can add words to the list at the bottom left, or double click on\n"
+            "a word to remove it from the list. Next check whether you want to write to\n"
+            "the default localization file. If not, the text will be placed in a file\n"
+            "called badnames.txt. You can then edit it further then cut and paste\n"
+            "the entries into you localization file.\n"
+            "\n"
+            "The other selectable option will add more variations to the words, but\n"
+            "will also slow the boot of the server slightly.\n"
+            "\n"
+            "If you cut and paste your own entries, place it after all the other\n"
+            "localization entries.\n");
+        if (!lines.endsWith(u'\n'))
+            lines += u'\n';
+        return lines.replace(u'\n', QLatin1String("\r\n"));
     }();
     return text;
 }

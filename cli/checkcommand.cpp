@@ -24,13 +24,14 @@ void addArguments(CommandOptions &options)
 
 QString summary(qsizetype files, const EntryCounts &counts, qsizetype unreadable)
 {
-    QString text = Tr::tr("Summary: files %1, entries %2, dangerous %3, malformed %4, repeated "
-                          "%5, conflicting %6")
+    // Scripts read this line: it stays in English in every language.
+    QString text = QStringLiteral("Summary: files %1, entries %2, dangerous %3, malformed %4, "
+                                  "repeated %5, conflicting %6")
                        .arg(QString::number(files), QString::number(counts.entries),
                             QString::number(counts.dangerous), QString::number(counts.malformed),
                             QString::number(counts.repeated), QString::number(counts.conflicting));
     if (unreadable > 0)
-        text += Tr::tr(", unreadable %1").arg(QString::number(unreadable));
+        text += QStringLiteral(", unreadable %1").arg(QString::number(unreadable));
     return text + QLatin1String(".\n");
 }
 
@@ -78,26 +79,29 @@ ExitStatus run(Console &console, const QCommandLineParser &parser, const QString
                 encoding.addLine(line);
             });
         if (read && !quiet && encoding.looksLikeUtf8())
-            report += Tr::tr("%1: warning: The file looks like UTF-8 (every non-ASCII character "
-                             "in it is valid UTF-8), but the server reads it as Windows-1252: "
-                             "those characters show garbled in the game, and entries that this "
-                             "tool appends are in Windows-1252.\n")
-                          .arg(shownName);
+            report += shownName + QLatin1String(": warning: ") +
+                      Tr::tr("The file looks like UTF-8 (every non-ASCII character in it is "
+                             "valid UTF-8), but the server reads it as Windows-1252: those "
+                             "characters show garbled in the game, and entries that this tool "
+                             "appends are in Windows-1252.") +
+                      u'\n';
         // Named at the later of the two first lines, where the file became mixed.
         if (read && !quiet && encoding.mixesEncodings()) {
             const qsizetype utf8 = encoding.firstUtf8Line();
             const qsizetype windows = encoding.firstWindows1252Line();
-            report += (utf8 < windows
-                           ? Tr::tr("%1:%2: warning: The file mixes UTF-8 with Windows-1252 (the "
-                                    "server reads it all as Windows-1252, so its UTF-8 shows "
-                                    "garbled): this is its first line of Windows-1252, and its "
-                                    "first line of UTF-8 is line %3.\n")
-                           : Tr::tr("%1:%2: warning: The file mixes UTF-8 with Windows-1252 (the "
-                                    "server reads it all as Windows-1252, so its UTF-8 shows "
-                                    "garbled): this is its first line of UTF-8, and its first "
-                                    "line of Windows-1252 is line %3.\n"))
-                          .arg(shownName, QString::number(std::max(utf8, windows)),
-                               QString::number(std::min(utf8, windows)));
+            report += QStringLiteral("%1:%2: warning: ")
+                          .arg(shownName, QString::number(std::max(utf8, windows))) +
+                      (utf8 < windows
+                           ? Tr::tr("The file mixes UTF-8 with Windows-1252 (the server reads it "
+                                    "all as Windows-1252, so its UTF-8 shows garbled): this is "
+                                    "its first line of Windows-1252, and its first line of UTF-8 "
+                                    "is line %1.")
+                           : Tr::tr("The file mixes UTF-8 with Windows-1252 (the server reads it "
+                                    "all as Windows-1252, so its UTF-8 shows garbled): this is "
+                                    "its first line of UTF-8, and its first line of Windows-1252 "
+                                    "is line %1."))
+                          .arg(QString::number(std::min(utf8, windows))) +
+                      u'\n';
         }
         console.writeOut(report);
         if (!read) {

@@ -1,28 +1,27 @@
 #include "cli/findingtext.h"
 
-#include "cli/tr.h"
-
 namespace vantro::cli {
 
 namespace {
 
+// Scripts read the kind: it stays in English in every language, as does the summary of check.
 QString severity(EntryFinding::Kind kind)
 {
     switch (kind) {
     case EntryFinding::Kind::Dangerous:
-        return Tr::tr("danger");
+        return QStringLiteral("danger");
     case EntryFinding::Kind::Malformed:
     case EntryFinding::Kind::Overlong:
-        return Tr::tr("error");
+        return QStringLiteral("error");
     case EntryFinding::Kind::Filter:
     case EntryFinding::Kind::BlockOpening:
-        return Tr::tr("filter");
+        return QStringLiteral("filter");
     case EntryFinding::Kind::ByteOrderMark:
     case EntryFinding::Kind::Repeated:
     case EntryFinding::Kind::Conflicting:
         break;
     }
-    return Tr::tr("warning");
+    return QStringLiteral("warning");
 }
 
 } // namespace
