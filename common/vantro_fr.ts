@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>The replacement of "%1" would equal it: a filter entry replaces only the letters A to Z, a to z and "$", ".", "-" and "_", and it holds none of them.</source>
-        <translation>Le remplacement de « %1 » lui serait identique : une entrée de filtre ne remplace que les lettres A à Z, a à z et « $ », « . », « - » et « _ », et il n'en contient aucune.</translation>
+        <translation>Le remplacement de « %1 » lui serait identique : une entrée de filtre ne remplace que les lettres A à Z, a à z et « $ », « . », « - » et « _ », et ce texte n'en contient aucun.</translation>
     </message>
     <message>
         <source>The file is UTF-16, but word files and profiles are UTF-8; nothing of it was taken. Convert it with "iconv -f UTF-16 -t UTF-8 %1 &gt; %2" and give %2 instead.</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Line %1 is not valid UTF-8, but word files and profiles are UTF-8; nothing of the file was taken. If it is Windows-1252 (or Latin-1), convert it with "iconv -f WINDOWS-1252 -t UTF-8 %2 &gt; %3" and give %3 instead.</source>
-        <translation>La ligne %1 n'est pas de l'UTF-8 valide, or les fichiers de mots et les profils sont en UTF-8 ; rien du fichier n'a été repris. S'il est en Windows-1252 (ou Latin-1), convertissez-le avec « iconv -f WINDOWS-1252 -t UTF-8 %2 &gt; %3 » et indiquez %3 à la place.</translation>
+        <translation>La ligne %1 n'est pas en UTF-8 valide, alors que les fichiers de mots et les profils sont en UTF-8 ; rien du fichier n'a été repris. S'il est en Windows-1252 (ou Latin-1), convertissez-le avec « iconv -f WINDOWS-1252 -t UTF-8 %2 &gt; %3 » et indiquez %3 à la place.</translation>
     </message>
     <message>
         <source>The word is %1 characters long; a word holds at most %2 characters.</source>
@@ -592,7 +592,7 @@
     </message>
     <message>
         <source>Write nothing; print what the Build would write. The entries in all and per language, and what --spellings adds.</source>
-        <translation>N'écrire rien ; afficher ce que la création écrirait. Les entrées au total et par langue, et ce qu'ajoute --spellings.</translation>
+        <translation>Ne rien écrire ; afficher ce que la création écrirait. Les entrées au total et par langue, et ce qu'ajoute --spellings.</translation>
     </message>
     <message numerus="yes">
         <source>"%1" is locked by another program; waiting up to %n seconds for it to let go.</source>
@@ -1322,7 +1322,7 @@ réécrit badword.txt. Détails : man vantro-filter-tool</translation>
     </message>
     <message>
         <source>"%1" was removed from the word list; Ctrl+Z puts it back.</source>
-        <translation>« %1 » a été retiré de la liste de mots ; Ctrl+Z le remet.</translation>
+        <translation>« %1 » a été retiré de la liste de mots ; Ctrl+Z le rétablit.</translation>
     </message>
     <message>
         <source>"%1" is back in the word list.</source>
@@ -1356,8 +1356,8 @@ réécrit badword.txt. Détails : man vantro-filter-tool</translation>
     <message numerus="yes">
         <source>%n entries taken out of the word list (the words of "%1"); Ctrl+Z puts them back.</source>
         <translation>
-            <numerusform>%n entrée retirée de la liste de mots (les mots de « %1 ») ; Ctrl+Z la remet.</numerusform>
-            <numerusform>%n entrées retirées de la liste de mots (les mots de « %1 ») ; Ctrl+Z les remet.</numerusform>
+            <numerusform>%n entrée retirée de la liste de mots (les mots de « %1 ») ; Ctrl+Z la rétablit.</numerusform>
+            <numerusform>%n entrées retirées de la liste de mots (les mots de « %1 ») ; Ctrl+Z les rétablit.</numerusform>
         </translation>
     </message>
     <message>
