@@ -5,6 +5,7 @@
 #include "builder/buildoptions.h"
 #include "common/showntext.h"
 #include "common/suggestion.h"
+#include "common/translations.h"
 #include "fileio/path.h"
 
 #include <QCommandLineParser>
@@ -100,11 +101,13 @@ std::optional<int> answerInformationRequest(int argc, char *argv[])
     if (!help && !parser.parser.isSet(parser.version))
         return std::nullopt;
 
-    // An application object of the core only, for the program name in the help text.
+    // An application object of the core only, for the program name in the help text and its
+    // language: the help is made again once the translations are there.
     QCoreApplication core(argc, argv);
+    installTranslations();
     QString text;
     if (help)
-        text = parser.parser.helpText();
+        text = Parser().parser.helpText();
     else
         text = QStringLiteral("%1 %2\n").arg(QString::fromLatin1(appinfo::kProductName),
                                              QString::fromLatin1(appinfo::kVersion));
@@ -157,7 +160,10 @@ std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return std::nullopt;
-    // A wrong command line is reported as such (status 2) with or without a display.
+    // A wrong command line is reported as such (status 2) with or without a display, in the
+    // system's language.
+    QCoreApplication core(argc, argv);
+    installTranslations();
     const WindowCommandLine commandLine =
         parseWindowCommandLine(withoutWindowSystemOptions(argumentsOf(argc, argv)));
     if (!commandLine.error.isEmpty()) {

@@ -52,8 +52,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON) # the libraries the programs link
 # The window loads its platform plugin at run time, which the libraries' list cannot show.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# The completion of vantro-filter's commands and options is loaded by bash-completion only.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
+# The completion of vantro-filter's commands and options is loaded by bash-completion only; Qt's
+# own translations give its dialogs' buttons and command-line errors in the system's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
