@@ -49,8 +49,11 @@ QString programHelp(const QList<Command> &commands, const QList<QCommandLineOpti
                                   "window, and checks and tidies the server's localization "
                                   "files.")) +
                    QLatin1String("\n\n") + Tr::tr("Commands:") + u'\n';
+    // A summary longer than its line, as a translation may be, goes on under itself.
+    const QString indent(10, u' ');
     for (const Command &command : commands)
-        text += QLatin1String("  ") + command.name.leftJustified(8) + command.summary + u'\n';
+        text += QLatin1String("  ") + command.name.leftJustified(8) +
+                wrapped(command.summary, 79 - indent.size()).replace(u'\n', u'\n' + indent) + u'\n';
     text +=
         u'\n' + Tr::tr("Options:") + u'\n' + optionTable(options, !full) + u'\n' +
         wrapped(Tr::tr("Run \"%1 COMMAND -h\" for the options of a command.").arg(programName())) +

@@ -764,7 +764,8 @@ Exit status: 0 nothing dangerous or malformed (warnings do not count); 1 somethi
         <translation>Legge i file di localizzazione come fa il server (Windows-1252) ed esamina ogni riga di voce { "testo" "sostituzione" }; le altre righe vengono ignorate. Ogni segnalazione va sullo standard output come FILE:LINE: seguito dalla sua gravità e dal messaggio, poi una riga di riepilogo:
   danger   una sostituzione più lunga del suo testo: può mandare in crash
            il server
-  error    una riga di voce non interpretabile, o una riga di oltre %1 byte
+  error    una riga di voce non interpretabile, o una riga di oltre %1
+           byte
   warning  una ripetizione o un conflitto con una voce precedente, un BOM,
            un file che sembra UTF-8 o che mescola UTF-8 e Windows-1252
 

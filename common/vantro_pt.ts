@@ -1108,7 +1108,7 @@ Código de saída: 0 concluído (também quando não havia nada a remover); 1 re
     </message>
     <message>
         <source>Add any words that you would like. The localization is case sensitive and must match exactly. Press Build when done.</source>
-        <translation>Adicione as palavras que quiser. A localização distingue maiúsculas de minúsculas e tem de ser exata. Prima Gerar no fim.</translation>
+        <translation>Adicione as palavras que quiser. A localização distingue maiúsculas e exige texto exato. Depois prima Gerar.</translation>
     </message>
     <message>
         <source>Add Word</source>
@@ -1120,11 +1120,11 @@ Código de saída: 0 concluído (também quando não havia nada a remover); 1 re
     </message>
     <message>
         <source>Write to default localization file </source>
-        <translation>Escrever no ficheiro de localização </translation>
+        <translation>Escrever em localization.txt </translation>
     </message>
     <message>
         <source>Max usage, may cause server to take a little longer to load</source>
-        <translation>Uso máximo; o servidor pode demorar um pouco mais a arrancar</translation>
+        <translation>Uso máximo; o servidor pode arrancar mais devagar</translation>
     </message>
     <message>
         <source>Exit</source>

@@ -35,6 +35,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <fcntl.h>
 #include <memory>
@@ -123,6 +124,8 @@ private slots:
 
     void startUpState();
     void controls_data();
+    void captionsFitInEveryLanguage_data();
+    void captionsFitInEveryLanguage();
     void controls();
     void instructionsText();
     void startUpFailureKeepsWindowHidden();
@@ -364,6 +367,53 @@ void MainWindowTest::controls()
     } else {
         QCOMPARE(widget->font(), m_window->font());
     }
+}
+
+// The window's controls keep their sizes in every language: no caption may be cut off, nor the
+// progress label of a Build of the whole built-in list.
+void MainWindowTest::captionsFitInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"en", "de", "es", "fr", "it", "nl", "pt"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void MainWindowTest::captionsFitInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(language == "en" || translator.load(":/i18n/vantro_" + language + ".qm"));
+    QCoreApplication::installTranslator(&translator);
+    MainWindow window;
+    window.findChild<QLabel *>("Label5")->setText(
+        QCoreApplication::translate("vantro::MainWindow", "Processing Word %1 of %2")
+            .arg(QStringLiteral("10668"), QStringLiteral("10668")));
+    QCoreApplication::removeTranslator(&translator);
+
+    QStringList cut;
+    for (const char *name :
+         {"Label1", "Label3", "Label5", "Check1", "Check2", "Command1", "Command2", "Command3"}) {
+        auto *widget = window.findChild<QWidget *>(QLatin1String(name));
+        const QFontMetrics metrics(widget->font());
+        const QRect room = widget->contentsRect();
+        QString text;
+        bool fits = true;
+        if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            text = box->text();
+            fits = box->sizeHint().width() <= box->width();
+        } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
+            text = button->text();
+            fits = metrics.horizontalAdvance(text) + 6 <= room.width();
+        } else if (auto *label = qobject_cast<QLabel *>(widget)) {
+            text = label->text();
+            const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine);
+            const QRect needed = metrics.boundingRect(room, flags | int(label->alignment()), text);
+            fits = needed.width() <= room.width() && needed.height() <= room.height();
+        }
+        if (!fits)
+            cut.append(QStringLiteral("%1: \"%2\"").arg(widget->objectName(), text));
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
 }
 
 void MainWindowTest::instructionsText()

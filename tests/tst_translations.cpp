@@ -169,6 +169,11 @@ void TranslationsTest::scriptOutput()
                                          {"build", "--stdout", "--add", "words.txt"},
                                          {"--bogus"},
                                          {"build", "--help"},
+                                         {"check", "--help"},
+                                         {"tidy", "--help"},
+                                         {"list", "--help"},
+                                         {"expand", "--help"},
+                                         {"explain", "--help"},
                                          {"window", "--help"}};
     for (const QStringList &command : commands) {
         const Run english = run(command, QStringLiteral("LANG=C"), m_work.path());
@@ -180,6 +185,9 @@ void TranslationsTest::scriptOutput()
             QVERIFY2(chosen.out == english.out && chosen.err == english.err, said);
         } else if (command.contains(QLatin1String("--help"))) {
             QVERIFY2(chosen.out != english.out, said + " is not translated");
+            // The help of vantro-filter fits a terminal of 80 columns in every language.
+            for (const QString &line : QString::fromUtf8(chosen.out).split(u'\n'))
+                QVERIFY2(command.first() == u"window" || line.size() <= 79, qPrintable(line));
         } else if (command.first() == u"check") {
             QCOMPARE(scriptPart(chosen.out), scriptPart(english.out));
         } else if (command.first() != u"--bogus") {
