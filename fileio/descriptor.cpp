@@ -3,7 +3,10 @@
 #include "common/showntext.h"
 #include "fileio/tr.h"
 
+#include <QByteArray>
+
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +56,17 @@ int writeAll(int fd, QByteArrayView bytes, qsizetype *written)
     if (written)
         *written += done;
     return error;
+}
+
+int linkUnnamedFile(int fd, int folder, const char *name)
+{
+    // Linking by the descriptor itself needs CAP_DAC_READ_SEARCH; /proc does not.
+    if (::linkat(fd, "", folder, name, AT_EMPTY_PATH) == 0)
+        return 0;
+    if (errno != ENOENT && errno != EPERM)
+        return errno;
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), folder, name, AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
 }
 
 } // namespace vantro

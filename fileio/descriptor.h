@@ -20,4 +20,9 @@ QString nonRegularFileKind(unsigned mode);
 // in are added to *written when given, also on failure.
 int writeAll(int fd, QByteArrayView bytes, qsizetype *written = nullptr);
 
+// Gives an unnamed file (opened with O_TMPFILE) the name in the folder, through its descriptor,
+// or through /proc where the caller may not link descriptors. Returns 0, or the errno of the
+// link that failed (EEXIST when the name is taken).
+int linkUnnamedFile(int fd, int folder, const char *name);
+
 } // namespace vantro

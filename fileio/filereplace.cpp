@@ -167,11 +167,6 @@ int FileReplacement::takeNewFile()
 
 Result<void> FileReplacement::attach(const QString &path, int fd)
 {
-    if (::fstat(fd, &m_status) == 0)
-        if (const QString kind = nonRegularFileKind(m_status.st_mode); !kind.isEmpty())
-            return Error{
-                ErrorKind::Unreadable,
-                fileio::Tr::tr("\"%1\" is %2, not a regular file.").arg(shownPath(path), kind)};
     // The path is resolved once, here: every later step goes through the folder found now.
     const Result<WritePlace> place = WritePlace::find(path);
     if (!place)
@@ -319,17 +314,12 @@ Result<void> FileReplacement::replace(QByteArrayView bytes,
         return giveUp(stopped());
 
     if (!named) {
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-        int linked = -1;
+        int error = 0;
         do {
             temporary = temporaryName(m_name);
-            linked = ::linkat(fd, "", m_dirFd, temporary.constData(), AT_EMPTY_PATH);
-            if (linked != 0 && (errno == ENOENT || errno == EPERM))
-                linked = ::linkat(AT_FDCWD, self.constData(), m_dirFd, temporary.constData(),
-                                  AT_SYMLINK_FOLLOW);
-        } while (linked != 0 && errno == EEXIST);
-        if (linked != 0) {
-            const int error = errno;
+            error = linkUnnamedFile(fd, m_dirFd, temporary.constData());
+        } while (error == EEXIST);
+        if (error != 0) {
             temporary.clear();
             return giveUp(failure(fileio::Tr::tr("giving the new file a name"), error));
         }

@@ -6,8 +6,6 @@
 #include "fileio/safepath.h"
 #include "fileio/tr.h"
 
-#include <QByteArray>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,16 +58,13 @@ Result<bool> createFile(const WritePlace &place, QByteArrayView bytes)
     if (::fsync(fd) != 0)
         return giveUp(failed(fileio::Tr::tr("the new content cannot be saved to disk"), errno));
     if (!named) {
-        int linked = ::linkat(fd, "", folder, name, AT_EMPTY_PATH);
-        if (linked != 0 && (errno == ENOENT || errno == EPERM))
-            linked = ::linkat(AT_FDCWD, ("/proc/self/fd/" + QByteArray::number(fd)).constData(),
-                              folder, name, AT_SYMLINK_FOLLOW);
-        if (linked != 0 && errno == EEXIST) {
+        const int error = linkUnnamedFile(fd, folder, name);
+        if (error == EEXIST) {
             ::close(fd);
             return false;
         }
-        if (linked != 0)
-            return giveUp(failed(fileio::Tr::tr("the new file cannot take its name"), errno));
+        if (error != 0)
+            return giveUp(failed(fileio::Tr::tr("the new file cannot take its name"), error));
     }
     if (::close(fd) != 0)
         return failed(fileio::Tr::tr("the new content cannot be written"), errno);
