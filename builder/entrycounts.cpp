@@ -1,5 +1,6 @@
 #include "builder/entrycounts.h"
 
+#include "builder/spellings.h"
 #include "builder/variants.h"
 
 #include <QHash>
@@ -27,7 +28,10 @@ EntryCounts countEntries(const SortedTextList &words, bool maxUsage, const WordO
         return buildVariantList(SortedTextList::fromUnsorted(some), maxUsage).count();
     };
     EntryCounts counts;
-    counts.total = buildVariantList(sourceListFrom(words), maxUsage).count();
+    const SortedTextList source = sourceListFrom(words);
+    const SortedTextList variants = buildVariantList(source, maxUsage);
+    counts.total = variants.count();
+    counts.spellings = spellingVariants(source, variants).size();
     for (const WordLanguage language : origins.languages())
         counts.languages.append({language, count(ofLanguage.value(language))});
     counts.yourWords = count(yours);

@@ -9,7 +9,8 @@
 
 namespace vantro {
 
-// What a Build of a word list would write, counted without writing it.
+// What a Build of a word list would write, counted without writing it; the total without the
+// spellings.
 struct EntryCounts
 {
     qsizetype total = 0;
@@ -17,6 +18,7 @@ struct EntryCounts
     // share counts in both.
     QList<std::pair<WordLanguage, qsizetype>> languages;
     qsizetype yourWords = 0; // the entries of the words that are no chosen built-in entry
+    qsizetype spellings = 0; // what --spellings adds to the total (see spellingVariants())
 };
 
 EntryCounts countEntries(const SortedTextList &words, bool maxUsage, const WordOrigins &origins);

@@ -1,7 +1,6 @@
 // build: the window's Build without its pause, on the built-in list or on word files.
 #include "builder/buildoptions.h"
 #include "builder/entrycounts.h"
-#include "builder/spellings.h"
 #include "builder/variants.h"
 #include "cli/command.h"
 #include "cli/commandoptions.h"
@@ -103,12 +102,10 @@ ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigi
                                        replacingMessage(*tried);
         change += u'\n';
     }
+    // What --spellings adds is said whether it was given or not: the user can tell whether it is
+    // worth it.
     const EntryCounts counts = countEntries(plan.words, plan.maxUsage, origins);
-    // What --spellings adds, whether it was given or not: the user can tell whether it is worth it.
-    const SortedTextList source = sourceListFrom(plan.words);
-    const qsizetype spellings =
-        spellingVariants(source, buildVariantList(source, plan.maxUsage, false)).size();
-    const int total = int(counts.total + (plan.spellings ? spellings : 0));
+    const int total = int(counts.total + (plan.spellings ? counts.spellings : 0));
     QString out = (plan.toStandardOutput
                        ? Tr::tr("Would write %n entries to standard output.", nullptr, total)
                        : Tr::tr("Would write %n entries to %1.", nullptr, total)
@@ -122,7 +119,7 @@ ExitStatus reportDryRun(Console &console, const BuildPlan &plan, const WordOrigi
     if (counts.yourWords > 0 || counts.languages.isEmpty())
         line(Tr::tr("your words"), counts.yourWords);
     line(plan.spellings ? Tr::tr("spellings (--spellings)") : Tr::tr("--spellings would add"),
-         spellings);
+         counts.spellings);
     console.writeOut(out + change);
     return ExitStatus::Success;
 }
