@@ -51,16 +51,17 @@ bool looksLikeUtf16(QByteArrayView firstLine)
 Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKind kind,
                           const QString &name, WordFile &file)
 {
-    // The file's name as the iconv line takes it: a shell word, FILE when the caller gave none.
-    const auto fileWord = [&] { return name.isEmpty() ? QStringLiteral("FILE") : shellWord(name); };
+    // The file's name, or with a suffix the converted file's, as the iconv line takes it: a shell
+    // word, from FILE when the caller gave no name.
+    const auto shellName = [&](QLatin1StringView suffix = {}) {
+        return shellWord((name.isEmpty() ? QStringLiteral("FILE") : name) + suffix);
+    };
     if (lineNumber == 1 && looksLikeUtf16(line))
-        return Error{
-            ErrorKind::Refused,
-            builder::Tr::tr("The file is UTF-16, but word files and profiles are UTF-8; "
-                            "nothing of it was taken. Convert it with \"iconv -f UTF-16 "
-                            "-t UTF-8 %1 > %2\" and give %2 instead.")
-                .arg(fileWord(), shellWord(name.isEmpty() ? QStringLiteral("FILE.utf8")
-                                                          : name + QStringLiteral(".utf8")))};
+        return Error{ErrorKind::Refused,
+                     builder::Tr::tr("The file is UTF-16, but word files and profiles are UTF-8; "
+                                     "nothing of it was taken. Convert it with \"iconv -f UTF-16 "
+                                     "-t UTF-8 %1 > %2\" and give %2 instead.")
+                         .arg(shellName(), shellName(QLatin1StringView(".utf8")))};
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))
@@ -84,9 +85,8 @@ Result<void> readWordLine(QByteArrayView line, qsizetype lineNumber, WordFileKin
                                      "are UTF-8; nothing of the file was taken. If it is "
                                      "Windows-1252 (or Latin-1), convert it with \"iconv -f "
                                      "WINDOWS-1252 -t UTF-8 %2 > %3\" and give %3 instead.")
-                         .arg(QString::number(lineNumber), fileWord(),
-                              shellWord(name.isEmpty() ? QStringLiteral("FILE.utf8")
-                                                       : name + QStringLiteral(".utf8")))};
+                         .arg(QString::number(lineNumber), shellName(),
+                              shellName(QLatin1StringView(".utf8")))};
     if (text.size() > kMaxWordLength) {
         refuse(
             file, lineNumber,
