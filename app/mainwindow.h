@@ -30,6 +30,7 @@ namespace vantro {
 class WordListModel;
 struct WordFile;
 struct ComposedWordList;
+struct IdleTakeOut;
 struct WordFileProblem;
 enum class WordFileKind;
 
@@ -103,6 +104,9 @@ public:
     // them on standard error. They were not added, or (takingOut) not taken out.
     void reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems,
                             bool takingOut = false);
+    // Says which words to take out take out nothing (most likely typos), in one message and on
+    // standard error; the work goes on.
+    void reportIdleTakeOuts(const QList<IdleTakeOut> &takeOuts);
 
     // The word list's context menu: each asks for a file through the file chooser.
     void addWordsFromFile();

@@ -114,17 +114,7 @@ int runWindowProgram(const QStringList &arguments, const WarningReporter &report
     window.show();
     for (const WordFileRefusals &file : start.refused)
         window.reportRefusedLines(QDir::toNativeSeparators(file.name), file.problems);
-    // A taking-out that takes out nothing is most likely a typo: said, and the start goes on.
-    if (!start.idleTakeOuts.isEmpty()) {
-        QStringList lines;
-        for (const IdleTakeOut &takeOut : start.idleTakeOuts) {
-            lines.append(app::Tr::tr("%1:%2: warning: %3")
-                             .arg(shownPath(takeOut.name), QString::number(takeOut.line),
-                                  idleTakeOutMessage(takeOut)));
-            printProgramMessage(lines.constLast());
-        }
-        (reporter ? reporter : messageBoxReporter(&window))(lines.join(u'\n'));
-    }
+    window.reportIdleTakeOuts(start.idleTakeOuts);
     return QApplication::exec();
 }
 

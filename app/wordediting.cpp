@@ -206,21 +206,29 @@ void MainWindow::applyProfile(const QString &fileName, const WordFile &profile,
     QSet<QString> listed;
     for (const QString &item : m_wordList->list().items())
         listed.insert(lowerCaseForm(item));
-    QStringList idle;
+    QList<IdleTakeOut> idle;
     for (const WordFileWord &word : profile.removals)
         if (!listed.contains(word.text))
-            idle.append(tr("%1:%2: warning: %3")
-                            .arg(shownPath(fileName), QString::number(word.line),
-                                 idleTakeOutMessage({fileName, word.line, word.text, true})));
-    if (!idle.isEmpty()) {
-        printProgramMessage(idle.join(u'\n'));
-        m_reporter(idle.join(u'\n'));
-    }
+            idle.append({fileName, word.line, word.text, true});
+    reportIdleTakeOuts(idle);
     part.words = profile.removals;
     takeOutWordsOfFile(fileName, part);
     showNotice(profile.removals.isEmpty() ? added : added + u' ' + notice());
     reportRefusedLines(fileName, profile.problems);
     keepProfileLines(fileName, bytes, profile);
+}
+
+void MainWindow::reportIdleTakeOuts(const QList<IdleTakeOut> &takeOuts)
+{
+    if (takeOuts.isEmpty())
+        return;
+    QStringList lines;
+    for (const IdleTakeOut &takeOut : takeOuts)
+        lines.append(tr("%1:%2: warning: %3")
+                         .arg(shownPath(takeOut.name), QString::number(takeOut.line),
+                              idleTakeOutMessage(takeOut)));
+    printProgramMessage(lines.join(u'\n'));
+    m_reporter(lines.join(u'\n'));
 }
 
 void MainWindow::reportRefusedLines(const QString &fileName, const QList<WordFileProblem> &problems,

@@ -1314,10 +1314,6 @@ badword.txt neu. Details: man vantro-filter-tool</translation>
         <translation>Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>„%1“ kann nicht zur Wortliste hinzugefügt werden. %2</translation>
     </message>
@@ -1360,6 +1356,10 @@ badword.txt neu. Details: man vantro-filter-tool</translation>
             <numerusform>%n Eintrag aus der Wortliste herausgenommen (die Wörter aus „%1“); Ctrl+Z holt ihn zurück.</numerusform>
             <numerusform>%n Einträge aus der Wortliste herausgenommen (die Wörter aus „%1“); Ctrl+Z holt sie zurück.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>

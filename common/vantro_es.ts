@@ -1314,10 +1314,6 @@ allí badword.txt. Detalles: man vantro-filter-tool</translation>
         <translation>No se escribió nada.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>No se puede añadir "%1" a la lista de palabras. %2</translation>
     </message>
@@ -1360,6 +1356,10 @@ allí badword.txt. Detalles: man vantro-filter-tool</translation>
             <numerusform>%n entrada quitada de la lista de palabras (las palabras de "%1"); Ctrl+Z la recupera.</numerusform>
             <numerusform>%n entradas quitadas de la lista de palabras (las palabras de "%1"); Ctrl+Z las recupera.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>

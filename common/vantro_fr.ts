@@ -1313,10 +1313,6 @@ réécrit badword.txt. Détails : man vantro-filter-tool</translation>
         <translation>Rien n'a été écrit.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>« %1 » ne peut pas être ajouté à la liste de mots. %2</translation>
     </message>
@@ -1359,6 +1355,10 @@ réécrit badword.txt. Détails : man vantro-filter-tool</translation>
             <numerusform>%n entrée retirée de la liste de mots (les mots de « %1 ») ; Ctrl+Z la rétablit.</numerusform>
             <numerusform>%n entrées retirées de la liste de mots (les mots de « %1 ») ; Ctrl+Z les rétablit.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>

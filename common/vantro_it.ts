@@ -1313,10 +1313,6 @@ badword.txt. I dettagli: man vantro-filter-tool</translation>
         <translation>Non è stato scritto nulla.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>Impossibile aggiungere "%1" all'elenco delle parole. %2</translation>
     </message>
@@ -1359,6 +1355,10 @@ badword.txt. I dettagli: man vantro-filter-tool</translation>
             <numerusform>%n voce tolta dall'elenco delle parole (le parole di "%1"); Ctrl+Z la ripristina.</numerusform>
             <numerusform>%n voci tolte dall'elenco delle parole (le parole di "%1"); Ctrl+Z le ripristina.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>

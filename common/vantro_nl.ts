@@ -1315,10 +1315,6 @@ badword.txt. Details: man vantro-filter-tool</translation>
         <translation>Er is niets geschreven.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>"%1" kan niet aan de woordenlijst worden toegevoegd. %2</translation>
     </message>
@@ -1361,6 +1357,10 @@ badword.txt. Details: man vantro-filter-tool</translation>
             <numerusform>%n item uit de woordenlijst weggehaald (de woorden van "%1"); Ctrl+Z zet het terug.</numerusform>
             <numerusform>%n items uit de woordenlijst weggehaald (de woorden van "%1"); Ctrl+Z zet ze terug.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>

@@ -1314,10 +1314,6 @@ o badword.txt. Pormenores: man vantro-filter-tool</translation>
         <translation>Nada foi escrito.</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3</source>
-        <translation>%1:%2: warning: %3</translation>
-    </message>
-    <message>
         <source>"%1" cannot be added to the word list. %2</source>
         <translation>Não é possível adicionar "%1" à lista de palavras. %2</translation>
     </message>
@@ -1360,6 +1356,10 @@ o badword.txt. Pormenores: man vantro-filter-tool</translation>
             <numerusform>%n entrada retirada da lista de palavras (as palavras de "%1"); Ctrl+Z repõe-na.</numerusform>
             <numerusform>%n entradas retiradas da lista de palavras (as palavras de "%1"); Ctrl+Z repõe-nas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3</source>
+        <translation>%1:%2: warning: %3</translation>
     </message>
     <message>
         <source>%1:%2: %3</source>
