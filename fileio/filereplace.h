@@ -36,14 +36,14 @@ struct ReplaceHooks
 // Replaces the content of an existing regular file in one step, for tidy, in a directory that
 // another account may own and change between any two steps.
 //
-// The file is opened once, by the caller, and that one descriptor is locked, read and checked.
-// Its path is resolved once (a symbolic link leads to its file when the link rule lets it, see
-// WritePlace), its directory opened, and every
-// later step works relative to that directory: the new content goes into an unnamed file there,
-// which gets a name only once it is complete and then takes the old one's name by a rename. Just
-// before the rename, the name must still hold the very file that was opened; otherwise nothing
-// is changed. The new file keeps the old one's permission bits, its extended attributes (ACLs
-// included), and its owner and group where the process may set them.
+// The file is opened once, by the caller, and that one descriptor is locked, read and checked. Its
+// path is resolved once (a symbolic link leads to its file when the link rule lets it, see
+// WritePlace), its directory opened, and every later step works relative to that directory: the new
+// content goes into an unnamed file there, which gets a name only once it is complete and then
+// takes the old one's name by a rename. Just before the rename, the name must still hold the very
+// file that was opened; otherwise nothing is changed. The new file keeps the old one's permission
+// bits, its extended attributes (ACLs included), and its owner and group where the process may set
+// them.
 class FileReplacement
 {
 public:
